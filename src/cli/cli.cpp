@@ -1,0 +1,37 @@
+#include <string_view>
+
+#include "cli/commands.h"
+
+namespace trabeo::cli {
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: trabeo-cli COMMAND [ARGS]\n"
+    "  analyse FILE.json [--json] [--listing] [--units FILE] [--diagram OUT.svg\n"
+    "          [--width W] [--height H] [--tile default|diagrams|results]]\n"
+    "  sections FILE.sct [--json]\n"
+    "  calc SHAPE key=value ... [--json]   (tube, box, ibeam, joist, channel, angle)\n"
+    "  catalogue --dir DIR\n";
+
+}  // namespace
+
+int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) {
+    err << kUsage;
+    return kExitBadInput;
+  }
+  const std::string_view command = args.front();
+  const auto rest = args.subspan(1);
+  if (command == "analyse") return RunAnalyseCommand(rest, out, err);
+  if (command == "sections") return RunSectionsCommand(rest, out, err);
+  if (command == "calc") return RunCalcCommand(rest, out, err);
+  if (command == "catalogue") return RunCatalogueCommand(rest, out, err);
+  if (command == "--help" || command == "-h" || command == "help") {
+    out << kUsage;
+    return kExitOk;
+  }
+  err << "trabeo-cli: unknown command '" << command << "'\n" << kUsage;
+  return kExitBadInput;
+}
+
+}  // namespace trabeo::cli

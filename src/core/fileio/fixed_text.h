@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace trabeo {
+
+// Capacities of the length-prefixed texts kept in state and in files.
+inline constexpr int kUnitNameCapacity = 10;
+inline constexpr int kShortTextCapacity = 25;
+inline constexpr int kPropertyLineCapacity = 50;
+inline constexpr int kResultLineCapacity = 80;
+inline constexpr int kDescriptionCapacity = 100;
+
+// Cuts text to at most capacity bytes. A UTF-8 sequence is never split: the cut moves back to the
+// start of a character that would not fit whole.
+std::string CutToCapacity(std::string_view text, int capacity);
+
+}  // namespace trabeo
