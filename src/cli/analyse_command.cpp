@@ -34,16 +34,19 @@ std::variant<AnalyseOptions, std::string> ParseOptions(std::span<const std::stri
 }
 
 void PrintSummary(const BeamResults& r, const AnalysisReport& report, std::ostream& out) {
-  for (const std::string& message : report.messages) out << message << "\n";
+  for (const std::string& message : report.messages)
+    out << message << "\n";
   const auto kN = [](double newtons) { return SigFig4(newtons / 1000) + " kN"; };
-  const auto kNm = [](double newtonMillimetres) { return SigFig4(newtonMillimetres / 1e6) + " kN-m"; };
+  const auto kNm = [](double newtonMillimetres) {
+    return SigFig4(newtonMillimetres / 1e6) + " kN-m";
+  };
   const auto mm = [](double millimetres) { return SigFig4(millimetres) + " mm"; };
   out << "Reactions:          LH " << kN(r.Reactions[0]) << ", RH " << kN(r.Reactions[1]) << "\n";
   out << "Total applied load: " << kN(r.TotalAppliedLoad) << "\n";
   out << "Largest shear:      " << kN(r.ShearExtremes[0]) << " (greatest " << kN(r.ShearExtremes[1])
       << ", least " << kN(r.ShearExtremes[2]) << ")\n";
-  out << "Largest moment:     " << kNm(r.MomentExtremes[0]) << " (sagging " << kNm(r.MomentExtremes[2])
-      << ", hogging " << kNm(r.MomentExtremes[1]) << ")\n";
+  out << "Largest moment:     " << kNm(r.MomentExtremes[0]) << " (sagging "
+      << kNm(r.MomentExtremes[2]) << ", hogging " << kNm(r.MomentExtremes[1]) << ")\n";
   out << "Largest deflection: " << mm(r.DeflectionExtremes[0]) << " (downward "
       << mm(-r.DeflectionExtremes[1]) << ", upward " << mm(r.DeflectionExtremes[2]) << ")\n";
 }

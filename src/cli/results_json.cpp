@@ -8,14 +8,16 @@ using nlohmann::json;
 template <typename T, std::size_t N>
 json Array(const std::array<T, N>& values) {
   json out = json::array();
-  for (const T& value : values) out.push_back(static_cast<double>(value));
+  for (const T& value : values)
+    out.push_back(static_cast<double>(value));
   return out;
 }
 
 template <typename T, std::size_t RowCount, std::size_t Columns>
 json Rows(const std::array<std::array<T, Columns>, RowCount>& table) {
   json out = json::array();
-  for (const auto& row : table) out.push_back(Array(row));
+  for (const auto& row : table)
+    out.push_back(Array(row));
   return out;
 }
 

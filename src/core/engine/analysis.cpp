@@ -75,7 +75,8 @@ void ServicePass(const BeamModel& model, AnalysisState& state, const AnalysisHoo
   r.UnitLoadMoments = {};
   r.SpanPeakDeflection = 0;
   for (int i = 1; i <= kServiceStationCount; ++i) {
-    UnitLoadDiagram(i - 1, w.L, kServiceStationCount, r.UnitLoadMoments[static_cast<std::size_t>(i - 1)]);
+    UnitLoadDiagram(i - 1, w.L, kServiceStationCount,
+                    r.UnitLoadMoments[static_cast<std::size_t>(i - 1)]);
   }
   DeflectionInputs inputs;
   inputs.L = w.L;

@@ -17,7 +17,8 @@ void CantileverStatics(const PassResultants& resultants, StationArrays& stations
 struct CantileverInfluenceTables {
   int N = 0;
   // [row][j * (N + 1) + i]
-  std::array<std::array<double, (kServiceStationCount + 1) * (kServiceStationCount + 1)>, 2> table{};
+  std::array<std::array<double, (kServiceStationCount + 1) * (kServiceStationCount + 1)>, 2>
+      table{};
 
   double at(int row, int j, int i) const {
     return table[static_cast<std::size_t>(row)][static_cast<std::size_t>(j * (N + 1) + i)];
@@ -35,8 +36,7 @@ struct CantileverBendingDeflection {
 
 CantileverBendingDeflection CantileverDeflection(const BeamModel& model,
                                                  const CantileverInfluenceTables& influence,
-                                                 const StationArrays& stations, double E,
-                                                 double I);
+                                                 const StationArrays& stations, double E, double I);
 
 // Simpson's weight of station i of N (N even): 1 at the ends, 4 at odd and 2 at even stations.
 inline double SimpsonWeight(int i, int N) {

@@ -25,7 +25,7 @@ struct DeflectionInputs {
   double I = 0;
   int N = kServiceStationCount;
   std::array<double, 2> cantLength{};
-  EndMoments ends;                          // service-pass rotations
+  EndMoments ends;  // service-pass rotations
   const CantileverBendingDeflection* bending = nullptr;
   const ShearDeflections* shear = nullptr;  // subtracted for timber beams only
 };

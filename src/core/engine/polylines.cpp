@@ -50,11 +50,14 @@ void BuildShear(const Layout& g, const BeamResults& r, Polyline& line) {
   };
   const int N = kFactoredStationCount;
   if (g.lhPresent) {
-    for (int j = 0; j <= N; ++j) station(j * g.Lc / N, r.CantShear[0][static_cast<std::size_t>(j)], false);
+    for (int j = 0; j <= N; ++j)
+      station(j * g.Lc / N, r.CantShear[0][static_cast<std::size_t>(j)], false);
   }
-  for (int k = 0; k <= N; ++k) station(g.Lc + k * g.L / N, r.SpanShear[static_cast<std::size_t>(k)], false);
+  for (int k = 0; k <= N; ++k)
+    station(g.Lc + k * g.L / N, r.SpanShear[static_cast<std::size_t>(k)], false);
   if (g.rhPresent) {
-    for (int j = 0; j <= N; ++j) station(g.B + j * g.Lr / N, r.CantShear[1][static_cast<std::size_t>(j)], true);
+    for (int j = 0; j <= N; ++j)
+      station(g.B + j * g.Lr / N, r.CantShear[1][static_cast<std::size_t>(j)], true);
   }
   line.Add(lastX, 0);
 }
@@ -65,7 +68,8 @@ void BuildMoment(const BeamModel& model, const Layout& g, const BeamResults& r, 
   const int N = kFactoredStationCount;
   if (g.lhPresent) {
     for (int j = 0; j <= N; ++j) {
-      line.Add(g.Normalised(j * g.Lc / N), -static_cast<double>(r.CantMoment[0][static_cast<std::size_t>(j)]));
+      line.Add(g.Normalised(j * g.Lc / N),
+               -static_cast<double>(r.CantMoment[0][static_cast<std::size_t>(j)]));
     }
   }
   for (int k = 0; k <= N; ++k) {
@@ -74,7 +78,8 @@ void BuildMoment(const BeamModel& model, const Layout& g, const BeamResults& r, 
   if (model.RhSupportKind == kFixedSupport) line.Add(g.Normalised(g.B), 0);
   if (g.rhPresent) {
     for (int j = 0; j <= N; ++j) {
-      line.Add(g.Normalised(g.B + j * g.Lr / N), -static_cast<double>(r.CantMoment[1][static_cast<std::size_t>(j)]));
+      line.Add(g.Normalised(g.B + j * g.Lr / N),
+               -static_cast<double>(r.CantMoment[1][static_cast<std::size_t>(j)]));
     }
   }
 }

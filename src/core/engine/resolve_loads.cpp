@@ -55,8 +55,8 @@ void ResolveOnLhCantilever(const Geometry& g, const LoadRecord& row, const RowVa
   } else if (r.x + r.c <= g.Lc) {
     raw.Put(kLhSegment, slot) = DistributedPiece(row, r.x, r.u, r.v, r.c);
   } else if (r.x < g.Lc && g.Lc < r.x + r.c) {
-    raw.Put(kLhSegment, slot) = DistributedPiece(
-        row, r.x, r.u, r.u + (r.v - r.u) * (g.Lc - r.x) / r.c, g.Lc - r.x);
+    raw.Put(kLhSegment, slot) =
+        DistributedPiece(row, r.x, r.u, r.u + (r.v - r.u) * (g.Lc - r.x) / r.c, g.Lc - r.x);
   }
 }
 
@@ -76,17 +76,16 @@ void ResolveOnSpan(const Geometry& g, const LoadRecord& row, const RowValues& r,
   }
   const double end = r.x + r.c;
   if (r.x < A && A < end && end <= B) {
-    raw.Put(kSpanSegment, slot) = DistributedPiece(
-        row, 0, r.v - (r.v - r.u) * (end - A) / r.c, r.v, end - A);
-  } else if (r.x < A && end > B) {
     raw.Put(kSpanSegment, slot) =
-        DistributedPiece(row, 0, r.u + (r.v - r.u) * (A - r.x) / r.c,
-                         r.v - (r.v - r.u) * (end - B) / r.c, g.L);
+        DistributedPiece(row, 0, r.v - (r.v - r.u) * (end - A) / r.c, r.v, end - A);
+  } else if (r.x < A && end > B) {
+    raw.Put(kSpanSegment, slot) = DistributedPiece(row, 0, r.u + (r.v - r.u) * (A - r.x) / r.c,
+                                                   r.v - (r.v - r.u) * (end - B) / r.c, g.L);
   } else if (A <= r.x && end <= B) {
     raw.Put(kSpanSegment, slot) = DistributedPiece(row, r.x - A, r.u, r.v, r.c);
   } else if (A <= r.x && r.x < B && B < end) {
-    raw.Put(kSpanSegment, slot) = DistributedPiece(
-        row, r.x - A, r.u, r.u + (r.v - r.u) * (B - r.x) / r.c, B - r.x);
+    raw.Put(kSpanSegment, slot) =
+        DistributedPiece(row, r.x - A, r.u, r.u + (r.v - r.u) * (B - r.x) / r.c, B - r.x);
   }
 }
 
@@ -138,7 +137,9 @@ void SplitTrapezoids(RawSlots& raw, int segment) {
   }
 }
 
-double ThroughSingle(double value) { return static_cast<float>(value); }
+double ThroughSingle(double value) {
+  return static_cast<float>(value);
+}
 
 SegmentLoadList Compact(const RawSlots& raw, int segment) {
   SegmentLoadList list;

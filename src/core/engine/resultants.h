@@ -8,7 +8,7 @@
 namespace trabeo {
 
 struct Resultant {
-  double W = 0;         // resultant force, N
+  double W = 0;  // resultant force, N
   double LoadType = 0;
   float Offset = 0;
   float Cover = 0;

@@ -3,7 +3,9 @@
 namespace trabeo {
 namespace {
 
-double Sqr(double value) { return value * value; }
+double Sqr(double value) {
+  return value * value;
+}
 
 // Distance from the LH support to the load's centroid.
 double CentroidDistance(const Resultant& load) {
@@ -100,7 +102,8 @@ SpanStiffnessTerms SpanStiffness(double k, int32_t lhSupportKind, int32_t rhSupp
 FixedEndMoments SpanFixedEndMoments(const ResultantList& spanLoads, double L) {
   FixedEndMoments sum;
   for (int n = 0; n < spanLoads.count; ++n) {
-    const FixedEndMoments one = LoadFixedEndMoments(spanLoads.entries[static_cast<std::size_t>(n)], L);
+    const FixedEndMoments one =
+        LoadFixedEndMoments(spanLoads.entries[static_cast<std::size_t>(n)], L);
     sum.FL += one.FL;
     sum.FR += one.FR;
   }

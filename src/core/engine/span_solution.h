@@ -33,8 +33,7 @@ struct LoadTerms {
 
 // lhSupportMoment is the LH cantilever's moment as held during a pass (hogging negative),
 // rhSupportMoment the RH one (hogging positive).
-LoadTerms SpanLoadTerms(const FixedEndMoments& fem, double lhSupportMoment,
-                        double rhSupportMoment);
+LoadTerms SpanLoadTerms(const FixedEndMoments& fem, double lhSupportMoment, double rhSupportMoment);
 
 struct EndMoments {
   double theta1 = 0;      // E x rotation at the LH support, anticlockwise positive

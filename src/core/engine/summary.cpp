@@ -63,27 +63,36 @@ struct RunningExtremes {
 
 void ShearSummary(BeamResults& r) {
   RunningExtremes e;
-  for (int j = 0; j <= N; ++j) e.Add(0, r.CantShear[0][static_cast<std::size_t>(j)]);
-  for (int j = 0; j <= N; ++j) e.Add(1, r.SpanShear[static_cast<std::size_t>(j)]);
-  for (int j = 0; j <= N; ++j) e.Add(2, r.CantShear[1][static_cast<std::size_t>(j)]);
+  for (int j = 0; j <= N; ++j)
+    e.Add(0, r.CantShear[0][static_cast<std::size_t>(j)]);
+  for (int j = 0; j <= N; ++j)
+    e.Add(1, r.SpanShear[static_cast<std::size_t>(j)]);
+  for (int j = 0; j <= N; ++j)
+    e.Add(2, r.CantShear[1][static_cast<std::size_t>(j)]);
   r.ShearExtremes = {e.LargestMagnitude(), e.largest, e.smallest};
   e.StorePeaks(r.SegmentPeaks[0]);
 }
 
 void MomentSummary(BeamResults& r) {
   RunningExtremes e;
-  for (int j = 0; j <= N; ++j) e.Add(0, -static_cast<double>(r.CantMoment[0][static_cast<std::size_t>(j)]));
-  for (int j = 0; j <= N; ++j) e.Add(1, r.SpanMoment[static_cast<std::size_t>(j)]);
-  for (int j = 0; j <= N; ++j) e.Add(2, -static_cast<double>(r.CantMoment[1][static_cast<std::size_t>(j)]));
+  for (int j = 0; j <= N; ++j)
+    e.Add(0, -static_cast<double>(r.CantMoment[0][static_cast<std::size_t>(j)]));
+  for (int j = 0; j <= N; ++j)
+    e.Add(1, r.SpanMoment[static_cast<std::size_t>(j)]);
+  for (int j = 0; j <= N; ++j)
+    e.Add(2, -static_cast<double>(r.CantMoment[1][static_cast<std::size_t>(j)]));
   r.MomentExtremes = {e.LargestMagnitude(), e.smallest, e.largest};
   e.StorePeaks(r.SegmentPeaks[1]);
 }
 
 void DeflectionSummary(BeamResults& r) {
   RunningExtremes e;
-  for (int j = 0; j <= kServiceN; ++j) e.Add(0, -r.CantDeflection[0][static_cast<std::size_t>(j)]);
-  for (int j = 0; j <= kServiceN; ++j) e.Add(1, r.SpanDeflection[static_cast<std::size_t>(j)]);
-  for (int j = 0; j <= kServiceN; ++j) e.Add(2, r.CantDeflection[1][static_cast<std::size_t>(j)]);
+  for (int j = 0; j <= kServiceN; ++j)
+    e.Add(0, -r.CantDeflection[0][static_cast<std::size_t>(j)]);
+  for (int j = 0; j <= kServiceN; ++j)
+    e.Add(1, r.SpanDeflection[static_cast<std::size_t>(j)]);
+  for (int j = 0; j <= kServiceN; ++j)
+    e.Add(2, r.CantDeflection[1][static_cast<std::size_t>(j)]);
   r.DeflectionExtremes = {e.LargestMagnitude(), -e.largest, -e.smallest};
   e.StorePeaks(r.SegmentPeaks[2]);
 }

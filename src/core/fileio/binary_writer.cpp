@@ -29,7 +29,9 @@ void BinaryWriter::WriteDouble(double value) {
   AppendLittleEndian(bytes_, std::bit_cast<uint64_t>(value));
 }
 
-void BinaryWriter::WriteByte(uint8_t value) { bytes_.push_back(value); }
+void BinaryWriter::WriteByte(uint8_t value) {
+  bytes_.push_back(value);
+}
 
 void BinaryWriter::WriteFixedText(std::string_view text, int capacity) {
   const std::string cut = CutToCapacity(text, capacity);

@@ -8,7 +8,8 @@ namespace trabeo {
 std::optional<std::vector<uint8_t>> ReadFileBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                             std::istreambuf_iterator<char>());
   if (in.bad()) return std::nullopt;
   return bytes;
 }
@@ -16,13 +17,13 @@ std::optional<std::vector<uint8_t>> ReadFileBytes(const std::filesystem::path& p
 bool WriteFileBytes(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   if (!out) return false;
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   out.close();
   return static_cast<bool>(out);
 }
 
-std::string WriteFileAtomically(const std::filesystem::path& path,
-                                std::span<const uint8_t> bytes) {
+std::string WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
   std::filesystem::path temporary = path;
   temporary += ".tmp";
   if (!WriteFileBytes(temporary, bytes)) {

@@ -8,11 +8,11 @@ namespace trabeo {
 
 struct FileDialogOptions {
   std::string title;
-  std::string filter;             // e.g. "Trabeo files (*.trb)"
-  std::string defaultExtension;   // without the dot, e.g. "trb"
+  std::string filter;            // e.g. "Trabeo files (*.trb)"
+  std::string defaultExtension;  // without the dot, e.g. "trb"
   std::string initialFolder;
   std::string initialName;
-  bool overwritePrompt = true;    // save dialogs only
+  bool overwritePrompt = true;  // save dialogs only
 };
 
 // The questions and messages that routines put to the user. Messages use '\n' for a line break.

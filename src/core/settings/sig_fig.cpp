@@ -12,7 +12,8 @@ namespace {
 // Exact powers of ten for the scales (all well inside the range where doubles hold them exactly).
 double PowerOfTen(int exponent) {
   double result = 1.0;
-  for (int i = 0; i < exponent; ++i) result *= 10.0;
+  for (int i = 0; i < exponent; ++i)
+    result *= 10.0;
   return result;
 }
 
@@ -167,14 +168,20 @@ std::string SigFig5(double value) {
   return FormatSignificant(value, table);
 }
 
-std::string SigFig3Dec3(double value) { return FormatDecimal(value, 0.005, "0.00", kSigFig3Dec3Bands); }
-std::string SigFig4Dec3(double value) { return FormatDecimal(value, 0.0005, "0.000", kSigFig4Dec3Bands); }
+std::string SigFig3Dec3(double value) {
+  return FormatDecimal(value, 0.005, "0.00", kSigFig3Dec3Bands);
+}
+std::string SigFig4Dec3(double value) {
+  return FormatDecimal(value, 0.0005, "0.000", kSigFig4Dec3Bands);
+}
 
 std::string FixedDecimals(double value, int listDecimals) {
   const double magnitude = std::fabs(value);
   if (magnitude < 1e-4) {
     static constexpr std::array<const char*, 4> kZeros{"0", "0.0", "0.00", "0.000"};
-    return kZeros[static_cast<std::size_t>(listDecimals < 0 ? 0 : listDecimals > 3 ? 3 : listDecimals)];
+    return kZeros[static_cast<std::size_t>(listDecimals < 0   ? 0
+                                           : listDecimals > 3 ? 3
+                                                              : listDecimals)];
   }
   if (magnitude > 1e5) return SigFig5(value);
   if (listDecimals <= 0) return std::to_string(static_cast<long long>(value));

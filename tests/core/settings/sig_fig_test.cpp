@@ -35,7 +35,8 @@ TEST(SigFigTest, SigFig3BandsFollowTheWorkedTable) {
 
 TEST(SigFigTest, OtherFigureCountsPrintTheSameInputs) {
   const std::vector<double> inputs{0.000123, 0.0123, 0.5, 7.5, 47.3, 186.6, 1234.5, 123456};
-  const std::vector<const char*> two{"0.00012", "0.012", "0.50", "7.5", "47", "190", "1200", "120000"};
+  const std::vector<const char*> two{"0.00012", "0.012", "0.50", "7.5",
+                                     "47",      "190",   "1200", "120000"};
   const std::vector<const char*> four{"0.0001230", "0.01230", "0.5000", "7.500",
                                       "47.30",     "186.6",   "1235",   "123500"};
   const std::vector<const char*> five{"0.00012300", "0.012300", "0.50000", "7.5000",
@@ -85,10 +86,21 @@ TEST(SigFigTest, SigFig5BoundsAreInclusive) {
 }
 
 TEST(SigFigTest, DecimalFormattersKeepThreeDecimalsUpToOne) {
-  ExpectAll(SigFig3Dec3, {{0.25, "0.250"}, {5.4321, "5.43"}, {1234.5, "1230"}, {0.0076, "0.008"},
-                          {0.5, "0.500"}, {1, "1.000"}, {12.345, "12.3"}, {123456, "123000"}});
-  ExpectAll(SigFig4Dec3, {{0.25, "0.250"}, {5.4321, "5.432"}, {1234.5, "1235"}, {12.3456, "12.35"},
-                          {123.456, "123.5"}, {0.0123, "0.012"}, {123456, "123500"}});
+  ExpectAll(SigFig3Dec3, {{0.25, "0.250"},
+                          {5.4321, "5.43"},
+                          {1234.5, "1230"},
+                          {0.0076, "0.008"},
+                          {0.5, "0.500"},
+                          {1, "1.000"},
+                          {12.345, "12.3"},
+                          {123456, "123000"}});
+  ExpectAll(SigFig4Dec3, {{0.25, "0.250"},
+                          {5.4321, "5.432"},
+                          {1234.5, "1235"},
+                          {12.3456, "12.35"},
+                          {123.456, "123.5"},
+                          {0.0123, "0.012"},
+                          {123456, "123500"}});
 }
 
 TEST(SigFigTest, FixedDecimalsAlignsOnTheDecimalPoint) {
