@@ -3,35 +3,43 @@
 namespace trabeo {
 namespace {
 
-struct StationLoadEffect {
-  double shear = 0;
-  double moment = 0;
-};
-
-// The load beyond the section at x and its moment about the section (hogging positive), for
-// one resultant; x is measured from the support outwards.
-StationLoadEffect EffectBeyond(const Resultant& load, double x) {
+// Adds one load's effect beyond each station (the load beyond the section and its hogging
+// moment about it), x measured from the support outwards, in single precision. Stations beyond
+// the load's far end get nothing.
+void AddCantileverLoad(const Resultant& load, std::span<const double> xs, std::span<float> shear,
+                       std::span<float> moment) {
   const double W = load.W;
   const double a = load.Offset;
   const double c = load.Cover;
   const double t = load.LoadType;
-  if (x <= a) {
-    if (t == kPointLoad) return {W, W * (a - x)};
-    if (t == kUniformLoad) return {W, W * (a + c / 2 - x)};
-    if (t == kRisingLoad) return {W, W * (a + 2 * c / 3 - x)};
-    if (t == kFallingLoad) return {W, W * (a + c / 3 - x)};
-    return {};
-  }
-  if (x > a + c || t == kPointLoad) return {};
-  const double s = a + c - x;
-  if (t == kUniformLoad) return {W * s / c, s * (s * W / c) / 2};
+  double centroid = a;  // of a point load
+  if (t == kUniformLoad) centroid = a + c / 2;
+  if (t == kRisingLoad) centroid = a + 2 * c / 3;
+  if (t == kFallingLoad) centroid = a + c / 3;
+  const bool known = t == kPointLoad || t == kUniformLoad || t == kRisingLoad || t == kFallingLoad;
+  if (!known) return;
+
+  auto add = [&](std::size_t k, double beyond, double arm) {
+    shear[k] = static_cast<float>(shear[k] + beyond);
+    moment[k] = static_cast<float>(moment[k] + arm);
+  };
+  const std::size_t count = xs.size();
+  std::size_t k = 0;
+  for (; k < count && xs[k] <= a; ++k)
+    add(k, W, W * (centroid - xs[k]));
+  if (t == kPointLoad) return;
   const double q = 2 * W / c;
-  if (t == kRisingLoad) {
-    const double r = q - q * s / c;
-    return {s * (2 * q - q * s / c) / 2, s * r * s / 2 + s * (q - r) / 2 * 2 * s / 3};
+  for (; k < count && xs[k] <= a + c; ++k) {
+    const double s = a + c - xs[k];
+    if (t == kUniformLoad) {
+      add(k, W * s / c, s * (s * W / c) / 2);
+    } else if (t == kRisingLoad) {
+      const double r = q - q * s / c;
+      add(k, s * (2 * q - q * s / c) / 2, s * r * s / 2 + s * (q - r) / 2 * 2 * s / 3);
+    } else {
+      add(k, s * (q * s / c) / 2, (s * (q * s / c) / 2) * s / 3);
+    }
   }
-  if (t == kFallingLoad) return {s * (q * s / c) / 2, (s * (q * s / c) / 2) * s / 3};
-  return {};
 }
 
 }  // namespace
@@ -41,18 +49,17 @@ void CantileverStatics(const PassResultants& resultants, StationArrays& stations
   for (int row = 0; row < 2; ++row) {
     const double length = resultants.CantLength[static_cast<std::size_t>(row)];
     if (length == 0) continue;
+    const std::span<const double> xs = StationPositions(length, N, stations.positions);
     const ResultantList& list = resultants.lists[row == 0 ? kLhSegment : kRhSegment];
     auto& shear = stations.CantShear[static_cast<std::size_t>(row)];
     auto& moment = stations.CantMoment[static_cast<std::size_t>(row)];
-    for (int k = 0; k <= N; ++k) {
-      const double x = k * length / N;
-      const auto station = static_cast<std::size_t>(k);
-      for (int n = 0; n < list.count; ++n) {
-        const StationLoadEffect effect = EffectBeyond(list.entries[static_cast<std::size_t>(n)], x);
-        shear[station] = static_cast<float>(shear[station] + effect.shear);
-        moment[station] = static_cast<float>(moment[station] + effect.moment);
-      }
-      if (row == 0) moment[station] = -moment[station];
+    // Load by load: each station adds the loads in list order, in single precision.
+    for (int n = 0; n < list.count; ++n) {
+      AddCantileverLoad(list.entries[static_cast<std::size_t>(n)], xs, shear, moment);
+    }
+    if (row == 0) {
+      for (int k = 0; k <= N; ++k)
+        moment[static_cast<std::size_t>(k)] = -moment[static_cast<std::size_t>(k)];
     }
   }
 }
@@ -64,10 +71,12 @@ CantileverInfluenceTables CantileverInfluence(const std::array<double, 2>& cantL
     const double length = cantLength[static_cast<std::size_t>(row)];
     if (length == 0) continue;
     auto& table = tables.table[static_cast<std::size_t>(row)];
+    std::array<double, kMaxStationCount + 1> scratch;
+    const std::span<const double> xs = StationPositions(length, N, scratch);
     for (int j = 0; j <= N; ++j) {
-      const double xj = j * length / N;
+      const double xj = xs[static_cast<std::size_t>(j)];
       for (int i = 0; i <= N; ++i) {
-        const double xi = i * length / N;
+        const double xi = xs[static_cast<std::size_t>(i)];
         table[static_cast<std::size_t>(j * (N + 1) + i)] = xi <= xj ? xj - xi : 0.0;
       }
     }

@@ -52,9 +52,11 @@ void SubtractShearDeflections(const ShearDeflections& shear, int N, BeamResults&
 
 void UnitLoadDiagram(int i, double L, int N, std::span<double> row) {
   const double xi = i * L / N;
+  const double leftShare = (L - xi) / L;
+  const double rightShare = xi / L;
   for (int j = 0; j <= N; ++j) {
     const double xj = j * L / N;
-    row[static_cast<std::size_t>(j)] = xj <= xi ? (L - xi) / L * xj : xi / L * (L - xj);
+    row[static_cast<std::size_t>(j)] = xj <= xi ? leftShare * xj : rightShare * (L - xj);
   }
 }
 

@@ -8,9 +8,9 @@ namespace {
 
 struct Layout {
   bool lhPresent, rhPresent;
-  double Lc, L, Lr, B, total;
+  double Lc, L, Lr, B, scale;  // scale: 1 / TotalLength, 0 without a beam
 
-  double Normalised(double x) const { return total != 0 ? x / total : 0.0; }
+  double Normalised(double x) const { return x * scale; }
 };
 
 Layout MakeLayout(const BeamModel& model) {
@@ -21,7 +21,7 @@ Layout MakeLayout(const BeamModel& model) {
   layout.L = model.MainSpan.Length;
   layout.Lr = layout.rhPresent ? model.RhCantilever.Length : 0.0;
   layout.B = layout.Lc + layout.L;
-  layout.total = model.TotalLength;
+  layout.scale = model.TotalLength != 0 ? 1 / model.TotalLength : 0.0;
   return layout;
 }
 

@@ -40,50 +40,98 @@ FixedEndMoments LoadFixedEndMoments(const Resultant& load, double L) {
   return {};
 }
 
-struct StationEffect {
-  double shear = 0;
-  double moment = 0;
+// One span load as it acts on a simply supported span: its own reactions, and its shear and
+// sagging moment left of it, under it and right of it.
+struct SimpleSpanLoad {
+  SimpleSpanLoad(const Resultant& load, double L)
+      : W(load.W),
+        a(load.Offset),
+        c(load.Cover),
+        t(load.LoadType),
+        L(L),
+        RL(W * (L - CentroidDistance(load)) / L),
+        RR(W - RL) {}
+
+  double W, a, c, t, L;
+  double RL, RR;
 };
 
-// Shear and sagging moment at x of one load on a simply supported span.
-StationEffect SimpleSpanEffect(const Resultant& load, double L, double x) {
-  const double W = load.W;
-  const double a = load.Offset;
-  const double c = load.Cover;
-  const double t = load.LoadType;
-  const double RL = W * (L - CentroidDistance(load)) / L;
-  const double RR = W - RL;
-  const double u = x - a;
+// The stations [first, last) of a run, found with the same comparisons that define it.
+struct StationRun {
+  std::size_t first, last;
+};
 
-  StationEffect effect;
-  if (x <= a) {
-    effect.shear = RL;
-  } else if (x <= a + c) {
-    if (t == kRisingLoad) {
-      effect.shear = RL - W * Sqr(u / c);
-    } else if (t == kFallingLoad) {
-      effect.shear = W * Sqr((c - u) / c) - RR;
-    } else {
-      effect.shear = RL - W * u / c;
-    }
-  } else {
-    effect.shear = -RR;
+template <typename Shear, typename Moment>
+void AddRun(StationRun run, std::span<const double> xs, double* shear, double* moment,
+            float* loadShear, Shear shearAt, Moment momentAt) {
+  for (std::size_t k = run.first; k < run.last; ++k) {
+    const double value = shearAt(xs[k]);
+    shear[k] += value;
+    moment[k] += momentAt(xs[k]);
+    loadShear[k] = static_cast<float>(value);
   }
+}
 
-  if (x <= a) {
-    effect.moment = RL * x;
-  } else if (x < a + c) {
-    if (t == kRisingLoad) {
-      effect.moment = RL * x - u * W * Sqr(u / c) / 3;
-    } else if (t == kFallingLoad) {
-      effect.moment = RR * (L - x) - (c - u) * W * Sqr((c - u) / c) / 3;
-    } else {
-      effect.moment = RL * x - W * Sqr(u) / (2 * c);
-    }
+// Under the load (a < x < a + c), by the load's shape.
+void AddUnderLoad(const SimpleSpanLoad& p, StationRun run, std::span<const double> xs,
+                  double* shear, double* moment, float* loadShear) {
+  if (p.t == kRisingLoad) {
+    AddRun(
+        run, xs, shear, moment, loadShear,
+        [&](double x) { return p.RL - p.W * Sqr((x - p.a) / p.c); },
+        [&](double x) { return p.RL * x - (x - p.a) * p.W * Sqr((x - p.a) / p.c) / 3; });
+  } else if (p.t == kFallingLoad) {
+    AddRun(
+        run, xs, shear, moment, loadShear,
+        [&](double x) { return p.W * Sqr((p.c - (x - p.a)) / p.c) - p.RR; },
+        [&](double x) {
+          const double rest = p.c - (x - p.a);
+          return p.RR * (p.L - x) - rest * p.W * Sqr(rest / p.c) / 3;
+        });
   } else {
-    effect.moment = RR * (L - x);
+    AddRun(
+        run, xs, shear, moment, loadShear, [&](double x) { return p.RL - p.W * (x - p.a) / p.c; },
+        [&](double x) { return p.RL * x - p.W * Sqr(x - p.a) / (2 * p.c); });
   }
-  return effect;
+}
+
+// Shear under the load at a < x <= a + c, for the station exactly at its far end.
+double ShearUnder(const SimpleSpanLoad& p, double x) {
+  const double u = x - p.a;
+  if (p.t == kRisingLoad) return p.RL - p.W * Sqr(u / p.c);
+  if (p.t == kFallingLoad) return p.W * Sqr((p.c - u) / p.c) - p.RR;
+  return p.RL - p.W * u / p.c;
+}
+
+// Adds one load's shear and moment to the stations and records its shear on its own.
+void AddSpanLoad(const SimpleSpanLoad& p, std::span<const double> xs, StationArrays& stations,
+                 float* loadShear) {
+  double* shear = stations.SpanShear.data();
+  double* moment = stations.SpanMoment.data();
+  const std::size_t count = xs.size();
+  const double end = p.a + p.c;
+  std::size_t left = 0;
+  while (left < count && xs[left] <= p.a)
+    ++left;
+  std::size_t under = left;
+  while (under < count && xs[under] < end)
+    ++under;
+
+  AddRun(
+      {0, left}, xs, shear, moment, loadShear, [&](double) { return p.RL; },
+      [&](double x) { return p.RL * x; });
+  AddUnderLoad(p, {left, under}, xs, shear, moment, loadShear);
+  std::size_t right = under;
+  // A station exactly at the far end takes the shear under the load and the moment beyond it.
+  if (right < count && xs[right] == end) {
+    AddRun(
+        {right, right + 1}, xs, shear, moment, loadShear,
+        [&](double x) { return ShearUnder(p, x); }, [&](double x) { return p.RR * (p.L - x); });
+    ++right;
+  }
+  AddRun(
+      {right, count}, xs, shear, moment, loadShear, [&](double) { return -p.RR; },
+      [&](double x) { return p.RR * (p.L - x); });
 }
 
 }  // namespace
@@ -128,22 +176,18 @@ EndMoments SolveEndMoments(const SpanStiffnessTerms& s, const LoadTerms& terms,
 void SpanStatics(const EndMoments& ends, const ResultantList& spanLoads, double L,
                  StationArrays& stations) {
   const int N = stations.N;
+  const std::span<const double> xs = StationPositions(L, N, stations.positions);
   const double V0 = (ends.EndMomentL + ends.EndMomentR) / L;
   for (int k = 0; k <= N; ++k) {
-    const auto station = static_cast<std::size_t>(k);
-    const double x = L * k / N;
-    double shear = V0;
-    double moment = V0 * x - ends.EndMomentL;
-    for (int n = 0; n < spanLoads.count; ++n) {
-      const StationEffect effect =
-          SimpleSpanEffect(spanLoads.entries[static_cast<std::size_t>(n)], L, x);
-      shear += effect.shear;
-      moment += effect.moment;
-      stations.LoadShearTable[static_cast<std::size_t>(n * stations.loadShearStride + k)] =
-          static_cast<float>(effect.shear);
-    }
-    stations.SpanShear[station] = shear;
-    stations.SpanMoment[station] = moment;
+    stations.SpanShear[static_cast<std::size_t>(k)] = V0;
+    stations.SpanMoment[static_cast<std::size_t>(k)] =
+        V0 * xs[static_cast<std::size_t>(k)] - ends.EndMomentL;
+  }
+  // Load by load, so each station still sums the end-moment terms first and then the loads in
+  // list order.
+  for (int n = 0; n < spanLoads.count; ++n) {
+    const SimpleSpanLoad load(spanLoads.entries[static_cast<std::size_t>(n)], L);
+    AddSpanLoad(load, xs, stations, stations.LoadShearTable.data() + n * stations.loadShearStride);
   }
 }
 

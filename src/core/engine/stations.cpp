@@ -18,4 +18,11 @@ void ZeroSpanStations(StationArrays& stations) {
   std::fill_n(stations.SpanMoment.begin(), count, 0.0);
 }
 
+std::span<const double> StationPositions(double length, int N,
+                                         std::array<double, kMaxStationCount + 1>& scratch) {
+  for (int k = 0; k <= N; ++k)
+    scratch[static_cast<std::size_t>(k)] = length * k / N;
+  return std::span<const double>(scratch).first(static_cast<std::size_t>(N + 1));
+}
+
 }  // namespace trabeo

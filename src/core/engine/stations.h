@@ -7,6 +7,8 @@ namespace trabeo {
 
 inline constexpr int kServiceStationCount = 20;
 inline constexpr int kFactoredStationCount = 200;
+// The finest pass any caller runs (results at a point).
+inline constexpr int kMaxStationCount = 2000;
 
 // The station arrays of one pass, N + 1 stations each. The main analysis points these at its
 // result arrays; a caller needing a finer pass (results at a point) supplies its own storage.
@@ -19,7 +21,13 @@ struct StationArrays {
   // Shear of each span load separately: entry n at station k is [n * loadShearStride + k].
   std::span<float> LoadShearTable;
   int loadShearStride = 0;
+  // Scratch for the station positions of a segment, so a pass allocates nothing.
+  std::array<double, kMaxStationCount + 1> positions{};
 };
+
+// x_k = k L / N for k = 0 ... N, written into scratch; the returned view holds N + 1 values.
+std::span<const double> StationPositions(double length, int N,
+                                         std::array<double, kMaxStationCount + 1>& scratch);
 
 // Zeroes stations 0 ... N of both cantilever rows, as each pass does before the statics.
 void ZeroCantileverStations(StationArrays& stations);
