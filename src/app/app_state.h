@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "beam_input/beam_project.h"
+#include "engine/analysis.h"
+
+// Everything the forms share, owned by the application and handed to each form by reference.
+struct AppState {
+  std::filesystem::path StartFolder;
+  trabeo::BeamProject project;
+  std::unique_ptr<trabeo::AnalysisState> analysis = std::make_unique<trabeo::AnalysisState>();
+  int32_t ResultsValid = 0;  // 1 while the shown results belong to the current beam
+  std::string CurrentFileName;
+};
+
+inline constexpr const char* kProgramTitle = "Trabeo Professional";
+inline constexpr const char* kProgramVersion = "4.0";
+inline constexpr const char* kVersionSuffix = ".0";

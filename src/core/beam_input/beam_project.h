@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+
+#include "beam_input/section_values.h"
+#include "engine/beam_model.h"
+
+namespace trabeo {
+
+// The one beam being worked on: its model and the section it was given, as the entry forms
+// leave them and the project file keeps them.
+struct BeamProject {
+  BeamModel model;
+  SectionValues section;
+  int32_t LoadRowCount = 0;  // load rows in use in the load form; 0 before any loads
+};
+
+}  // namespace trabeo

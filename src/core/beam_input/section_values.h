@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "fileio/text_store.h"
+
+namespace trabeo {
+
+// The section chosen for the beam: what the section form takes from a section table record (or
+// the timber section form computes), with its design strength and class.
+struct SectionValues {
+  std::string SectionDescription;  // up to 100 characters
+  std::string SectionKind;         // the record's Type, or "Timber"; up to 25 characters
+  std::string SectionFamily;       // the listed table's family code, or "Timber"; up to 12
+  std::string SectionClassText;    // up to 25 characters
+  float SectionArea = 0;
+  float SectionWidth = 0;
+  float SectionDepth = 0;
+  float SectionWebThk = 0;
+  float SectionFlgThk = 0;
+  float SectionRootRad = 0;
+  float SectionWebDepth = 0;
+  float SectionOutstand = 0;
+  float SectionSxx = 0;
+  float SectionZxx = 0;
+  float SectionRy = 0;
+  float SectionRv = 0;
+  float SectionU = 0;
+  float SectionX = 0;
+  int32_t SteelGrade = 0;     // 43, 50 or 55; -1 none chosen; 0 shown as 43
+  float DesignStrength = 0;   // py, N/mm2
+  float TimberWidth = 0;      // mm
+  float TimberDepth = 0;      // mm
+  TextStore<51, 50> PropertyLines;
+};
+
+// Section kinds that the steel rules and the self weight apply to.
+bool IsSteelSectionKind(const std::string& kind);
+
+}  // namespace trabeo
