@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "settings/unit_settings.h"
+
+namespace trabeo {
+
+// How every typed number in the program is read, whatever the user's locale: leading blanks are
+// skipped, then the longest leading part of the form [+|-]digits[.digits][e[+|-]digits] is taken
+// ("." is the only decimal separator, so "1,5" reads as 1). Text with no leading number, and a
+// number beyond the range of a double, read as 0. Never fails.
+double TextToNumber(std::string_view text);
+
+using Formatter = std::string (*)(double);
+
+// Entry factors: internal = shown x factor.
+double EntryToInternal(std::string_view typed, float entryFactor);
+double InternalToEntryUnits(double internal, float entryFactor);
+// Result factors: shown = internal x factor.
+double InternalToResultUnits(double internal, float resultFactor);
+
+// The value in the quantity's current unit, by the kind of its factor, and back.
+double ToShownUnits(const UnitSettings& settings, UnitQuantity quantity, double internal);
+double ToInternalUnits(const UnitSettings& settings, UnitQuantity quantity, double shown);
+// Typed text in the quantity's current unit, as an internal value.
+double TypedToInternal(const UnitSettings& settings, UnitQuantity quantity, std::string_view typed);
+
+// The formatted value in the quantity's current unit, without and with its unit name
+// ("4.50" and "4.50 kN-m").
+std::string ShowValue(const UnitSettings& settings, UnitQuantity quantity, double internal,
+                      Formatter format);
+std::string ShowValueWithUnit(const UnitSettings& settings, UnitQuantity quantity, double internal,
+                              Formatter format);
+
+// "value unit", the way a number and its unit stand in labels, lists and reports.
+std::string WithUnit(std::string_view valueText, std::string_view unitName);
+// "(unit)", the unit line under a column heading.
+std::string UnitHeading(std::string_view unitName);
+
+// Edit boxes show a formatted zero ("0.0", "0.00", "0.000") as an empty box.
+std::string EmptyIfZeroText(std::string text);
+
+}  // namespace trabeo
