@@ -7,14 +7,17 @@
 
 #include "beam_input/beam_project.h"
 #include "engine/analysis.h"
+#include "settings/page_header.h"
+#include "settings/unit_settings.h"
 
 // Everything the forms share, owned by the application and handed to each form by reference.
 struct AppState {
   std::filesystem::path StartFolder;
   trabeo::BeamProject project;
   std::unique_ptr<trabeo::AnalysisState> analysis = std::make_unique<trabeo::AnalysisState>();
-  int32_t ResultsValid = 0;  // 1 while the shown results belong to the current beam
-  std::string CurrentFileName;
+  trabeo::UnitSettings units;
+  trabeo::HeaderTexts header;  // with CurrentFileName
+  int32_t ResultsValid = 0;    // 1 while the shown results belong to the current beam
 };
 
 inline constexpr const char* kProgramTitle = "Trabeo Professional";

@@ -28,10 +28,10 @@ struct SectionValues {
   float SectionRv = 0;
   float SectionU = 0;
   float SectionX = 0;
-  int32_t SteelGrade = 0;     // 43, 50 or 55; -1 none chosen; 0 shown as 43
-  float DesignStrength = 0;   // py, N/mm2
-  float TimberWidth = 0;      // mm
-  float TimberDepth = 0;      // mm
+  int32_t SteelGrade = 0;    // 43, 50 or 55; -1 none chosen; 0 shown as 43
+  float DesignStrength = 0;  // py, N/mm2
+  float TimberWidth = 0;     // mm
+  float TimberDepth = 0;     // mm
   TextStore<51, 50> PropertyLines;
 };
 

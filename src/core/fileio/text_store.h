@@ -35,7 +35,8 @@ class TextStore {
   void Clear() { slots_.fill(std::string()); }
   // Empties slots first ... last.
   void Clear(int first, int last) {
-    for (int slot = first; slot <= last && slot < SlotCount; ++slot) slots_[Index(slot)].clear();
+    for (int slot = first; slot <= last && slot < SlotCount; ++slot)
+      slots_[Index(slot)].clear();
   }
 
   friend bool operator==(const TextStore&, const TextStore&) = default;

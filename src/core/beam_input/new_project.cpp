@@ -1,0 +1,46 @@
+#include "beam_input/new_project.h"
+
+#include "settings/units_file.h"
+
+namespace trabeo {
+namespace {
+
+void ZeroSegment(SegmentRecord& segment) {
+  segment.Present = 0;
+  segment.Length = 0;
+  segment.E = 0;
+  segment.Ixx = 0;
+}
+
+void ResetSection(SectionValues& section) {
+  section.TimberDepth = 0;
+  section.TimberWidth = 0;
+  section.SteelGrade = 0;
+  section.PropertyLines.Clear();
+  section.SectionDescription.clear();
+}
+
+}  // namespace
+
+void ResetProjectForNew(BeamProject& project, HeaderTexts& header, UnitSettings& units,
+                        const std::filesystem::path& startFolder) {
+  BeamModel& model = project.model;
+  header.CurrentFileName.clear();
+  ClearProjectHeaderTexts(header);
+  model.Loads = LoadTable{};
+  ZeroSegment(model.LhCantilever);
+  ZeroSegment(model.MainSpan);
+  ZeroSegment(model.RhCantilever);
+  model.SectionIxx = 0;
+  model.FibreDistance = 0;
+  model.TotalLength = 0;
+  model.LhSupportKind = 0;
+  model.RhSupportKind = 0;
+  project.LoadRowCount = 0;
+  ResetSection(project.section);
+
+  units = ReadUnitsFileForNewBeam(startFolder, units).settings;
+  model.DesignCode = units.DesignCode;
+}
+
+}  // namespace trabeo

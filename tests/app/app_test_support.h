@@ -1,0 +1,53 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QWidget>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/trabeo_app.h"
+#include "support/scripted_dialogs.h"
+
+namespace trabeo::testing {
+
+// A started program in a folder of its own, answering dialogs from a script.
+class AppFixture : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // The top-level form of the given class ("TIndexFrm", "TBeamFrm", ...).
+  QWidget* Form(const char* className) const;
+  // A control of a form by its objectName; fails the test when missing.
+  template <typename T>
+  T* Control(const char* className, const char* objectName) const {
+    QWidget* form = Form(className);
+    if (form == nullptr) return nullptr;
+    T* control = form->findChild<T*>(objectName);
+    EXPECT_NE(control, nullptr) << className << " has no " << objectName;
+    return control;
+  }
+  // A menu command of the main window by its objectName.
+  QAction* MenuAction(const char* objectName) const;
+  void Trigger(const char* objectName) const;
+  void Click(const char* className, const char* objectName) const;
+  void Type(const char* className, const char* objectName, const QString& text) const;
+  QStringList ListLines(const char* className, const char* objectName) const;
+
+  std::filesystem::path folder;
+  ScriptedDialogs dialogs;
+  std::unique_ptr<TrabeoApplication> app;
+};
+
+}  // namespace trabeo::testing
