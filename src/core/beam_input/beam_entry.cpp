@@ -1,0 +1,108 @@
+#include "beam_input/beam_entry.h"
+
+#include <cmath>
+
+#include "settings/sig_fig.h"
+#include "settings/unit_conversion.h"
+
+namespace trabeo {
+namespace {
+
+void ZeroUsedFields(SegmentRecord& segment) {
+  segment.Present = 0;
+  segment.Length = 0;
+  segment.E = 0;
+  segment.Ixx = 0;
+}
+
+// A ticked cantilever needs a length above 0.
+bool ReadCantilever(bool ticked, const std::string& text, const UnitSettings& units,
+                    SegmentRecord& segment) {
+  if (!ticked) return true;
+  segment.Present = 1.0;
+  segment.Length = EntryToInternal(text, units.LengthFactor);
+  return segment.Length > 0;
+}
+
+BeamEntryOutcome Fail(const char* message) {
+  return {BeamEntryStatus::Failed, message, false};
+}
+
+std::string LastCharacters(const std::string& text, std::size_t count) {
+  return text.size() <= count ? text : text.substr(text.size() - count);
+}
+
+}  // namespace
+
+double TotalLengthFromTexts(const BeamEntryTexts& texts, const UnitSettings& units) {
+  const double lh = texts.lhCantilever ? TextToNumber(texts.lhLength) : 0.0;
+  const double rh = texts.rhCantilever ? TextToNumber(texts.rhLength) : 0.0;
+  float total = static_cast<float>(lh * units.LengthFactor);
+  total += static_cast<float>(TextToNumber(texts.spanLength) * units.LengthFactor);
+  total += static_cast<float>(rh * units.LengthFactor);
+  return total;
+}
+
+double SelfWeightOfArea(double area) {
+  return area * 7.85 / 1000000 * 9.81;
+}
+
+BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts, const UnitSettings& units,
+                                BeamProject& project) {
+  BeamModel& model = project.model;
+  const SectionValues& section = project.section;
+  ZeroUsedFields(model.LhCantilever);
+  ZeroUsedFields(model.MainSpan);
+  ZeroUsedFields(model.RhCantilever);
+  model.LhSupportKind = texts.lhFixed ? kFixedSupport : kPinnedSupport;
+  model.RhSupportKind = texts.rhFixed ? kFixedSupport : kPinnedSupport;
+  model.TotalLength = TotalLengthFromTexts(texts, units);
+
+  if (!ReadCantilever(texts.lhCantilever, texts.lhLength, units, model.LhCantilever)) {
+    return Fail("Enter length for LH Cantilever");
+  }
+  model.MainSpan.Present = 1.0;
+  model.MainSpan.Length = EntryToInternal(texts.spanLength, units.LengthFactor);
+  if (!(model.MainSpan.Length > 0)) return Fail(" Enter Length for Beam");
+  model.MainSpan.E = EntryToInternal(texts.E, units.EFactor);
+  if (!(model.MainSpan.E > 0)) return Fail(" Enter E for Beam");
+  model.MainSpan.Ixx = EntryToInternal(texts.Ixx, units.InertiaFactor);
+  model.SectionIxx = static_cast<float>(model.MainSpan.Ixx);
+  if (!(model.MainSpan.Ixx > 0)) return Fail(" Enter Ixx for Beam");
+  if (section.SectionKind != "Timber" && texts.code != kCodeNone &&
+      !(TextToNumber(texts.pyLabel) > 0)) {
+    return Fail(" Select grade and check value of py");
+  }
+  if (!ReadCantilever(texts.rhCantilever, texts.rhLength, units, model.RhCantilever)) {
+    return Fail("Enter length for RH Cantilever");
+  }
+
+  model.DesignCode = texts.code;
+  const bool steel = IsSteelSectionKind(section.SectionKind);
+  if (steel && model.DesignCode == kCodeBS5268) {
+    return {BeamEntryStatus::CodeRefused, "Cannot check steel beam to timber code", false};
+  }
+  if (section.SectionKind == "Timber" && model.DesignCode == kCodeBS5950) {
+    return {BeamEntryStatus::CodeRefused, "Cannot check timber beam to steel code", false};
+  }
+  if ((model.DesignCode == kCodeBS5268 || model.DesignCode == kCodeBS5950) &&
+      model.FibreDistance > 9e11) {
+    return {BeamEntryStatus::CodeRefused,
+            "Cannot code check section with value of Ixx edited by user", false};
+  }
+
+  const auto weight = static_cast<float>(SelfWeightOfArea(section.SectionArea));
+  LoadRecord& selfWeight = model.Loads.row(kSelfWeightRow);
+  selfWeight.Kind = kDistributedLoadKind;
+  selfWeight.Position = 0;
+  selfWeight.Intensity = weight;
+  selfWeight.EndIntensity = weight;
+  selfWeight.Cover = static_cast<float>(model.TotalLength);
+
+  BeamEntryOutcome outcome{BeamEntryStatus::Accepted, {}, false};
+  outcome.askTimberWithSteelE = TextToNumber(texts.E) > 200000 &&
+                                LastCharacters(" " + section.SectionDescription, 6) == "Timber";
+  return outcome;
+}
+
+}  // namespace trabeo

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <string>
+
+#include "beam_input/beam_project.h"
+#include "platform/canvas.h"
+#include "settings/unit_settings.h"
+
+namespace trabeo {
+
+// What the section form holds when "Next >" is pressed.
+struct BeamEntryTexts {
+  bool lhCantilever = false;
+  bool rhCantilever = false;
+  bool lhFixed = false;
+  bool rhFixed = false;
+  std::string lhLength;
+  std::string spanLength;
+  std::string rhLength;
+  std::string E;
+  std::string Ixx;
+  int32_t code = kCodeNone;  // the selected code option
+  std::string pyLabel;       // the design strength as shown
+};
+
+enum class BeamEntryStatus {
+  Failed,       // a box was unusable: the model keeps what was written before the failure
+  CodeRefused,  // the geometry and section were stored, the code does not suit the section
+  Accepted,     // stored, with the self weight; on to the loads
+};
+
+struct BeamEntryOutcome {
+  BeamEntryStatus status = BeamEntryStatus::Failed;
+  std::string message;
+  // A timber section with a steel E: the form asks before going on.
+  bool askTimberWithSteelE = false;
+};
+
+inline constexpr const char* kTimberWithSteelEQuestion =
+    "You appear to have a timber section \nwith a value of \"E\" for steel.\nIs this correct?\n";
+
+// The beam's total length from the boxes: a cantilever counts only when ticked and non-zero;
+// summed in single precision.
+double TotalLengthFromTexts(const BeamEntryTexts& texts, const UnitSettings& units);
+
+// "Next >" of the section form: stores geometry, supports, E and Ixx, checks the code against
+// the section, and writes the self weight into load row 26.
+BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts, const UnitSettings& units,
+                                BeamProject& project);
+
+// Self weight of a steel section of the given area (mm2), N/mm: 7.85 t/m3 under 9.81 m/s2.
+double SelfWeightOfArea(double area);
+
+// The section form's picture of the beam: supports, lengths and the total length.
+struct BeamPictureInput {
+  int width = 0;
+  int height = 0;
+  double lhLength = 0;  // 0 when the cantilever is not counted
+  double spanLength = 0;
+  double rhLength = 0;
+  bool lhFixed = false;
+  bool rhFixed = false;
+};
+void DrawBeamEntryPicture(Canvas& canvas, const BeamPictureInput& beam, const UnitSettings& units);
+
+}  // namespace trabeo

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/beam_model.h"
+#include "settings/unit_settings.h"
+
+namespace trabeo {
+
+enum class LoadRowType { None, Point, Udl };
+
+// What one row of the load form holds: the picked type, the six boxes as typed, and "Apply".
+struct LoadRowTexts {
+  LoadRowType type = LoadRowType::None;
+  std::string pointLoad;
+  std::string distance;
+  std::string startRate;
+  std::string finishRate;
+  std::string cover;
+  std::string factor;
+  bool applied = false;
+};
+
+// The self-weight group: its "Apply" box and its load factor box.
+struct SelfWeightTexts {
+  bool applied = false;
+  std::string factor;
+};
+
+// Reads a row of the form into a load record in internal units. A row with no type is all
+// zeros and not applied; an empty factor box reads as 1. Spare is kept from `previous`.
+LoadRecord ReadLoadRow(const LoadRowTexts& texts, const UnitSettings& units,
+                       const LoadRecord& previous);
+
+// Row 26 as the self-weight group leaves it: kind, position, factor and applied are set (all
+// zero when unticked; an empty factor box reads as 0); the intensities and cover are kept.
+LoadRecord ReadSelfWeightRow(const SelfWeightTexts& texts, const LoadRecord& previous);
+
+// The messages of the load form's check of rows 1 to 25, in order: a load extending past the
+// end of the beam (applied rows only), and negative lengths (every row).
+std::vector<std::string> ValidateLoadRows(const LoadTable& loads, double totalLength);
+
+// The further checks of "Next >": nothing applied at all, or both a zero point load and a zero
+// distributed load among the applied rows.
+std::vector<std::string> NextLoadChecks(const LoadTable& loads);
+
+// The boxes of a row as the form shows a stored load.
+LoadRowTexts ShowLoadRow(const LoadRecord& row, const UnitSettings& units);
+
+// The self-weight label (" 0.246 kN/m") and the factor box's text for a stored row 26.
+std::string SelfWeightLabel(const LoadRecord& selfWeight, const UnitSettings& units);
+std::string SelfWeightFactorText(const LoadRecord& selfWeight, const UnitSettings& units);
+
+// Rows shown for the highest row in use: rows 1 to 5 always, then one empty row after it.
+int VisibleLoadRows(int rowsInUse);
+// The form's least height for the rows in use.
+int LoadFormHeight(int rowsInUse);
+
+}  // namespace trabeo

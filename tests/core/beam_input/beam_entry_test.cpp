@@ -1,0 +1,154 @@
+#include "beam_input/beam_entry.h"
+
+#include <gtest/gtest.h>
+
+#include "support/recording_canvas.h"
+
+namespace trabeo {
+namespace {
+
+BeamEntryTexts Typical() {
+  BeamEntryTexts texts;
+  texts.spanLength = "6";
+  texts.E = "205000";
+  texts.Ixx = "2340";  // cm4
+  texts.pyLabel = "275";
+  return texts;
+}
+
+BeamProject SteelSection(float area) {
+  BeamProject project;
+  project.section.SectionKind = "Beam";
+  project.section.SectionArea = area;
+  project.model.FibreDistance = 100;
+  return project;
+}
+
+TEST(BeamEntryTest, StoresGeometryStiffnessAndSelfWeight) {
+  BeamProject project = SteelSection(3200);
+  BeamEntryTexts texts = Typical();
+  texts.rhCantilever = true;
+  texts.rhLength = "1.5";
+  texts.lhFixed = true;
+  texts.code = kCodeBS5950;
+  const BeamEntryOutcome outcome = ApplyBeamEntry(texts, UnitSettings{}, project);
+  ASSERT_EQ(outcome.status, BeamEntryStatus::Accepted) << outcome.message;
+  const BeamModel& m = project.model;
+  EXPECT_EQ(m.MainSpan.Length, 6000);
+  EXPECT_EQ(m.MainSpan.Ixx, 2.34e7);
+  EXPECT_EQ(m.SectionIxx, 2.34e7f);
+  EXPECT_EQ(m.RhCantilever.Present, 1);
+  EXPECT_EQ(m.LhCantilever.Present, 0);
+  EXPECT_EQ(m.LhSupportKind, kFixedSupport);
+  EXPECT_EQ(m.RhSupportKind, kPinnedSupport);
+  EXPECT_EQ(m.TotalLength, 7500);
+  EXPECT_EQ(m.DesignCode, kCodeBS5950);
+  const LoadRecord& selfWeight = m.Loads.row(kSelfWeightRow);
+  EXPECT_EQ(selfWeight.Kind, -1);
+  EXPECT_NEAR(selfWeight.Intensity, 0.2464, 1e-4);
+  EXPECT_EQ(selfWeight.EndIntensity, selfWeight.Intensity);
+  EXPECT_EQ(selfWeight.Cover, 7500);
+}
+
+TEST(BeamEntryTest, FirstUnusableBoxStopsWithItsMessage) {
+  struct Case {
+    const char* name;
+    void (*edit)(BeamEntryTexts&);
+    const char* message;
+  };
+  const std::vector<Case> cases{
+      {"LH cantilever without length",
+       [](BeamEntryTexts& t) {
+         t.lhCantilever = true;
+         t.spanLength = "";
+       },
+       "Enter length for LH Cantilever"},
+      {"no span", [](BeamEntryTexts& t) { t.spanLength = "0"; }, " Enter Length for Beam"},
+      {"no E",
+       [](BeamEntryTexts& t) {
+         t.E = "";
+         t.Ixx = "";
+       },
+       " Enter E for Beam"},
+      {"negative Ixx", [](BeamEntryTexts& t) { t.Ixx = "-5"; }, " Enter Ixx for Beam"},
+      {"no py with a code",
+       [](BeamEntryTexts& t) {
+         t.code = kCodeBS5950;
+         t.pyLabel = "";
+       },
+       " Select grade and check value of py"},
+      {"RH cantilever without length", [](BeamEntryTexts& t) { t.rhCantilever = true; },
+       "Enter length for RH Cantilever"},
+  };
+  for (const Case& c : cases) {
+    BeamProject project = SteelSection(1000);
+    project.model.DesignCode = kCodeBS449;
+    BeamEntryTexts texts = Typical();
+    c.edit(texts);
+    const BeamEntryOutcome outcome = ApplyBeamEntry(texts, UnitSettings{}, project);
+    EXPECT_EQ(outcome.status, BeamEntryStatus::Failed) << c.name;
+    EXPECT_EQ(outcome.message, c.message) << c.name;
+    EXPECT_EQ(project.model.DesignCode, kCodeBS449) << c.name << ": the code is not taken";
+  }
+}
+
+TEST(BeamEntryTest, CodeMustSuitTheSection) {
+  BeamProject steel = SteelSection(1000);
+  BeamEntryTexts texts = Typical();
+  texts.code = kCodeBS5268;
+  EXPECT_EQ(ApplyBeamEntry(texts, UnitSettings{}, steel).message,
+            "Cannot check steel beam to timber code");
+
+  BeamProject timber;
+  timber.section.SectionKind = "Timber";
+  texts.code = kCodeBS5950;
+  EXPECT_EQ(ApplyBeamEntry(texts, UnitSettings{}, timber).message,
+            "Cannot check timber beam to steel code");
+
+  BeamProject typed = SteelSection(1000);
+  typed.model.FibreDistance = 1e12f;  // Ixx typed by the user
+  const BeamEntryOutcome refused = ApplyBeamEntry(texts, UnitSettings{}, typed);
+  EXPECT_EQ(refused.status, BeamEntryStatus::CodeRefused);
+  EXPECT_EQ(refused.message, "Cannot code check section with value of Ixx edited by user");
+  texts.code = kCodeNone;
+  EXPECT_EQ(ApplyBeamEntry(texts, UnitSettings{}, typed).status, BeamEntryStatus::Accepted);
+}
+
+TEST(BeamEntryTest, TimberWithASteelModulusIsQuestioned) {
+  BeamProject timber;
+  timber.section.SectionKind = "Timber";
+  timber.section.SectionDescription = "75 x 200 C24 Timber";
+  BeamEntryTexts texts = Typical();
+  EXPECT_TRUE(ApplyBeamEntry(texts, UnitSettings{}, timber).askTimberWithSteelE);
+  texts.E = "10800";
+  EXPECT_FALSE(ApplyBeamEntry(texts, UnitSettings{}, timber).askTimberWithSteelE);
+}
+
+TEST(BeamEntryTest, TotalLengthCountsTickedNonZeroCantilevers) {
+  BeamEntryTexts texts = Typical();
+  texts.lhLength = "2";
+  EXPECT_EQ(TotalLengthFromTexts(texts, UnitSettings{}), 6000);
+  texts.lhCantilever = true;
+  EXPECT_EQ(TotalLengthFromTexts(texts, UnitSettings{}), 8000);
+}
+
+TEST(BeamEntryTest, PictureShowsSupportsAndLengths) {
+  testing::RecordingCanvas canvas;
+  DrawBeamEntryPicture(canvas, {545, 90, 2000, 6000, 0, false, true}, UnitSettings{});
+  ASSERT_FALSE(canvas.rects().empty());
+  EXPECT_EQ(canvas.rects()[0].right, 545);
+  ASSERT_NE(canvas.FindText("Length = 8.00 m"), nullptr);
+  EXPECT_NE(canvas.FindText("2.00 m"), nullptr);
+  EXPECT_NE(canvas.FindText("6.00 m"), nullptr);
+  // The fixed RH end: a 2-pixel wall at x = 25 + 8000 * 495 / 8000.
+  bool wall = false;
+  for (const auto& line : canvas.lines())
+    wall |= line.width == 2 && line.x1 == 520 && line.x2 == 520;
+  EXPECT_TRUE(wall);
+  testing::RecordingCanvas empty;
+  DrawBeamEntryPicture(empty, {545, 90, 0, 0, 0, false, false}, UnitSettings{});
+  EXPECT_TRUE(empty.lines().empty());
+}
+
+}  // namespace
+}  // namespace trabeo

@@ -1,0 +1,137 @@
+#include "beam_input/load_entry.h"
+
+#include <gtest/gtest.h>
+
+namespace trabeo {
+namespace {
+
+UnitSettings Defaults() {
+  return UnitSettings{};
+}  // m, kN, kN/m
+
+LoadRowTexts Udl(const char* distance, const char* start, const char* finish, const char* cover,
+                 bool applied = true) {
+  LoadRowTexts row;
+  row.type = LoadRowType::Udl;
+  row.distance = distance;
+  row.startRate = start;
+  row.finishRate = finish;
+  row.cover = cover;
+  row.applied = applied;
+  return row;
+}
+
+TEST(LoadEntryTest, RowsAreReadInInternalUnits) {
+  LoadRowTexts point;
+  point.type = LoadRowType::Point;
+  point.pointLoad = "12.5";
+  point.distance = "2";
+  point.factor = "1.4";
+  point.applied = true;
+  LoadRecord previous;
+  previous.Spare = 7;
+  const LoadRecord read = ReadLoadRow(point, Defaults(), previous);
+  EXPECT_EQ(read.Kind, 1);
+  EXPECT_FLOAT_EQ(read.Position, 2000);
+  EXPECT_FLOAT_EQ(read.Intensity, 12500);
+  EXPECT_EQ(read.Cover, 0);
+  EXPECT_FLOAT_EQ(read.Factor, 1.4f);
+  EXPECT_EQ(read.Applied, 1);
+  EXPECT_EQ(read.Spare, 7);
+
+  const LoadRecord udl = ReadLoadRow(Udl("1", "3", "4.5", "2.5"), Defaults(), {});
+  EXPECT_EQ(udl.Kind, -1);
+  EXPECT_FLOAT_EQ(udl.EndIntensity, 4.5f);
+  EXPECT_FLOAT_EQ(udl.Cover, 2500);
+  EXPECT_EQ(udl.Factor, 1);  // an empty factor box counts as 1
+}
+
+TEST(LoadEntryTest, ARowWithoutATypeIsStoredAsZeros) {
+  LoadRowTexts row = Udl("1", "3", "4", "2");
+  row.type = LoadRowType::None;
+  const LoadRecord read = ReadLoadRow(row, Defaults(), {});
+  EXPECT_EQ(read.Kind, 0);
+  EXPECT_EQ(read.Position, 0);
+  EXPECT_EQ(read.Intensity, 0);
+  EXPECT_EQ(read.Applied, 0);
+  EXPECT_EQ(read.Factor, 0);
+}
+
+TEST(LoadEntryTest, ValidationReportsEveryOffendingRowInOrder) {
+  LoadTable loads;
+  loads.row(1) = ReadLoadRow(Udl("2", "1", "1", "4"), Defaults(), {});         // ends at 6 m: fine
+  loads.row(2) = ReadLoadRow(Udl("2", "1", "1", "4.01"), Defaults(), {});      // past the end
+  loads.row(3) = ReadLoadRow(Udl("2", "1", "1", "5", false), Defaults(), {});  // not applied
+  loads.row(4) = ReadLoadRow(Udl("-1", "1", "1", "1", false), Defaults(), {});
+  loads.row(5) = ReadLoadRow(Udl("7.5", "1", "1", "-1"), Defaults(), {});  // both problems
+  const auto messages = ValidateLoadRows(loads, 6000);
+  ASSERT_EQ(messages.size(), 4u);
+  EXPECT_EQ(messages[0], "Load 2 extends past end of beam");
+  EXPECT_EQ(messages[1], "Negative lengths not allowed");
+  EXPECT_EQ(messages[2], "Load 5 extends past end of beam");
+  EXPECT_EQ(messages[3], "Negative lengths not allowed");
+}
+
+TEST(LoadEntryTest, NextChecksForNothingApplied) {
+  LoadTable loads;
+  loads.row(1) = ReadLoadRow(Udl("0", "1", "1", "1", false), Defaults(), {});
+  EXPECT_EQ(NextLoadChecks(loads), std::vector<std::string>{"No loads applied to beam"});
+  loads.row(26) = {kDistributedLoadKind, 0, 0.3f, 0.3f, 6000, 1.4f, 1, 0};
+  EXPECT_TRUE(NextLoadChecks(loads).empty());
+}
+
+TEST(LoadEntryTest, NoLoadsOnlyWhenBothAZeroPointAndAZeroUdlAreApplied) {
+  LoadTable loads;
+  loads.row(1) = {kPointLoadKind, 1000, 0, 0, 0, 1, 1, 0};
+  EXPECT_TRUE(NextLoadChecks(loads).empty());
+  loads.row(2) = {kDistributedLoadKind, 0, 5, 5, 0, 1, 1, 0};  // zero cover
+  EXPECT_EQ(NextLoadChecks(loads), std::vector<std::string>{"No loads on beam"});
+}
+
+TEST(LoadEntryTest, SelfWeightFactorBoxAndLabel) {
+  const LoadRecord unset =
+      ReadSelfWeightRow({true, ""}, {kDistributedLoadKind, 9, 0.25f, 0.25f, 6000, 0, 0, 0});
+  EXPECT_EQ(unset.Factor, 0);  // no empty-box rule for the self weight
+  EXPECT_EQ(unset.Applied, 1);
+  EXPECT_EQ(unset.Position, 0);
+  EXPECT_FLOAT_EQ(unset.Intensity, 0.25f);
+  UnitSettings units = Defaults();
+  units.FactoredLoads = kSettingOn;
+  EXPECT_EQ(SelfWeightFactorText(unset, units), "1.40");
+  units.FactoredLoads = kSettingOff;
+  EXPECT_EQ(SelfWeightFactorText(unset, units), "1.000");
+  EXPECT_EQ(SelfWeightLabel(unset, units), " 0.250 kN/m");
+  const LoadRecord off = ReadSelfWeightRow({false, "1.4"}, unset);
+  EXPECT_EQ(off.Kind, 0);
+  EXPECT_EQ(off.Factor, 0);
+  EXPECT_FLOAT_EQ(off.Intensity, 0.25f);
+}
+
+TEST(LoadEntryTest, StoredRowsAreShownBack) {
+  const LoadRowTexts shown =
+      ShowLoadRow({kDistributedLoadKind, 1500, 2.5f, 0, 3000, 1.6f, 1, 0}, Defaults());
+  EXPECT_EQ(shown.type, LoadRowType::Udl);
+  EXPECT_EQ(shown.distance, "1.500");
+  EXPECT_EQ(shown.startRate, "2.500");
+  EXPECT_EQ(shown.finishRate, "0.000");
+  EXPECT_EQ(shown.cover, "3.000");
+  EXPECT_EQ(shown.factor, "1.60");
+  EXPECT_TRUE(shown.applied);
+  // Zeros of a row that is not applied show as empty boxes.
+  const LoadRowTexts idle = ShowLoadRow({kPointLoadKind, 0, 5000, 0, 0, 0, 0, 0}, Defaults());
+  EXPECT_EQ(idle.distance, "");
+  EXPECT_EQ(idle.pointLoad, "5.000");
+  EXPECT_EQ(idle.factor, "");
+  EXPECT_EQ(ShowLoadRow({}, Defaults()).type, LoadRowType::None);
+}
+
+TEST(LoadEntryTest, RowRevealAndFormHeight) {
+  EXPECT_EQ(VisibleLoadRows(0), 5);
+  EXPECT_EQ(VisibleLoadRows(5), 6);
+  EXPECT_EQ(VisibleLoadRows(12), 13);
+  EXPECT_EQ(VisibleLoadRows(25), 25);
+  EXPECT_EQ(LoadFormHeight(5), 580);
+}
+
+}  // namespace
+}  // namespace trabeo
