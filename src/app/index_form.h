@@ -34,6 +34,8 @@ class TIndexFrm : public QMainWindow {
   QListWidget* resultsList() const { return resultsList_; }
   QAction* action(const std::string& name) const;
   int listHeight() const { return listHeight_; }
+  // The shared state, for the program's own tests to set up and inspect.
+  AppContext& context() const { return context_; }
 
  protected:
   void showEvent(QShowEvent* event) override;

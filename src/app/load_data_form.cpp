@@ -1,6 +1,450 @@
 #include "app/load_data_form.h"
 
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/beam_form.h"
+#include "app/busy_cursor.h"
+#include "app/index_form.h"
+#include "app/picture_widget.h"
+#include "app/qt_canvas.h"
+#include "settings/unit_conversion.h"
+
+using trabeo::LoadRowTexts;
+using trabeo::LoadRowType;
+
+namespace {
+
+constexpr int kFormWidth = 790;
+constexpr int kSketchWidth = 737;
+constexpr int kSketchHeight = 145;
+constexpr int kRowHeight = 40;
+
+QRect ScreenRect() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+std::string S(const QLineEdit* edit) {
+  return edit->text().toStdString();
+}
+
+QLabel* HeadLabel(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+  return label;
+}
+
+}  // namespace
+
 TLoadDataFrm::TLoadDataFrm(AppContext& context) : QWidget(nullptr, Qt::Window), context_(context) {
   setObjectName("LoadDataFrm");
   setWindowTitle("Load Data");
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
+  BuildSketch();
+  BuildHeads();
+  BuildRows();
+  BuildCommands();
+  const QRect screen = ScreenRect();
+  resize(kFormWidth, trabeo::LoadFormHeight(5));
+  move(screen.left() + (screen.width() - width()) * 2 / 3,
+       screen.top() + (screen.height() - height()) / 5);
+  rowsInUse_ = 0;
+}
+
+void TLoadDataFrm::BuildSketch() {
+  sketch_ = new PictureWidget(this);
+  sketch_->setObjectName("Image_Beam");
+  sketch_->setFixedSize(kSketchWidth, kSketchHeight);
+  lengthLabel_ = new QLabel(this);
+  lengthLabel_->setObjectName("lbl_Length");
+  lengthLabel_->hide();
+  auto* box = static_cast<QVBoxLayout*>(layout());
+  box->addWidget(sketch_, 0, Qt::AlignHCenter);
+  box->addWidget(lengthLabel_, 0, Qt::AlignHCenter);
+}
+
+void TLoadDataFrm::BuildHeads() {
+  auto* heads = new QWidget(this);
+  heads->setObjectName("Panel_Heads");
+  auto* grid = new QGridLayout(heads);
+  grid->setContentsMargins(0, 0, 0, 0);
+  unitHeads_[0] = HeadLabel("", heads);
+  unitHeads_[1] = HeadLabel("", heads);
+  unitHeads_[2] = HeadLabel("", heads);
+  unitHeads_[3] = HeadLabel("", heads);
+  auto* finishUnit = HeadLabel("", heads);
+  finishUnit->setObjectName("lbl_UDLF_Unit");
+  auto* coverUnit = HeadLabel("", heads);
+  coverUnit->setObjectName("lbl_Cover_Unit");
+  unitHeads_[0]->setObjectName("lbl_PL_Unit");
+  unitHeads_[1]->setObjectName("lbl_Dist_Unit");
+  unitHeads_[2]->setObjectName("lbl_UDLS_Unit");
+  unitHeads_[3] = coverUnit;
+  const std::vector<std::pair<QString, QLabel*>> columns{
+      {"Point\nLoad", unitHeads_[0]},
+      {"Distance\nfrom LH end\nof beam", unitHeads_[1]},
+      {"UDL\nstart rate", unitHeads_[2]},
+      {"UDL\nfinish rate", finishUnit},
+      {"Cover", coverUnit},
+      {"Load\nfactor\n(optional)", nullptr}};
+  grid->setColumnMinimumWidth(0, 150);
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    const int column = static_cast<int>(i) + 1;
+    grid->addWidget(HeadLabel(columns[i].first, heads), 0, column);
+    if (columns[i].second != nullptr) grid->addWidget(columns[i].second, 1, column);
+  }
+  static_cast<QVBoxLayout*>(layout())->addWidget(heads);
+}
+
+TLoadDataFrm::Row TLoadDataFrm::MakeRow(int number, QWidget* parent) {
+  Row row;
+  const QString n = QString::number(number);
+  row.panel = new QFrame(parent);
+  row.panel->setObjectName("Panel_" + n);
+  row.panel->setFixedHeight(kRowHeight - 4);
+  auto* line = new QHBoxLayout(row.panel);
+  line->setContentsMargins(0, 0, 0, 0);
+  row.number = new QLineEdit(n, row.panel);
+  row.number->setObjectName("Edit_No" + n);
+  row.number->setReadOnly(true);
+  row.number->setFixedWidth(30);
+  row.point = new QRadioButton("Point", row.panel);
+  row.point->setObjectName("OptionP" + n);
+  row.udl = new QRadioButton("UDL", row.panel);
+  row.udl->setObjectName("OptionUDL" + n);
+  row.point->setAutoExclusive(false);
+  row.udl->setAutoExclusive(false);
+  line->addWidget(row.number);
+  line->addWidget(row.point);
+  line->addWidget(row.udl);
+  const std::vector<std::pair<QLineEdit**, const char*>> boxes{
+      {&row.pointLoad, "Edit_PL"},    {&row.distance, "Edit_Dist"}, {&row.startRate, "Edit_UDLS"},
+      {&row.finishRate, "Edit_UDLF"}, {&row.cover, "Edit_Cover"},   {&row.factor, "Edit_LF"}};
+  for (const auto& [box, name] : boxes) {
+    *box = new QLineEdit(row.panel);
+    (*box)->setObjectName(name + n);
+    (*box)->setFixedWidth(80);
+    (*box)->setVisible(false);
+    auto* cell = new QWidget(row.panel);
+    cell->setFixedWidth(84);
+    auto* cellLayout = new QHBoxLayout(cell);
+    cellLayout->setContentsMargins(0, 0, 0, 0);
+    cellLayout->addWidget(*box);
+    line->addWidget(cell);
+  }
+  row.apply = new QCheckBox("Apply", row.panel);
+  row.apply->setObjectName("Check" + n);
+  line->addWidget(row.apply);
+  connect(row.point, &QRadioButton::clicked, this, [this, number] {
+    rows_[static_cast<std::size_t>(number)].udl->setChecked(false);
+    ChooseType(number);
+  });
+  connect(row.udl, &QRadioButton::clicked, this, [this, number] {
+    rows_[static_cast<std::size_t>(number)].point->setChecked(false);
+    ChooseType(number);
+  });
+  connect(row.apply, &QCheckBox::clicked, this, &TLoadDataFrm::ApplyClicked);
+  return row;
+}
+
+void TLoadDataFrm::BuildRows() {
+  auto* rowsWidget = new QWidget(this);
+  rowsWidget->setObjectName("Panel_Rows");
+  auto* list = new QVBoxLayout(rowsWidget);
+  list->setContentsMargins(0, 0, 0, 0);
+  list->setSpacing(4);
+  for (int number = 1; number <= trabeo::kUserLoadRows; ++number) {
+    rows_[static_cast<std::size_t>(number)] = MakeRow(number, rowsWidget);
+    list->addWidget(rows_[static_cast<std::size_t>(number)].panel);
+    rows_[static_cast<std::size_t>(number)].panel->setVisible(number <= 5);
+  }
+  list->addStretch();
+  scroll_ = new QScrollArea(this);
+  scroll_->setObjectName("ScrollBox_Rows");
+  scroll_->setWidget(rowsWidget);
+  scroll_->setWidgetResizable(true);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  static_cast<QVBoxLayout*>(layout())->addWidget(scroll_, 1);
+}
+
+void TLoadDataFrm::BuildCommands() {
+  commands_ = new QWidget(this);
+  commands_->setObjectName("Panel_Commands");
+  auto* strip = new QHBoxLayout(commands_);
+  auto* help = new QVBoxLayout();
+  help->addWidget(new QLabel("Max No of loads = 25", commands_));
+  help->addWidget(new QLabel("If load factor left blank then load factor = 1", commands_));
+  strip->addLayout(help);
+
+  selfWeight_ = new QGroupBox("Beam Self-weight", commands_);
+  selfWeight_->setObjectName("Frame_SWt");
+  auto* group = new QHBoxLayout(selfWeight_);
+  selfWeightApply_ = new QCheckBox("Apply", selfWeight_);
+  selfWeightApply_->setObjectName("Check_Swt");
+  selfWeightApply_->setToolTip("Add selfweight of steel beam");
+  selfWeightLabel_ = new QLabel(selfWeight_);
+  selfWeightLabel_->setObjectName("lbl_Swt");
+  selfWeightFactor_ = new QLineEdit("1.4", selfWeight_);
+  selfWeightFactor_->setObjectName("Edit_LF");
+  selfWeightFactor_->setFixedWidth(50);
+  group->addWidget(selfWeightApply_);
+  group->addWidget(selfWeightLabel_);
+  group->addWidget(new QLabel("LF", selfWeight_));
+  group->addWidget(selfWeightFactor_);
+  strip->addWidget(selfWeight_);
+  connect(selfWeightApply_, &QCheckBox::clicked, this, &TLoadDataFrm::SelfWeightClicked);
+
+  const std::vector<std::tuple<const char*, const char*, void (TLoadDataFrm::*)()>> buttons{
+      {"< Back", "Button3", &TLoadDataFrm::Back},
+      {"Expand", "cmd_Show", &TLoadDataFrm::Expand},
+      {"Clear", "Button1", &TLoadDataFrm::ClearClicked},
+      {"Cancel", "Button2", &TLoadDataFrm::Cancel},
+      {"Next >", "cmdOK", &TLoadDataFrm::Next}};
+  for (const auto& [caption, name, handler] : buttons) {
+    auto* button = new QPushButton(caption, commands_);
+    button->setObjectName(name);
+    connect(button, &QPushButton::clicked, this, handler);
+    strip->addWidget(button);
+  }
+  static_cast<QVBoxLayout*>(layout())->addWidget(commands_);
+}
+
+void TLoadDataFrm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  const trabeo::UnitSettings& units = context_.state.units;
+  filling_ = true;
+  unitHeads_[0]->setText(Q(trabeo::UnitHeading(units.PointLoadUnitName)));
+  unitHeads_[1]->setText(Q(trabeo::UnitHeading(units.LengthUnitName)));
+  unitHeads_[2]->setText(Q(trabeo::UnitHeading(units.UdlUnitName)));
+  findChild<QLabel*>("lbl_UDLF_Unit")->setText(Q(trabeo::UnitHeading(units.UdlUnitName)));
+  unitHeads_[3]->setText(Q(trabeo::UnitHeading(units.LengthUnitName)));
+  working_ = context_.state.project.model.Loads;
+  rowsInUse_ = context_.state.project.LoadRowCount != 0 ? context_.state.project.LoadRowCount : 5;
+  for (int number = 6; number <= trabeo::kUserLoadRows; ++number) {
+    rows_[static_cast<std::size_t>(number)].panel->hide();
+  }
+  Reveal();
+  if (context_.state.project.model.TotalLength != 0) FillFromWorkingCopy();
+  RedrawSketch(true);
+  ShowSelfWeightGroup();
+  filling_ = false;
+}
+
+void TLoadDataFrm::ShowSelfWeightGroup() {
+  const trabeo::UnitSettings& units = context_.state.units;
+  const bool steel = trabeo::IsSteelSectionKind(context_.state.project.section.SectionKind);
+  selfWeight_->setVisible(steel);
+  if (!steel) {
+    selfWeightApply_->setChecked(false);
+    return;
+  }
+  const trabeo::LoadRecord& selfWeight = working_.row(trabeo::kSelfWeightRow);
+  selfWeightApply_->setChecked(selfWeight.IsApplied());
+  selfWeightLabel_->setText(Q(trabeo::SelfWeightLabel(selfWeight, units)));
+  selfWeightFactor_->setText(Q(trabeo::SelfWeightFactorText(selfWeight, units)));
+}
+
+void TLoadDataFrm::ShowTypeBoxes(int number) {
+  Row& row = rows_[static_cast<std::size_t>(number)];
+  const bool point = row.point->isChecked();
+  row.distance->setVisible(true);
+  row.pointLoad->setVisible(point);
+  row.startRate->setVisible(!point);
+  row.finishRate->setVisible(!point);
+  row.cover->setVisible(!point);
+  row.factor->setVisible(context_.state.units.FactoredLoads == trabeo::kSettingOn);
+}
+
+void TLoadDataFrm::ChooseType(int number) {
+  ShowTypeBoxes(number);
+  if (number >= 5 && rowsInUse_ < number) {
+    rowsInUse_ = number;
+    Reveal();
+  }
+}
+
+void TLoadDataFrm::Reveal() {
+  const int visible = trabeo::VisibleLoadRows(rowsInUse_);
+  for (int number = 1; number <= visible; ++number) {
+    rows_[static_cast<std::size_t>(number)].panel->show();
+  }
+  const int wanted = trabeo::LoadFormHeight(rowsInUse_);
+  if (height() < wanted) {
+    const QRect screen = ScreenRect();
+    resize(width(), wanted);
+    move(x(), std::max(0, (screen.height() - 600) / 5 - (rowsInUse_ - 5) * kRowHeight));
+    scroll_->ensureWidgetVisible(rows_[static_cast<std::size_t>(visible)].panel);
+  }
+}
+
+void TLoadDataFrm::SetRowType(Row& row, LoadRowType type) {
+  row.point->setChecked(type == LoadRowType::Point);
+  row.udl->setChecked(type == LoadRowType::Udl);
+}
+
+void TLoadDataFrm::FillRow(int number) {
+  Row& row = rows_[static_cast<std::size_t>(number)];
+  const LoadRowTexts texts = trabeo::ShowLoadRow(working_.row(number), context_.state.units);
+  SetRowType(row, texts.type);
+  if (texts.type == LoadRowType::None) {
+    for (QLineEdit* box :
+         {row.pointLoad, row.distance, row.startRate, row.finishRate, row.cover, row.factor}) {
+      box->clear();
+      box->hide();
+    }
+    row.apply->setChecked(false);
+    return;
+  }
+  row.apply->setChecked(texts.applied);
+  row.distance->setText(Q(texts.distance));
+  row.pointLoad->setText(Q(texts.pointLoad));
+  row.startRate->setText(Q(texts.startRate));
+  row.finishRate->setText(Q(texts.finishRate));
+  row.cover->setText(Q(texts.cover));
+  row.factor->setText(Q(texts.factor));
+  ShowTypeBoxes(number);
+}
+
+void TLoadDataFrm::FillFromWorkingCopy() {
+  const bool wasFilling = filling_;
+  filling_ = true;
+  for (int number = 1; number <= trabeo::kUserLoadRows; ++number)
+    FillRow(number);
+  filling_ = wasFilling;
+}
+
+LoadRowTexts TLoadDataFrm::RowTexts(const Row& row) const {
+  LoadRowTexts texts;
+  texts.type = row.point->isChecked() ? LoadRowType::Point
+               : row.udl->isChecked() ? LoadRowType::Udl
+                                      : LoadRowType::None;
+  texts.pointLoad = S(row.pointLoad);
+  texts.distance = S(row.distance);
+  texts.startRate = S(row.startRate);
+  texts.finishRate = S(row.finishRate);
+  texts.cover = S(row.cover);
+  texts.factor = S(row.factor);
+  texts.applied = row.apply->isChecked();
+  return texts;
+}
+
+bool TLoadDataFrm::ReadForm(bool validate) {
+  for (int number = 1; number <= trabeo::kUserLoadRows; ++number) {
+    Row& row = rows_[static_cast<std::size_t>(number)];
+    if (!row.point->isChecked() && !row.udl->isChecked()) row.apply->setChecked(false);
+    working_.row(number) =
+        trabeo::ReadLoadRow(RowTexts(row), context_.state.units, working_.row(number));
+  }
+  working_.row(trabeo::kSelfWeightRow) = trabeo::ReadSelfWeightRow(
+      {selfWeightApply_->isChecked(), S(selfWeightFactor_)}, working_.row(trabeo::kSelfWeightRow));
+  if (!validate) return true;
+  const auto messages =
+      trabeo::ValidateLoadRows(working_, context_.state.project.model.TotalLength);
+  for (const std::string& message : messages)
+    context_.dialogs.Message(message);
+  return messages.empty();
+}
+
+void TLoadDataFrm::RedrawSketch(bool) {
+  sketch_->Fill(QColor(128, 128, 128));
+}
+
+void TLoadDataFrm::ApplyClicked() {
+  if (filling_) return;
+  ReadForm(true);
+  RedrawSketch(true);
+}
+
+void TLoadDataFrm::SelfWeightClicked() {
+  if (filling_) return;
+  ReadForm(true);
+  RedrawSketch(true);
+}
+
+// Row 25's type handler: its boxes appear (the UDL ones, unless "Point" is picked) and every
+// row is revealed.
+void TLoadDataFrm::Expand() {
+  ChooseType(trabeo::kUserLoadRows);
+}
+
+void TLoadDataFrm::ClearRows() {
+  filling_ = true;
+  for (int number = 1; number <= trabeo::kUserLoadRows; ++number) {
+    Row& row = rows_[static_cast<std::size_t>(number)];
+    for (QLineEdit* box :
+         {row.pointLoad, row.distance, row.startRate, row.finishRate, row.cover, row.factor}) {
+      box->clear();
+      box->hide();
+    }
+    row.apply->setChecked(false);
+    SetRowType(row, LoadRowType::None);
+  }
+  rowsInUse_ = 5;
+  filling_ = false;
+  resize(width(), 580);
+}
+
+void TLoadDataFrm::ClearClicked() {
+  BusyCursor busy;
+  ClearRows();
+  for (int number = 6; number <= trabeo::kUserLoadRows; ++number) {
+    rows_[static_cast<std::size_t>(number)].panel->hide();
+  }
+  Reveal();
+  RedrawSketch(false);
+  move(x(), ScreenRect().top() + (ScreenRect().height() - height()) / 5);
+}
+
+void TLoadDataFrm::Cancel() {
+  hide();
+}
+
+void TLoadDataFrm::StoreWorkingCopy() {
+  context_.state.project.model.Loads = working_;
+  context_.state.project.LoadRowCount = rowsInUse_;
+}
+
+void TLoadDataFrm::Back() {
+  ReadForm(false);
+  StoreWorkingCopy();
+  context_.forms.beam->show();
+  context_.forms.beam->raise();
+  hide();
+}
+
+void TLoadDataFrm::Next() {
+  bool ok = ReadForm(true);
+  for (const std::string& message : trabeo::NextLoadChecks(working_)) {
+    context_.dialogs.Message(message);
+    ok = false;
+  }
+  StoreWorkingCopy();
+  context_.state.ResultsValid = 0;
+  if (!ok) return;
+  const int32_t code = context_.state.project.model.DesignCode;
+  if (code == trabeo::kCodeNone || code == trabeo::kCodeBS5268 || code == trabeo::kCodeBS5950) {
+    hide();
+    context_.forms.index->Analyse();
+    return;
+  }
+  context_.forms.index->show();
+  hide();
 }

@@ -1,0 +1,136 @@
+#include "app/load_data_form.h"
+#include "app/app_test_support.h"
+#include "app/index_form.h"
+
+namespace trabeo::testing {
+namespace {
+
+class LoadDataFormTest : public AppFixture {
+ protected:
+  void SetUp() override {
+    AppFixture::SetUp();
+    index = static_cast<TIndexFrm*>(Form("TIndexFrm"));
+    BeamModel& model = index->context().state.project.model;
+    model.MainSpan = {1, 6000, 205000, 1e8, 0};
+    model.TotalLength = 6000;
+    model.SectionIxx = 1e8f;
+    Trigger("Loads1");
+    form = static_cast<TLoadDataFrm*>(Form("TLoadDataFrm"));
+  }
+
+  void PickUdl(int row) { Click("TLoadDataFrm", ("OptionUDL" + std::to_string(row)).c_str()); }
+  void PickPoint(int row) { Click("TLoadDataFrm", ("OptionP" + std::to_string(row)).c_str()); }
+  void Box(const char* name, int row, const char* text) {
+    Type("TLoadDataFrm", (name + std::to_string(row)).c_str(), text);
+  }
+  bool Visible(const std::string& name) {
+    return form->findChild<QWidget*>(QString::fromStdString(name))->isVisible();
+  }
+  const BeamModel& model() const { return index->context().state.project.model; }
+
+  TIndexFrm* index = nullptr;
+  TLoadDataFrm* form = nullptr;
+};
+
+TEST_F(LoadDataFormTest, OpensWithFiveRowsAndTheUnitHeads) {
+  ASSERT_TRUE(form->isVisible());
+  // Five rows in use at least, and one empty row after them.
+  EXPECT_TRUE(Visible("Panel_6"));
+  EXPECT_FALSE(Visible("Panel_7"));
+  EXPECT_EQ(Control<QLabel>("TLoadDataFrm", "lbl_PL_Unit")->text(), "(kN)");
+  EXPECT_EQ(Control<QLabel>("TLoadDataFrm", "lbl_Dist_Unit")->text(), "(m)");
+  EXPECT_EQ(Control<QLabel>("TLoadDataFrm", "lbl_UDLS_Unit")->text(), "(kN/m)");
+  EXPECT_FALSE(Visible("Frame_SWt"));  // no steel section
+}
+
+TEST_F(LoadDataFormTest, PickingATypeShowsItsBoxesAndRevealsTheNextRow) {
+  PickPoint(1);
+  EXPECT_TRUE(Visible("Edit_PL1"));
+  EXPECT_TRUE(Visible("Edit_Dist1"));
+  EXPECT_FALSE(Visible("Edit_Cover1"));
+  EXPECT_FALSE(Visible("Edit_LF1"));  // factored loads are off
+  PickUdl(12);
+  EXPECT_TRUE(Visible("Panel_13"));
+  EXPECT_FALSE(Visible("Panel_14"));
+  EXPECT_TRUE(Visible("Edit_Cover12"));
+  EXPECT_EQ(form->rowsInUse(), 12);
+  Click("TLoadDataFrm", "cmd_Show");
+  EXPECT_TRUE(Visible("Panel_25"));
+  EXPECT_TRUE(Visible("Edit_UDLS25"));
+}
+
+TEST_F(LoadDataFormTest, ApplyChecksEveryRowAsTheUserGoes) {
+  PickUdl(1);
+  Box("Edit_Dist", 1, "2");
+  Box("Edit_UDLS", 1, "5");
+  Box("Edit_UDLF", 1, "5");
+  Box("Edit_Cover", 1, "4.5");
+  Click("TLoadDataFrm", "Check1");
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0], "Load 1 extends past end of beam");
+  PickPoint(2);
+  Box("Edit_Dist", 2, "-1");
+  Click("TLoadDataFrm", "Check2");
+  EXPECT_EQ(dialogs.messages.back(), "Negative lengths not allowed");
+}
+
+TEST_F(LoadDataFormTest, NextWithNothingAppliedStoresTheRowsAndStaysOpen) {
+  PickPoint(1);
+  Box("Edit_PL", 1, "10");
+  Box("Edit_Dist", 1, "3");
+  Click("TLoadDataFrm", "cmdOK");
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0], "No loads applied to beam");
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(model().Loads.row(1).Kind, 1);
+  EXPECT_EQ(model().Loads.row(1).Intensity, 10000);
+  EXPECT_EQ(model().Loads.row(1).Factor, 1);
+}
+
+TEST_F(LoadDataFormTest, NextAnalysesTheBeam) {
+  PickPoint(1);
+  Box("Edit_PL", 1, "10");
+  Box("Edit_Dist", 1, "3");
+  Click("TLoadDataFrm", "Check1");
+  Click("TLoadDataFrm", "cmdOK");
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(index->context().state.ResultsValid, 1);
+  EXPECT_NEAR(index->context().state.analysis->results.Reactions[0], 5000, 1e-6);
+  EXPECT_TRUE(MenuAction("Save1")->isEnabled());
+  EXPECT_TRUE(MenuAction("Print1")->isEnabled());
+}
+
+TEST_F(LoadDataFormTest, CancelLeavesTheModelAndBackStoresTheRows) {
+  PickPoint(1);
+  Box("Edit_PL", 1, "10");
+  Click("TLoadDataFrm", "Button2");
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(model().Loads.row(1).Kind, 0);
+  Trigger("Loads1");
+  PickPoint(1);
+  Box("Edit_PL", 1, "10");
+  Click("TLoadDataFrm", "Button3");
+  EXPECT_EQ(model().Loads.row(1).Kind, 1);
+  EXPECT_TRUE(Form("TBeamFrm")->isVisible());
+  EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(LoadDataFormTest, ClearEmptiesTheRowsButNotTheModel) {
+  Trigger("Loads1");
+  PickPoint(1);
+  Box("Edit_PL", 1, "10");
+  Click("TLoadDataFrm", "Check1");
+  Click("TLoadDataFrm", "cmdOK");
+  Trigger("Loads1");
+  EXPECT_TRUE(Control<QRadioButton>("TLoadDataFrm", "OptionP1")->isChecked());
+  EXPECT_EQ(Control<QLineEdit>("TLoadDataFrm", "Edit_PL1")->text(), "10.000");
+  Click("TLoadDataFrm", "Button1");
+  EXPECT_FALSE(Control<QRadioButton>("TLoadDataFrm", "OptionP1")->isChecked());
+  EXPECT_TRUE(Control<QLineEdit>("TLoadDataFrm", "Edit_PL1")->text().isEmpty());
+  Click("TLoadDataFrm", "Button2");
+  EXPECT_EQ(model().Loads.row(1).Kind, 1);
+}
+
+}  // namespace
+}  // namespace trabeo::testing
