@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "calculators/angle_calculator.h"
 #include "calculators/box_calculator.h"
 #include "calculators/channel_calculator.h"
 #include "calculators/ibeam_calculator.h"
@@ -97,6 +98,20 @@ TEST(CalculatorRobustnessTest, Channels) {
     if (!outcome.ok()) continue;
     ExpectSoundRecord(ChannelSectionRecord(*outcome.results, "x"), true,
                       Describe({*in.B, *in.D, *in.T, *in.t, *in.r1, *in.r2, *in.thetaDeg}));
+  }
+}
+
+TEST(CalculatorRobustnessTest, Angles) {
+  Dimensions d(5);
+  for (int i = 0; i < kTrials; ++i) {
+    const double b = d.Between(5, 300), t = d.Between(0.2, b / 4);
+    const AngleInput in{d.Between(b, 2.5 * b), b, t, d.Between(0.1, b / 4), d.Between(0, t / 1.02)};
+    const auto outcome = CalculateAngle(in);
+    if (!outcome.ok()) continue;
+    const SectionRecord rec = AngleSectionRecord(*outcome.results, "x");
+    ExpectSoundRecord(rec, false, Describe({*in.d, *in.b, *in.t, *in.r1, *in.r2}));
+    ASSERT_GT(rec.Ivv, 0);
+    ASSERT_GE(rec.Iuu, rec.Ivv);
   }
 }
 
