@@ -1,0 +1,66 @@
+#include "calculators/calculator_common.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "fileio/fixed_text.h"
+#include "steel/design_strength.h"
+
+namespace trabeo {
+
+bool AllTyped(std::initializer_list<const TypedDimension*> boxes) {
+  for (const TypedDimension* box : boxes)
+    if (!box->has_value()) return false;
+  return true;
+}
+
+double SteelWeight(double area) {
+  return area * 7.85 / 1000;
+}
+
+CalculatorDesign DesignStrengthAndClass(int grade, float thickness,
+                                        const ClassificationSection& section,
+                                        BendingClassifier classify) {
+  CalculatorDesign design;
+  design.grade = grade;
+  const DesignStrength strength = Pro_Sixteen_Plus(grade, thickness);
+  design.py = strength.py;
+  if (!strength.message.empty()) design.messages.push_back(strength.message);
+  if (strength.py <= 0) return design;
+  const BendingClassification classes = classify(section, strength.py);
+  if (!classes.message.empty()) design.messages.push_back(classes.message);
+  if (classes.classXX) design.classXX = std::string(SectionClassText(*classes.classXX));
+  if (classes.classYY) design.classYY = std::string(SectionClassText(*classes.classYY));
+  return design;
+}
+
+double RootTorsionFibre(double Dc, double A, double r, double tanhArgument) {
+  constexpr double kPiSquaredOver16 = 0.61685;
+  const double Q = kPiSquaredOver16 * std::pow(Dc, 4) / (A * A);
+  const double C1 = Dc / (1 + Q) * (1 + 0.15 * Q);
+  const double C2 =
+      Dc / (1 + Q) *
+      (1 + std::tanh(tanhArgument) * (0.118 * std::log(1 + Dc / (2 * r)) + 0.238 * Dc / (2 * r)));
+  return std::max(C1, C2);
+}
+
+double BucklingParameter(double Sxx, double A, double Ixx, double Iyy, double H) {
+  const double gamma = 1 - Iyy / Ixx;
+  if (!(gamma > 0)) return 1.0;
+  return std::pow(Sxx * Sxx * Iyy * gamma / (A * A * H), 0.25);
+}
+
+double TorsionalIndex(double A, double H, double Iyy, double K) {
+  return 1.132 * std::sqrt(A * H / (Iyy * K));
+}
+
+SectionRecord CalculatorRecordBase(std::string_view description, std::string_view type, int grade) {
+  SectionRecord record;
+  record.Designation = CutToCapacity(description, kDesignationCapacity);
+  record.E = 205000;
+  record.Type = std::string(type);
+  record.Grade = static_cast<float>(grade);
+  return record;
+}
+
+}  // namespace trabeo

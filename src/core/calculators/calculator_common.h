@@ -1,0 +1,75 @@
+#pragma once
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sections/section_record.h"
+#include "steel/classification.h"
+
+namespace trabeo {
+
+// A dimension as typed into a calculator's box: nullopt while the box is empty, otherwise the
+// number (text that is not a number reads as 0, see ReadTypedNumber).
+using TypedDimension = std::optional<double>;
+
+// What a calculation gives: its results, or the message of the first check that failed (a check
+// may also fail without a message, leaving the results empty).
+template <typename Results>
+struct CalculatorOutcome {
+  std::optional<Results> results;
+  std::string message;
+
+  bool ok() const { return results.has_value(); }
+  static CalculatorOutcome Failed(std::string_view text) {
+    return {std::nullopt, std::string(text)};
+  }
+};
+
+// The grade, design strength and classes that the steel calculators show after the properties.
+struct CalculatorDesign {
+  int grade = 43;
+  double py = 0;        // 0 when the thickness lies beyond the table
+  std::string classXX;  // empty when the class could not be evaluated
+  std::string classYY;
+  std::vector<std::string> messages;  // to be shown once each, in order
+};
+
+inline constexpr std::string_view kDimensionsNotPositiveMessage =
+    "Dimensions must be greater than 0";
+
+// The boxes' value, an empty box counting as 0.
+inline double Typed(const TypedDimension& value) {
+  return value.value_or(0.0);
+}
+bool AllTyped(std::initializer_list<const TypedDimension*> boxes);
+
+// Mass per metre of a steel section, kg/m, from its area in mm2.
+double SteelWeight(double area);
+
+// py from the grade and the governing thickness, then the class from the given routine; when py
+// is 0 the classification is skipped and the class texts stay empty.
+using BendingClassifier = BendingClassification (*)(const ClassificationSection&, float);
+CalculatorDesign DesignStrengthAndClass(int grade, float thickness,
+                                        const ClassificationSection& section,
+                                        BendingClassifier classify);
+
+// Equivalent distance to the extreme fibre for elastic torsional stress at a root fillet: the
+// larger of the two fits C1 and C2 from the inscribed circle Dc, the area A and the root radius
+// r. tanhArgument weights the fillet term: 1 for I-sections and angles; the joist and channel
+// vary it with the flange taper.
+double RootTorsionFibre(double Dc, double A, double r, double tanhArgument);
+
+// BS 5950's buckling parameter u and torsional index x. Where the minor axis is the stiffer one
+// (Iyy >= Ixx, no lateral-torsional buckling) u is the conservative 1.0 the code allows instead
+// of the fourth root of a negative number.
+double BucklingParameter(double Sxx, double A, double Ixx, double Iyy, double H);
+double TorsionalIndex(double A, double H, double Iyy, double K);
+
+// A record with the fields every calculator sets: designation (cut to its 25 characters), E,
+// type and grade; the caller fills the rest.
+SectionRecord CalculatorRecordBase(std::string_view description, std::string_view type, int grade);
+
+}  // namespace trabeo
