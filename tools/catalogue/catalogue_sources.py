@@ -44,11 +44,18 @@ def _parse_name(pattern, name):
 
 # --- Universal beams and columns: SCI "Blue Book" (EC3/UK NA edition) via steelsnakes UK ---
 
+def _ibeam_reference(entry):
+    """Published properties that the catalogue takes from the I-beam calculator instead; kept to
+    check the calculator against."""
+    return dict(Area=entry["A"] * CM2, Ixx=entry["I_yy"] * CM4, Iyy=entry["I_zz"] * CM4,
+                K=entry["I_t"] * CM4, H=entry["I_w"] * DM6)
+
+
 def _blue_book_ibeam(entry, source):
     return Section(
         dims=dict(D=entry["h"], B=entry["b"], t=entry["tw"], T=entry["tf"], r1=entry["r"]),
         published=dict(Sxx=entry["W_pl_yy"] * CM3, Syy=entry["W_pl_zz"] * CM3, u=entry["U"]),
-        extra=dict(mass=entry["mass_per_metre"], Area=entry["A"] * CM2),
+        extra=dict(reference=_ibeam_reference(entry)),
         source=source)
 
 
@@ -82,7 +89,7 @@ def _arcelor_ibeam(entry, source):
     return Section(
         dims=dict(D=entry["h"], B=entry["b"], t=entry["tw"], T=entry["tf"], r1=entry["r"]),
         published=dict(Sxx=entry["W_pl_yy"] * CM3, Syy=entry["W_pl_zz"] * CM3),
-        extra=dict(mass=entry["mass_per_metre"], Area=entry["A"] * CM2),
+        extra=dict(reference=_ibeam_reference(entry)),
         source=source)
 
 
@@ -156,13 +163,23 @@ def _number(text):
     return float(text)
 
 
+def _inches(text):
+    """A nominal size in inches as written in a designation, "5-1/4" for 5.25."""
+    whole, _, fraction = text.partition("-")
+    if fraction:
+        numerator, denominator = fraction.split("/")
+        return int(whole) + int(numerator) / int(denominator)
+    return float(whole)
+
+
 def w_shapes(data, names):
     rows = _aisc_rows(data)
     found = {}
     for name in names:
-        depth, _, weight = _parse_name(r"W ?(\d+) x ([\d\-/]+) x (\d+)$", name)
+        depth, width, weight = _parse_name(r"W ?(\d+) x ([\d\-/]+) x (\d+)$", name)
         row = rows.get(f"W{depth}X{weight}")
-        if row is None:
+        # A shape of that depth and weight but of another flange width is not this section.
+        if row is None or _number(row["bf"]) / 25.4 > _inches(width) + 2.0:
             continue
         tf = _number(row["tf"])
         # AISC gives the design k (outer face of flange to web toe of fillet), so r = kdes - tf.
@@ -171,7 +188,9 @@ def w_shapes(data, names):
             dims=dict(D=_number(row["d"]), B=_number(row["bf"]), t=_number(row["tw"]), T=tf,
                       r1=r),
             published=dict(Sxx=_number(row["Zx"]) * 1e3, Syy=_number(row["Zy"]) * 1e3),
-            extra=dict(mass=_number(row["W"]), Area=_number(row["A"])),
+            extra=dict(reference=dict(Area=_number(row["A"]), Ixx=_number(row["Ix"]) * 1e6,
+                                      Iyy=_number(row["Iy"]) * 1e6, K=_number(row["J"]) * 1e3,
+                                      H=_number(row["Cw"]) * 1e9)),
             source="AISC Shapes Database v15.0", note=f"r = kdes - tf = {r:g}")
     return found
 
@@ -413,7 +432,7 @@ def circular_hollow(data, names):
         if row:
             found[name] = Section(
                 dims=dict(D=d, t=t),
-                extra=dict(Area=float(row[4]) * CM2, I=float(row[6]) * CM4,
-                           S=float(row[9]) * CM3, J=float(row[10]) * CM4),
+                extra=dict(reference=dict(Area=float(row[4]) * CM2, Ixx=float(row[6]) * CM4,
+                                          Sxx=float(row[9]) * CM3, K=float(row[10]) * CM4)),
                 source="Tata Steel Celsius CHS")
     return found

@@ -3,7 +3,9 @@
 //
 // Reads lines "SHAPE v1 v2 ..." on standard input and writes one JSON object per line with every
 // result of that calculator (unrounded, mm-based), or {"error": message} when a check fails:
-//   ibeam D B t T r
+//   ibeam D B t T r          box D B t              tube D t
+//   joist D B t T r1 r2 taper-degrees
+//   ux Sxx A Ixx Iyy H K     (buckling parameter and torsional index of given properties)
 // Built and run by generate_catalogue.py against the core library.
 
 #include <charconv>
@@ -14,7 +16,11 @@
 
 #include <nlohmann/json.hpp>
 
+#include "calculators/box_calculator.h"
+#include "calculators/calculator_common.h"
 #include "calculators/ibeam_calculator.h"
+#include "calculators/joist_calculator.h"
+#include "calculators/tube_calculator.h"
 
 namespace {
 
@@ -59,6 +65,56 @@ json IBeam(const std::vector<double>& v) {
   });
 }
 
+json Box(const std::vector<double>& v) {
+  if (v.size() != 3) return json{{"error", "box needs D B t"}};
+  trabeo::BoxInput in;
+  in.D = v[0], in.B = v[1], in.t = v[2];
+  return Report(trabeo::CalculateBox(in), [](const trabeo::BoxResults& r, json& out) {
+    out = {{"Area", r.Area},
+           {"Ixx", r.Ixx},
+           {"Iyy", r.Iyy},
+           {"K", r.K},
+           {"TorsionFibre", r.TorsionFibre},
+           {"Sxx", r.Sxx},
+           {"Syy", r.Syy}};
+  });
+}
+
+json Tube(const std::vector<double>& v) {
+  if (v.size() != 2) return json{{"error", "tube needs D t"}};
+  trabeo::TubeInput in;
+  in.D = v[0], in.t = v[1];
+  return Report(trabeo::CalculateTube(in), [](const trabeo::TubeResults& r, json& out) {
+    out = {{"Area", r.Area}, {"Ixx", r.I}, {"K", r.K}, {"Sxx", r.S}};
+  });
+}
+
+json Joist(const std::vector<double>& v) {
+  if (v.size() != 7) return json{{"error", "joist needs D B t T r1 r2 taper"}};
+  trabeo::JoistInput in;
+  in.D = v[0], in.B = v[1], in.t = v[2], in.T = v[3], in.r1 = v[4], in.r2 = v[5];
+  in.thetaDeg = v[6];
+  return Report(trabeo::CalculateJoist(in), [](const trabeo::JoistResults& r, json& out) {
+    out = {{"Area", r.Area},
+           {"Ixx", r.Ixx},
+           {"Iyy", r.Iyy},
+           {"K", r.K},
+           {"TorsionFibre", r.TorsionFibre},
+           {"Sxx", r.Sxx},
+           {"Syy", r.Syy},
+           {"WebDepth", r.WebDepth},
+           {"H", r.H},
+           {"u", r.u},
+           {"x", r.x}};
+  });
+}
+
+json BucklingValues(const std::vector<double>& v) {
+  if (v.size() != 6) return json{{"error", "ux needs Sxx A Ixx Iyy H K"}};
+  return json{{"u", trabeo::BucklingParameter(v[0], v[1], v[2], v[3], v[4])},
+              {"x", trabeo::TorsionalIndex(v[1], v[4], v[3], v[5])}};
+}
+
 }  // namespace
 
 int main() {
@@ -71,6 +127,14 @@ int main() {
     json out;
     if (shape == "ibeam")
       out = IBeam(values);
+    else if (shape == "box")
+      out = Box(values);
+    else if (shape == "tube")
+      out = Tube(values);
+    else if (shape == "joist")
+      out = Joist(values);
+    else if (shape == "ux")
+      out = BucklingValues(values);
     else
       out = json{{"error", "unknown shape " + shape}};
     std::cout << out.dump() << '\n';

@@ -10,95 +10,95 @@ namespace trabeo::catalogue {
 std::span<const TubeRow> ChsRows() {
   // clang-format off
   static const TubeRow kRows[] = {
-      NoData{"21.3  x  3.2   CHS"},  // no published data available
+      {"21.3  x  3.2   CHS",     21.3, 3.2, 181.96, 7684.4, 6.4986, 15369, 1058.2},
       kSeparator,
-      NoData{"26.9   x 3.2  CHS"},  // no published data available
+      {"26.9   x 3.2  CHS",      26.9, 3.2, 238.26, 17033, 8.4551, 34067, 1806.6},
       kSeparator,
-      NoData{"33.7  x 2.6  CHS"},  // no published data available
-      NoData{"33.7  x 4.0 CHS"},  // no published data available
+      {"33.7  x 2.6  CHS",       33.7, 2.6, 254.03, 30927, 11.034, 61854, 2518.2},
+      {"33.7  x 4.0 CHS",        33.7, 4, 373.22, 41898, 10.595, 83797, 3546.2},
       kSeparator,
-      NoData{"42.4  x  2.6 CHS"},  // no published data available
-      NoData{"42.4   x  3.2  CHS"},  // no published data available
-      NoData{"42.4  x  4.0  CHS"},  // no published data available
+      {"42.4  x  2.6 CHS",       42.4, 2.6, 325.09, 64645, 14.102, 129290, 4120.3},
+      {"42.4   x  3.2  CHS",     42.4, 3.2, 394.08, 76200, 13.905, 152400, 4923.4},
+      {"42.4  x  4.0  CHS",      42.4, 4, 482.55, 89908, 13.65, 179820, 5913.8},
       kSeparator,
-      NoData{"48.3  x  3.2   CHS"},  // no published data available
-      NoData{"48.3  x 4.0    CHS"},  // no published data available
-      NoData{"48.3  x  5.0    CHS"},  // no published data available
+      {"48.3  x  3.2   CHS",     48.3, 3.2, 453.39, 115860, 15.986, 231710, 6513.4},
+      {"48.3  x 4.0    CHS",     48.3, 4, 556.69, 137680, 15.726, 275350, 7863.6},
+      {"48.3  x  5.0    CHS",    48.3, 5, 680.15, 161530, 15.411, 323050, 9406.9},
       kSeparator,
-      NoData{"60.3   x  3.2   CHS"},  // no published data available
-      NoData{"60.3   x  4.0  CHS"},  // no published data available
-      NoData{"60.3   x  5.0   CHS"},  // no published data available
+      {"60.3   x  3.2   CHS",    60.3, 3.2, 574.03, 234680, 20.22, 469360, 10434},
+      {"60.3   x  4.0  CHS",     60.3, 4, 707.49, 281730, 19.955, 563460, 12688},
+      {"60.3   x  5.0   CHS",    60.3, 5, 868.65, 334770, 19.631, 669530, 15317},
       kSeparator,
-      NoData{"76.1  x  3.2    CHS"},  // no published data available
-      NoData{"76.1  x 4.0   CHS"},  // no published data available
-      NoData{"76.1   x 5.0   CHS"},  // no published data available
+      {"76.1  x  3.2    CHS",    76.1, 3.2, 732.87, 487790, 25.799, 975570, 17000},
+      {"76.1  x 4.0   CHS",      76.1, 4, 906.04, 590550, 25.53, 1181100, 20795},
+      {"76.1   x 5.0   CHS",     76.1, 5, 1116.8, 709220, 25.2, 1418400, 25293},
       kSeparator,
-      NoData{"88.9  x 3.2  CHS"},  // no published data available
-      NoData{"88.9   x 4.0    CHS"},  // no published data available
-      NoData{"88.9   x 5.0    CHS"},  // no published data available
+      {"88.9  x 3.2  CHS",       88.9, 3.2, 861.55, 792060, 30.321, 1584100, 23490},
+      {"88.9   x 4.0    CHS",    88.9, 4, 1066.9, 963400, 30.05, 1926800, 28825},
+      {"88.9   x 5.0    CHS",    88.9, 5, 1317.9, 1163700, 29.715, 2327500, 35203},
       kSeparator,
-      NoData{"114.3   x  3.6   CHS"},  // no published data available
+      {"114.3   x  3.6   CHS",   114.3, 3.6, 1252, 1919800, 39.158, 3839700, 44089},
       {"114.3  x  5.0    CHS",   114.3, 5, 1716.9, 2569200, 38.684, 5138400, 59716},  // complete row as listed
-      NoData{"114.3   x  6.3    CHS"},  // no published data available
+      {"114.3   x  6.3    CHS",  114.3, 6.3, 2137.5, 3127100, 38.249, 6254300, 73495},
       kSeparator,
-      NoData{"139.7   x  5.0  CHS"},  // no published data available
-      NoData{"139.7  x  6.3   CHS"},  // no published data available
-      NoData{"139.7   x  8.0   CHS"},  // no published data available
-      NoData{"139.7  x  10   CHS"},  // no published data available
+      {"139.7   x  5.0  CHS",    139.7, 5, 2115.9, 4805400, 47.656, 9610800, 90674},
+      {"139.7  x  6.3   CHS",    139.7, 6.3, 2640.3, 5886200, 47.216, 11772000, 112090},
+      {"139.7   x  8.0   CHS",   139.7, 8, 3310, 7202900, 46.649, 14406000, 138790},
+      {"139.7  x  10   CHS",     139.7, 10, 4074.6, 8618900, 45.992, 17238000, 168390},
       kSeparator,
-      NoData{"168.3   x  5.0    CHS"},  // no published data available
-      NoData{"168.3   x  6.3   CHS"},  // no published data available
-      NoData{"168.3   x  8.0    CHS"},  // no published data available
-      NoData{"168.3  x  10    CHS"},  // no published data available
-      NoData{"168.3   x 12.5    CHS"},  // no published data available
+      {"168.3   x  5.0    CHS",  168.3, 5, 2565.1, 8558500, 57.763, 17117000, 133250},
+      {"168.3   x  6.3   CHS",   168.3, 6.3, 3206.3, 10534000, 57.318, 21068000, 165260},
+      {"168.3   x  8.0    CHS",  168.3, 8, 4028.8, 12973000, 56.746, 25945000, 205540},
+      {"168.3  x  10    CHS",    168.3, 10, 4973.1, 15640000, 56.08, 31280000, 250680},
+      {"168.3   x 12.5    CHS",  168.3, 12.5, 6118.3, 18684000, 55.261, 37367000, 303780},
       kSeparator,
-      NoData{"193.7 x  5   CHS"},  // no published data available
-      NoData{"193.7  x  6.3   CHS"},  // no published data available
-      NoData{"193.7 x  8   CHS"},  // no published data available
-      NoData{"193.7 x  10    CHS"},  // no published data available
-      NoData{"193.7 x  12.5  CHS"},  // no published data available
+      {"193.7 x  5   CHS",       193.7, 5, 2964.1, 13202000, 66.738, 26405000, 177910},
+      {"193.7  x  6.3   CHS",    193.7, 6.3, 3709, 16300000, 66.293, 32601000, 221120},
+      {"193.7 x  8   CHS",       193.7, 8, 4667.2, 20155000, 65.715, 40311000, 275780},
+      {"193.7 x  10    CHS",     193.7, 10, 5771.1, 24416000, 65.044, 48832000, 337460},
+      {"193.7 x  12.5  CHS",     193.7, 12.5, 7115.7, 29343000, 64.216, 58686000, 410670},
       kSeparator,
-      NoData{"219.1  x  5.0   CHS"},  // no published data available
-      NoData{"219.1  x  6.3    CHS"},  // no published data available
-      NoData{"219.1   x  8.0    CHS"},  // no published data available
-      NoData{"219.1   x 10   CHS"},  // no published data available
-      NoData{"219.1  x  12.5    CHS"},  // no published data available
-      NoData{"219.1   x 16    CHS"},  // no published data available
+      {"219.1  x  5.0   CHS",    219.1, 5, 3363.1, 19280000, 75.715, 38561000, 229010},
+      {"219.1  x  6.3    CHS",   219.1, 6.3, 4211.7, 23861000, 75.269, 47723000, 285090},
+      {"219.1   x  8.0    CHS",  219.1, 8, 5305.5, 29596000, 74.688, 59193000, 356330},
+      {"219.1   x 10   CHS",     219.1, 10, 6569.1, 35984000, 74.012, 71969000, 437140},
+      {"219.1  x  12.5    CHS",  219.1, 12.5, 8113.2, 43446000, 73.178, 86892000, 533680},
+      {"219.1   x 16    CHS",    219.1, 16, 10209, 52966000, 72.029, 105930000, 660720},
       kSeparator,
-      NoData{"244.5   x  6.3    CHS"},  // no published data available
-      NoData{"244.5   x  8.0   CHS"},  // no published data available
-      NoData{"244.5   x  10   CHS"},  // no published data available
-      NoData{"244.5   x  12.5    CHS"},  // no published data available
-      NoData{"244.5   x  16   CHS"},  // no published data available
+      {"244.5   x  6.3    CHS",  244.5, 6.3, 4714.5, 33460000, 84.245, 66921000, 357190},
+      {"244.5   x  8.0   CHS",   244.5, 8, 5943.9, 41604000, 83.663, 83209000, 447190},
+      {"244.5   x  10   CHS",    244.5, 10, 7367, 50731000, 82.983, 101460000, 549700},
+      {"244.5   x  12.5    CHS", 244.5, 12.5, 9110.6, 61474000, 82.143, 122950000, 672800},
+      {"244.5   x  16   CHS",    244.5, 16, 11486, 75329000, 80.984, 150660000, 835950},
       kSeparator,
-      NoData{"273   x  6.3   CHS"},  // no published data available
-      NoData{"273   x  8   CHS"},  // no published data available
-      NoData{"273   x 10   CHS"},  // no published data available
-      NoData{"273   x  12.5    CHS"},  // no published data available
-      NoData{"273   x  16   CHS"},  // no published data available
+      {"273   x  6.3   CHS",     273, 6.3, 5278.5, 46958000, 94.319, 93916000, 447760},
+      {"273   x  8   CHS",       273, 8, 6660.2, 58517000, 93.734, 117030000, 561420},
+      {"273   x 10   CHS",       273, 10, 8262.4, 71541000, 93.052, 143080000, 691350},
+      {"273   x  12.5    CHS",   273, 12.5, 10230, 86974000, 92.206, 173950000, 848080},
+      {"273   x  16   CHS",      273, 16, 12918, 107070000, 91.041, 214140000, 1057100},
       kSeparator,
-      NoData{"323.9  x  6.3   CHS"},  // no published data available
-      NoData{"323.9   x  8.0    CHS"},  // no published data available
-      NoData{"323.9   x  10   CHS"},  // no published data available
-      NoData{"323.9   x  12.5   CHS"},  // no published data available
-      NoData{"323.9   x  16    CHS"},  // no published data available
+      {"323.9  x  6.3   CHS",    323.9, 6.3, 6285.9, 79289000, 112.31, 158580000, 634940},
+      {"323.9   x  8.0    CHS",  323.9, 8, 7939.4, 99101000, 111.72, 198200000, 797740},
+      {"323.9   x  10   CHS",    323.9, 10, 9861.5, 121580000, 111.03, 243170000, 984710},
+      {"323.9   x  12.5   CHS",  323.9, 12.5, 12229, 148470000, 110.19, 296930000, 1211600},
+      {"323.9   x  16    CHS",   323.9, 16, 15477, 183900000, 109.01, 367800000, 1516700},
       kSeparator,
-      NoData{"355.6  x  8.0   CHS"},  // no published data available
-      NoData{"355.6   x  10   CHS"},  // no published data available
-      NoData{"355.6   x 12.5   CHS"},  // no published data available
-      NoData{"355.6   x 16    CHS"},  // no published data available
+      {"355.6  x  8.0   CHS",    355.6, 8, 8736.1, 132010000, 122.93, 264030000, 965840},
+      {"355.6   x  10   CHS",    355.6, 10, 10857, 162230000, 122.24, 324470000, 1193600},
+      {"355.6   x 12.5   CHS",   355.6, 12.5, 13474, 198520000, 121.38, 397040000, 1470700},
+      {"355.6   x 16    CHS",    355.6, 16, 17070, 246630000, 120.2, 493260000, 1844800},
       kSeparator,
-      NoData{"406.4   x 10    CHS"},  // no published data available
-      NoData{"406.4   x 12.5    CHS"},  // no published data available
-      NoData{"406.4   x 16   CHS"},  // no published data available
+      {"406.4   x 10    CHS",    406.4, 10, 12453, 244760000, 140.2, 489520000, 1570100},
+      {"406.4   x 12.5    CHS",  406.4, 12.5, 15468, 300310000, 139.34, 600610000, 1938200},
+      {"406.4   x 16   CHS",     406.4, 16, 19624, 374490000, 138.14, 748980000, 2437600},
       kSeparator,
-      NoData{"457   x  10  CHS"},  // no published data available
-      NoData{"457   x  12.5   CHS"},  // no published data available
-      NoData{"457  x  16  CHS"},  // no published data available
+      {"457   x  10  CHS",       457, 10, 14043, 350910000, 158.08, 701830000, 1996500},
+      {"457   x  12.5   CHS",    457, 12.5, 17455, 431450000, 157.22, 862900000, 2468000},
+      {"457  x  16  CHS",        457, 16, 22167, 539590000, 156.02, 1079200000, 3110000},
       kSeparator,
-      NoData{"508   x  10   CHS"},  // no published data available
-      NoData{"508   x 12.5   CHS"},  // no published data available
-      NoData{"508   x  16   CHS"},  // no published data available
+      {"508   x  10   CHS",      508, 10, 15645, 485200000, 176.11, 970400000, 2478000},
+      {"508   x 12.5   CHS",     508, 12.5, 19458, 597550000, 175.24, 1195100000, 3066700},
+      {"508   x  16   CHS",      508, 16, 24731, 749090000, 174.04, 1498200000, 3870600},
   };
   // clang-format on
   return kRows;
