@@ -45,13 +45,15 @@ double RootTorsionFibre(double Dc, double A, double r, double tanhArgument) {
 }
 
 double BucklingParameter(double Sxx, double A, double Ixx, double Iyy, double H) {
-  const double gamma = 1 - Iyy / Ixx;
-  if (!(gamma > 0)) return 1.0;
-  return std::pow(Sxx * Sxx * Iyy * gamma / (A * A * H), 0.25);
+  const double base = Sxx * Sxx * Iyy * (1 - Iyy / Ixx) / (A * A * H);
+  if (!(base > 0) || !std::isfinite(base)) return 1.0;
+  return std::pow(base, 0.25);
 }
 
 double TorsionalIndex(double A, double H, double Iyy, double K) {
-  return 1.132 * std::sqrt(A * H / (Iyy * K));
+  const double base = A * H / (Iyy * K);
+  if (!(base > 0) || !std::isfinite(base)) return 0.0;
+  return 1.132 * std::sqrt(base);
 }
 
 SectionRecord CalculatorRecordBase(std::string_view description, std::string_view type, int grade) {

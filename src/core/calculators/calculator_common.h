@@ -39,6 +39,10 @@ struct CalculatorDesign {
 
 inline constexpr std::string_view kDimensionsNotPositiveMessage =
     "Dimensions must be greater than 0";
+// The torsion constants of rolled shapes are fits over the usual proportions of web, flange and
+// fillet; far outside them (a web much thicker than the flange) they turn negative.
+inline constexpr std::string_view kTorsionConstantOutOfRangeMessage =
+    "Cannot evaluate the torsion constant for these proportions";
 
 // The boxes' value, an empty box counting as 0.
 inline double Typed(const TypedDimension& value) {
@@ -62,9 +66,10 @@ CalculatorDesign DesignStrengthAndClass(int grade, float thickness,
 // vary it with the flange taper.
 double RootTorsionFibre(double Dc, double A, double r, double tanhArgument);
 
-// BS 5950's buckling parameter u and torsional index x. Where the minor axis is the stiffer one
-// (Iyy >= Ixx, no lateral-torsional buckling) u is the conservative 1.0 the code allows instead
-// of the fourth root of a negative number.
+// BS 5950's buckling parameter u and torsional index x. Where the root would be of a number that
+// is not positive (Iyy >= Ixx, so no lateral-torsional buckling; or a wide-flanged channel whose
+// warping fit H or torsion fit K is no longer positive) u is the conservative 1.0 the code allows
+// and x is 0, for which the buckling check takes v at its safe upper bound of 1.
 double BucklingParameter(double Sxx, double A, double Ixx, double Iyy, double H);
 double TorsionalIndex(double A, double H, double Iyy, double K);
 

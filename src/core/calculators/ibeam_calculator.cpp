@@ -61,6 +61,7 @@ CalculatorOutcome<IBeamResults> CalculateIBeam(const IBeamInput& input) {
   r.Zxx = r.Ixx / r.ExtremeY;
   r.Zyy = r.Iyy / r.ExtremeX;
   r.K = TorsionConstant(D, B, t, T, rr);
+  if (!(r.K > 0)) return CalculatorOutcome<IBeamResults>::Failed(kTorsionConstantOutOfRangeMessage);
   r.InscribedCircle = ((T + rr) * (T + rr) + rr * t + t * t / 4) / (2 * rr + T);
   r.TorsionFibre = RootTorsionFibre(r.InscribedCircle, r.Area, rr, 1.0);
   r.Rx = std::sqrt(r.Ixx / r.Area);

@@ -28,6 +28,8 @@ std::optional<std::string_view> FirstFailedCheck(const JoistInput& in) {
   // constant.
   if (!(B > 0 && D > 0 && T > 0 && t > 0 && r1 > 0 && r2 >= 0))
     return kDimensionsNotPositiveMessage;
+  // The root and toe fillets must both fit on the flange outstand.
+  if (t / 2 + r1 + r2 > B / 2) return "Root radius is too large";
   return std::nullopt;
 }
 
@@ -173,6 +175,7 @@ CalculatorOutcome<JoistResults> CalculateJoist(const JoistInput& input) {
   r.Rx = std::sqrt(r.Ixx / r.Area);
   r.Ry = std::sqrt(r.Iyy / r.Area);
   r.K = TorsionConstant(B, D, T, t, r1, g);
+  if (!(r.K > 0)) return CalculatorOutcome<JoistResults>::Failed(kTorsionConstantOutOfRangeMessage);
   r.TorsionFibre = RootTorsionFibre(r.InscribedCircle, r.Area, r1, (pi / 2 + r.theta) / (pi / 2));
   r.H = std::pow(D - (g.Tt + g.Tc) / 2, 2) * r.Iyy / 4;
   r.u = BucklingParameter(r.Sxx, r.Area, r.Ixx, r.Iyy, r.H);

@@ -6,12 +6,20 @@
 namespace trabeo {
 
 std::optional<std::vector<uint8_t>> ReadFileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                             std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
-  return bytes;
+  // A folder (or other non-file) of that name opens on some systems but fails, by throwing,
+  // on the first read.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  try {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return bytes;
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
 }
 
 bool WriteFileBytes(const std::filesystem::path& path, std::span<const uint8_t> bytes) {

@@ -49,6 +49,19 @@ TEST(JoistCalculatorTest, Joist76x76MatchesItsFigures) {
   EXPECT_EQ(SigFig3(r.TorsionFibre), "17.5");
 }
 
+TEST(JoistCalculatorTest, Joist76x76MatchesItsCatalogueRecord) {
+  const JoistResults r = *CalculateJoist(Joist76()).results;
+  const struct {
+    double value, stored, tolerance;
+  } checks[] = {
+      {r.Ixx, 1579300, 50}, {r.Iyy, 518460, 5},   {r.K, 45955, 0.5},   {r.Sxx, 48654, 0.5},
+      {r.Syy, 22424, 0.5},  {r.u, 0.85098, 5e-6}, {r.x, 7.2051, 5e-5}, {r.H, 592670000, 5000},
+      {r.Rx, 31.14, 0.005}, {r.Ry, 17.84, 0.005},
+  };
+  for (const auto& c : checks)
+    EXPECT_NEAR(c.value, c.stored, c.tolerance);
+}
+
 TEST(JoistCalculatorTest, ZeroTaperIsAParallelFlange) {
   JoistInput input = Joist102();
   input.thetaDeg = 0;
@@ -81,6 +94,9 @@ TEST(JoistCalculatorTest, ChecksRunInOrder) {
       {"taper", {100, 100, 12, 20, 24, 8, 20.5}, "Flange taper is too steep"},
       {"zero root", {100, 100, 12, 9, 0, 3, 8}, "Dimensions must be greater than 0"},
       {"toe thinned away", {400, 160, 20, 10, 10, 3, 20}, "Flange taper is too steep"},
+      {"fillets wider than the outstand",
+       {39.4, 702.6, 62, 1.8, 106, 36.8, 18},
+       "Root radius is too large"},
   };
   for (const CheckCase& c : cases) {
     const auto outcome = CalculateJoist(c.input);
