@@ -61,16 +61,21 @@ class Calculators:
              str(Path(__file__).with_name("section_properties.cpp")), str(core_lib),
              "-o", str(self.exe)], check=True)
 
-    def run(self, requests):
-        """requests: list of (shape, values); returns one dict per request."""
+    def run(self, requests, refusals=None):
+        """requests: list of (shape, values); returns one dict per request. A request the
+        calculator refuses raises, unless refusals is a list: then its result is None and
+        the calculator's message is appended there."""
         text = "".join(shape + " " + " ".join(repr(float(v)) for v in values) + "\n"
                        for shape, values in requests)
         done = subprocess.run([str(self.exe)], input=text, capture_output=True, text=True,
                               check=True)
         results = [json.loads(line) for line in done.stdout.splitlines()]
-        for (shape, values), result in zip(requests, results):
+        for i, ((shape, values), result) in enumerate(zip(requests, results)):
             if "error" in result:
-                raise RuntimeError(f"{shape} {values}: {result['error']}")
+                if refusals is None:
+                    raise RuntimeError(f"{shape} {values}: {result['error']}")
+                refusals.append(result["error"])
+                results[i] = None
         return results
 
 
@@ -116,6 +121,8 @@ def build_rows(file, columns, found, compute):
             rows.append(None)
         elif (file, name) in COMPLETE_ROWS:
             rows.append(Row(name, complete_row(file, name, columns), "complete row as listed"))
+        elif isinstance(computed.get(name), str):
+            rows.append(Row(name, None, computed[name]))
         elif name in computed:
             rows.append(Row(name, computed[name], found[name].note))
         else:
@@ -209,9 +216,14 @@ def channel_series(file):
         def compute(names, sections):
             requests = [("channel", [s.dims[k] for k in ("D", "B", "t", "T", "r1", "r2")]
                          + [channel_angle(file, n)]) for n, s in zip(names, sections)]
-            results = calc.run(requests)
+            refusals = []
+            results = calc.run(requests, refusals)
             out = {}
             for name, s, r in zip(names, sections, results):
+                if r is None:
+                    out[name] = (f"no published properties, and the channel calculator refuses "
+                                 f"the published radii ({refusals.pop(0)})")
+                    continue
                 v = dict(s.dims, FlgAngle=channel_angle(file, name))
                 for key in ("WebDepth", "Area", "Ixx", "Iyy", "K", "TorsionFibre", "Sxx", "Syy",
                             "u", "x", "H"):
@@ -256,12 +268,19 @@ def c_shape_series(calc):
 def angle_series(calc):
     """Published properties; the torsion fibre from the angle calculator."""
     def compute(names, sections):
+        refusals = []
         results = calc.run([("angle", [s.dims[k] for k in ("D", "B", "t", "r1", "r2")])
-                            for s in sections])
+                            for s in sections], refusals)
         out = {}
         for name, s, r in zip(names, sections, results):
             v = dict(s.dims, **s.published)
-            v["TorsionFibre"] = significant(r["TorsionFibre"])
+            if r is None:
+                # Only the torsion fibre comes from the calculator: it stays unknown (0).
+                s.note = (f"torsion fibre unknown: the angle calculator refuses the published "
+                          f"radii ({refusals.pop(0)})")
+                v["TorsionFibre"] = 0.0
+            else:
+                v["TorsionFibre"] = significant(r["TorsionFibre"])
             v["Rx"], v["Ry"] = radius(v["Ixx"], v["Area"]), radius(v["Iyy"], v["Area"])
             v["Ru"], v["Rv"] = radius(v["Iuu"], v["Area"]), radius(v["Ivv"], v["Area"])
             v["ExtremeX"] = significant(s.dims["B"] - v["Cy"])

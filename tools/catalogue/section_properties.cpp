@@ -4,7 +4,8 @@
 // Reads lines "SHAPE v1 v2 ..." on standard input and writes one JSON object per line with every
 // result of that calculator (unrounded, mm-based), or {"error": message} when a check fails:
 //   ibeam D B t T r          box D B t              tube D t
-//   joist D B t T r1 r2 taper-degrees
+//   joist D B t T r1 r2 taper-degrees          channel D B t T r1 r2 taper-degrees
+//   angle D B t r1 r2   (D the long leg)
 //   ux Sxx A Ixx Iyy H K     (buckling parameter and torsional index of given properties)
 // Built and run by generate_catalogue.py against the core library.
 
@@ -16,8 +17,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include "calculators/angle_calculator.h"
 #include "calculators/box_calculator.h"
 #include "calculators/calculator_common.h"
+#include "calculators/channel_calculator.h"
 #include "calculators/ibeam_calculator.h"
 #include "calculators/joist_calculator.h"
 #include "calculators/tube_calculator.h"
@@ -109,6 +112,31 @@ json Joist(const std::vector<double>& v) {
   });
 }
 
+json Channel(const std::vector<double>& v) {
+  if (v.size() != 7) return json{{"error", "channel needs D B t T r1 r2 taper"}};
+  trabeo::ChannelInput in;
+  in.description = "catalogue";
+  in.D = v[0], in.B = v[1], in.t = v[2], in.T = v[3], in.r1 = v[4], in.r2 = v[5];
+  in.thetaDeg = v[6];
+  return Report(trabeo::CalculateChannel(in), [](const trabeo::ChannelResults& r, json& out) {
+    out = {{"Area", r.Area},         {"Ixx", r.Ixx}, {"Iyy", r.Iyy}, {"Cy", r.Cy},
+           {"K", r.K},               {"TorsionFibre", r.TorsionFibre},
+           {"Cs", r.Cs},             {"Sxx", r.Sxx}, {"Syy", r.Syy}, {"Ceq", r.Ceq},
+           {"WebDepth", r.WebDepth}, {"H", r.H},     {"u", r.u},     {"x", r.x}};
+  });
+}
+
+json Angle(const std::vector<double>& v) {
+  if (v.size() != 5) return json{{"error", "angle needs D B t r1 r2"}};
+  trabeo::AngleInput in;
+  in.d = v[0], in.b = v[1], in.t = v[2], in.r1 = v[3], in.r2 = v[4];
+  return Report(trabeo::CalculateAngle(in), [](const trabeo::AngleResults& r, json& out) {
+    out = {{"Area", r.Area}, {"Ixx", r.Ixx}, {"Iyy", r.Iyy}, {"Cx", r.Cx},   {"Cy", r.Cy},
+           {"Iuu", r.Iuu},   {"Ivv", r.Ivv}, {"Alpha", r.Alpha}, {"K", r.K},
+           {"TorsionFibre", r.TorsionFibre}};
+  });
+}
+
 json BucklingValues(const std::vector<double>& v) {
   if (v.size() != 6) return json{{"error", "ux needs Sxx A Ixx Iyy H K"}};
   return json{{"u", trabeo::BucklingParameter(v[0], v[1], v[2], v[3], v[4])},
@@ -133,6 +161,10 @@ int main() {
       out = Tube(values);
     else if (shape == "joist")
       out = Joist(values);
+    else if (shape == "channel")
+      out = Channel(values);
+    else if (shape == "angle")
+      out = Angle(values);
     else if (shape == "ux")
       out = BucklingValues(values);
     else

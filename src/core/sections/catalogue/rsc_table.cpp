@@ -13,22 +13,22 @@ std::span<const ChannelRow> RscRows() {
   // clang-format off
   static const ChannelRow kRows[] = {
       {"76 x 38 RSC",   76.2, 38.1, 5.1, 6.8, 7.6, 2.4, 5, 45.8, 854.69, 742740, 106600, 29.479, 11.168, 12, 26.125, 12802, 12.1, 25.167, 23458, 7832.7, 0.899, 9.1992, 105450000, 6.748},  // complete row as listed
-      NoData{"102 x 51 RSC"},  // no published data available
-      NoData{"127 x 64 RSC"},  // no published data available
-      NoData{"152 x 76 RSC"},  // no published data available
-      NoData{"152 x 89 RSC"},  // no published data available
-      NoData{"178 x 76 RSC"},  // no published data available
-      NoData{"178 x 89 RSC"},  // no published data available
-      NoData{"203 x 76 RSC"},  // no published data available
-      NoData{"203 x 89 RSC"},  // no published data available
-      NoData{"229 x 76 RSC"},  // no published data available
-      NoData{"229 x 89 RSC"},  // no published data available
-      NoData{"254 x 76 RSC"},  // no published data available
-      NoData{"254 x 89 RSC"},  // no published data available
-      NoData{"305 x 89 RSC"},  // no published data available
-      NoData{"305 x 102 RSC"},  // no published data available
-      NoData{"381 x 102 RSC"},  // no published data available
-      NoData{"432 x 102 RSC"},  // no published data available
+      NoData{"102 x 51 RSC"},  // no published properties, and the channel calculator refuses the published radii (Toe radius is too large)
+      NoData{"127 x 64 RSC"},  // no published properties, and the channel calculator refuses the published radii (Toe radius is too large)
+      NoData{"152 x 76 RSC"},  // no published properties, and the channel calculator refuses the published radii (Toe radius is too large)
+      NoData{"152 x 89 RSC"},  // no published properties, and the channel calculator refuses the published radii (Toe radius is too large)
+      NoData{"178 x 76 RSC"},  // no published properties, and the channel calculator refuses the published radii (Toe radius is too large)
+      NoData{"178 x 89 RSC"},  // no published properties, and the channel calculator refuses the published radii (Toe radius is too large)
+      NoData{"203 x 76 RSC"},  // no published properties, and the channel calculator refuses the published radii (Toe radius is too large)
+      {"203 x 89 RSC",  203.2, 88.9, 8.1, 12.9, 17.5, 8.8, 5, 138.26, 3802, 24946000, 2545200, 81.002, 25.873, 25.97, 62.93, 194270, 23.1, 56.406, 287450, 80337, 0.90506, 13.851, 19470000000, 13.565},  // CH 203 x 89 x 30
+      NoData{"229 x 76 RSC"},  // no published properties, and the channel calculator refuses the published radii (Toe radius is too large)
+      NoData{"229 x 89 RSC"},  // no published properties, and the channel calculator refuses the published radii (Toe radius is too large)
+      NoData{"254 x 76 RSC"},  // no published properties, and the channel calculator refuses the published radii (Toe radius is too large)
+      NoData{"254 x 89 RSC"},  // no published properties, and the channel calculator refuses the published radii (Toe radius is too large)
+      NoData{"305 x 89 RSC"},  // no published properties, and the channel calculator refuses the published radii (Toe radius is too large)
+      NoData{"305 x 102 RSC"},  // no published properties, and the channel calculator refuses the published radii (Toe radius is too large)
+      NoData{"381 x 102 RSC"},  // no published properties, and the channel calculator refuses the published radii (Toe radius is too large)
+      {"432 x 102 RSC", 431.8, 101.6, 12.2, 16.8, 24, 12, 5, 346.39, 8406.8, 215940000, 5969000, 160.27, 26.646, 22.694, 78.906, 682980, 30.844, 46.707, 1218000, 149040, 0.86432, 24.018, 218300000000, 9.7346},  // CH 432 x 102 x 65
   };
   // clang-format on
   return kRows;
