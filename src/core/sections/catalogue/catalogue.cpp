@@ -1,6 +1,8 @@
 #include "sections/catalogue/catalogue.h"
 
+#include <algorithm>
 #include <array>
+#include <fstream>
 
 #include "fileio/binary_writer.h"
 #include "fileio/file_bytes.h"
@@ -51,6 +53,18 @@ constexpr std::array<CatalogueFile, 17> kFiles{{
 }};
 // clang-format on
 
+bool HoldsExactly(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error) ||
+      std::filesystem::file_size(path, error) != bytes.size() || error)
+    return false;
+  std::ifstream in(path, std::ios::binary);
+  std::vector<char> existing(bytes.size());
+  if (!in.read(existing.data(), static_cast<std::streamsize>(existing.size()))) return false;
+  return std::equal(existing.begin(), existing.end(), bytes.begin(),
+                    [](char a, uint8_t b) { return static_cast<uint8_t>(a) == b; });
+}
+
 }  // namespace
 
 std::span<const CatalogueFile> CatalogueFiles() {
@@ -75,12 +89,7 @@ bool WriteCatalogueFile(const std::filesystem::path& folder, const CatalogueFile
   // A file that already holds exactly these bytes is left as it is: truncating and rewriting
   // it would give the same file, but some file systems (ext4) then flush it to disk at once,
   // which makes every start take tens of milliseconds instead of one.
-  std::error_code error;
-  if (std::filesystem::is_regular_file(path, error) &&
-      std::filesystem::file_size(path, error) == writer.size() && !error) {
-    if (const auto existing = ReadFileBytes(path); existing && *existing == writer.bytes())
-      return true;
-  }
+  if (HoldsExactly(path, writer.bytes())) return true;
   return WriteFileBytes(path, writer.bytes());
 }
 
