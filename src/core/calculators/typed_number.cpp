@@ -1,0 +1,32 @@
+#include "calculators/typed_number.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace trabeo {
+
+TypedDimension ReadTypedNumber(std::string_view text) {
+  if (text.empty()) return std::nullopt;
+  std::size_t start = text.find_first_not_of(" \t");
+  if (start == std::string_view::npos) return 0.0;
+  std::string_view rest = text.substr(start);
+  // from_chars takes no leading '+', and would read "inf" and "nan".
+  if (rest.starts_with('+')) rest.remove_prefix(1);
+  const char first = rest.empty() ? '\0' : rest.front();
+  const bool numberStart = (first >= '0' && first <= '9') || first == '.' || first == '-';
+  if (!numberStart) return 0.0;
+  double value = 0;
+  const auto result = std::from_chars(rest.data(), rest.data() + rest.size(), value);
+  if (result.ec != std::errc() || !std::isfinite(value)) return 0.0;
+  return value;
+}
+
+std::string TypedText(double value) {
+  std::array<char, 32> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  return std::string(buffer.data(), result.ptr);
+}
+
+}  // namespace trabeo

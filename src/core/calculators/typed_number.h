@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+#include "calculators/calculator_common.h"
+
+namespace trabeo {
+
+// A calculator box's text as a dimension: nullopt for an empty box; otherwise the number its
+// leading part gives ("12.5mm" reads 12.5), or 0 when it does not start with one. "." is the
+// decimal separator whatever the locale; "inf" and "nan" are not numbers.
+TypedDimension ReadTypedNumber(std::string_view text);
+
+// A dimension as typed back: the shortest text that reads as the same number ("203.2").
+std::string TypedText(double value);
+
+}  // namespace trabeo
