@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 #include <sstream>
@@ -49,6 +50,26 @@ TEST_F(CatalogueCommand, WritesTheSeventeenFilesAndListsThem) {
   }
   EXPECT_EQ(run.out, expected);
   EXPECT_NE(run.out.find("UB.sct 95 records\n"), std::string::npos);
+}
+
+// Listed back as the program lists a table: one line per record, separators as blank lines,
+// names as stored (padded, except in C.sct).
+TEST_F(CatalogueCommand, WrittenFilesListAsTheCatalogue) {
+  ASSERT_EQ(Catalogue({"--dir", folder_.string()}).status, kExitOk);
+  for (const CatalogueFile& file : CatalogueFiles()) {
+    std::ostringstream out, err;
+    const std::vector<std::string> args = {"sections", (folder_ / file.name).string()};
+    ASSERT_EQ(RunCli(args, out, err), kExitOk) << err.str();
+    std::string expected;
+    for (const SectionRecord& record : CatalogueRecords(file))
+      expected += record.Designation + "\n";
+    EXPECT_EQ(out.str(), expected) << file.name;
+  }
+  std::ostringstream out, err;
+  RunCli(std::vector<std::string>{"sections", (folder_ / "UB.sct").string()}, out, err);
+  const std::string listing = out.str();
+  EXPECT_EQ(listing.substr(0, 52), "127 x 76 UB 13           \n" + std::string(25, ' ') + "\n");
+  EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 95);
 }
 
 TEST_F(CatalogueCommand, NamesAFileItCannotWriteAndFails) {
