@@ -119,10 +119,20 @@ json Channel(const std::vector<double>& v) {
   in.D = v[0], in.B = v[1], in.t = v[2], in.T = v[3], in.r1 = v[4], in.r2 = v[5];
   in.thetaDeg = v[6];
   return Report(trabeo::CalculateChannel(in), [](const trabeo::ChannelResults& r, json& out) {
-    out = {{"Area", r.Area},         {"Ixx", r.Ixx}, {"Iyy", r.Iyy}, {"Cy", r.Cy},
-           {"K", r.K},               {"TorsionFibre", r.TorsionFibre},
-           {"Cs", r.Cs},             {"Sxx", r.Sxx}, {"Syy", r.Syy}, {"Ceq", r.Ceq},
-           {"WebDepth", r.WebDepth}, {"H", r.H},     {"u", r.u},     {"x", r.x}};
+    out = {{"Area", r.Area},
+           {"Ixx", r.Ixx},
+           {"Iyy", r.Iyy},
+           {"Cy", r.Cy},
+           {"K", r.K},
+           {"TorsionFibre", r.TorsionFibre},
+           {"Cs", r.Cs},
+           {"Sxx", r.Sxx},
+           {"Syy", r.Syy},
+           {"Ceq", r.Ceq},
+           {"WebDepth", r.WebDepth},
+           {"H", r.H},
+           {"u", r.u},
+           {"x", r.x}};
   });
 }
 
@@ -131,9 +141,11 @@ json Angle(const std::vector<double>& v) {
   trabeo::AngleInput in;
   in.d = v[0], in.b = v[1], in.t = v[2], in.r1 = v[3], in.r2 = v[4];
   return Report(trabeo::CalculateAngle(in), [](const trabeo::AngleResults& r, json& out) {
-    out = {{"Area", r.Area}, {"Ixx", r.Ixx}, {"Iyy", r.Iyy}, {"Cx", r.Cx},   {"Cy", r.Cy},
-           {"Iuu", r.Iuu},   {"Ivv", r.Ivv}, {"Alpha", r.Alpha}, {"K", r.K},
-           {"TorsionFibre", r.TorsionFibre}};
+    out = {{"Area", r.Area}, {"Ixx", r.Ixx},
+           {"Iyy", r.Iyy},   {"Cx", r.Cx},
+           {"Cy", r.Cy},     {"Iuu", r.Iuu},
+           {"Ivv", r.Ivv},   {"Alpha", r.Alpha},
+           {"K", r.K},       {"TorsionFibre", r.TorsionFibre}};
   });
 }
 
