@@ -1,0 +1,103 @@
+#include "sections/catalogue/catalogue.h"
+
+#include <algorithm>
+#include <array>
+#include <fstream>
+
+#include "fileio/binary_writer.h"
+#include "fileio/file_bytes.h"
+#include "sections/catalogue/catalogue_records.h"
+#include "sections/catalogue/catalogue_tables.h"
+#include "sections/section_record_io.h"
+
+namespace trabeo {
+namespace {
+
+using catalogue::FileStyle;
+using catalogue::MakeRecords;
+
+constexpr FileStyle kBeam{"Beam", 43};
+constexpr FileStyle kWShape{"Beam", 0};
+constexpr FileStyle kJoist{"RSJ", 0, true, 8};
+constexpr FileStyle kChannel{"RSC", 43};
+constexpr FileStyle kAngle{"RSA", 0};
+constexpr FileStyle kBox{"Box", 43};
+constexpr FileStyle kTube{"Tube", 43};
+// The C shapes keep their designations without padding.
+constexpr FileStyle kCShape{"RSC", 43, false};
+
+// clang-format off
+constexpr std::array<CatalogueFile, 17> kFiles{{
+    {"UB.sct", "Pro_Load_UB", "Beam", [] { return MakeRecords(catalogue::UbRows(), kBeam); }},
+    {"UC.sct", "Pro_Load_UC", "Beam", [] { return MakeRecords(catalogue::UcRows(), kBeam); }},
+    {"RSJ.sct", "Pro_Load_RSJ", "RSJ", [] { return MakeRecords(catalogue::RsjRows(), kJoist); }},
+    {"IPE.sct", "Pro_Load_IPE", "Beam", [] { return MakeRecords(catalogue::IpeRows(), kBeam); }},
+    {"HE.sct", "Pro_Load_HE", "Beam", [] { return MakeRecords(catalogue::HeRows(), kBeam); }},
+    {"WsBeam.sct", "Pro_Load_WsBeam", "Beam",
+     [] { return MakeRecords(catalogue::WsBeamRows(), kWShape); }},
+    {"WsCol.sct", "Pro_Load_WsCol", "Beam",
+     [] { return MakeRecords(catalogue::WsColRows(), kWShape); }},
+    {"RSC.sct", "Pro_Load_RSC", "RSC", [] { return MakeRecords(catalogue::RscRows(), kChannel); }},
+    {"PFC.sct", "Pro_Load_PFC", "RSC", [] { return MakeRecords(catalogue::PfcRows(), kChannel); }},
+    {"UPN.sct", "Pro_Load_UPN", "RSC", [] { return MakeRecords(catalogue::UpnRows(), kChannel); }},
+    {"EqRSA.sct", "Pro_Load_EqRSA", "RSA",
+     [] { return MakeRecords(catalogue::EqRsaRows(), kAngle); }},
+    {"UnEqRSA.sct", "Pro_Load_UnEqRSA", "RSA",
+     [] { return MakeRecords(catalogue::UnEqRsaRows(), kAngle); }},
+    {"EqL.sct", "Pro_Load_EqL", "RSA", [] { return MakeRecords(catalogue::EqLRows(), kAngle); }},
+    {"UnEqL.sct", "Pro_Load_UnEqL", "RSA",
+     [] { return MakeRecords(catalogue::UnEqLRows(), kAngle); }},
+    {"RHS.sct", "Pro_Load_RHS", "Box", [] { return MakeRecords(catalogue::RhsRows(), kBox); }},
+    {"CHS.sct", "Pro_Load_CHS", "Tube", [] { return MakeRecords(catalogue::ChsRows(), kTube); }},
+    {"C.sct", "Pro_Load_C", "RSC", [] { return MakeRecords(catalogue::CRows(), kCShape); }},
+}};
+// clang-format on
+
+bool HoldsExactly(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error) ||
+      std::filesystem::file_size(path, error) != bytes.size() || error)
+    return false;
+  std::ifstream in(path, std::ios::binary);
+  std::vector<char> existing(bytes.size());
+  if (!in.read(existing.data(), static_cast<std::streamsize>(existing.size()))) return false;
+  return std::equal(existing.begin(), existing.end(), bytes.begin(),
+                    [](char a, uint8_t b) { return static_cast<uint8_t>(a) == b; });
+}
+
+}  // namespace
+
+std::span<const CatalogueFile> CatalogueFiles() {
+  return kFiles;
+}
+
+const CatalogueFile* FindCatalogueFile(std::string_view name) {
+  for (const CatalogueFile& file : kFiles)
+    if (file.name == name) return &file;
+  return nullptr;
+}
+
+std::vector<SectionRecord> CatalogueRecords(const CatalogueFile& file) {
+  return file.records();
+}
+
+bool WriteCatalogueFile(const std::filesystem::path& folder, const CatalogueFile& file) {
+  BinaryWriter writer;
+  for (const SectionRecord& record : CatalogueRecords(file))
+    WriteSectionRecord(writer, record);
+  const std::filesystem::path path = folder / file.name;
+  // A file that already holds exactly these bytes is left as it is: truncating and rewriting
+  // it would give the same file, but some file systems (ext4) then flush it to disk at once,
+  // which makes every start take tens of milliseconds instead of one.
+  if (HoldsExactly(path, writer.bytes())) return true;
+  return WriteFileBytes(path, writer.bytes());
+}
+
+std::vector<std::string> WriteCatalogue(const std::filesystem::path& folder) {
+  std::vector<std::string> skipped;
+  for (const CatalogueFile& file : kFiles)
+    if (!WriteCatalogueFile(folder, file)) skipped.emplace_back(file.name);
+  return skipped;
+}
+
+}  // namespace trabeo
