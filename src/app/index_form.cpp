@@ -22,6 +22,7 @@
 #include "app/qt_canvas.h"
 #include "app/set_header_form.h"
 #include "beam_input/new_project.h"
+#include "sections/catalogue/catalogue.h"
 
 namespace {
 
@@ -187,9 +188,12 @@ void TIndexFrm::resizeEvent(QResizeEvent* event) {
   LayOutClientArea();
 }
 
+// Every showing restores the catalogue section tables in the start folder from the built-in
+// data; a file that cannot be written is skipped.
 void TIndexFrm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   ApplyScreenGeometry();
+  trabeo::WriteCatalogue(context_.state.StartFolder);
   picture_->Fill(Qt::black);
 }
 

@@ -33,6 +33,15 @@ TEST_F(IndexFormTest, StartsOnTheMainWindowWithItsPanelAndMenu) {
   }
 }
 
+TEST_F(IndexFormTest, ShowingTheMainWindowWritesTheCatalogue) {
+  EXPECT_EQ(std::filesystem::file_size(folder / "UB.sct"), 19000u);
+  EXPECT_EQ(std::filesystem::file_size(folder / "C.sct"), 37u * 200);
+  std::filesystem::remove(folder / "UC.sct");
+  Form("TIndexFrm")->hide();
+  Form("TIndexFrm")->show();
+  EXPECT_EQ(std::filesystem::file_size(folder / "UC.sct"), 37u * 200);
+}
+
 TEST_F(IndexFormTest, GeometryFollowsTheScreen) {
   QWidget* index = Form("TIndexFrm");
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
