@@ -101,8 +101,9 @@ void DrawPointLoads(Canvas& canvas, const LoadTable& loads, const LoadScale& sca
       canvas.Line(x, yb + 5, x, yb + 45);
     }
     canvas.SetFont(SketchFont(colors::kYellow));
-    canvas.TextOut(x - 12, 20,
-                   SigFig3Dec3(load.Intensity / units.PointLoadFactor) + FactorText(load.Factor));
+    canvas.TextOut(
+        x - 12, 20,
+        SigFig3Dec3(double{load.Intensity} / units.PointLoadFactor) + FactorText(load.Factor));
   }
 }
 

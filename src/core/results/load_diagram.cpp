@@ -61,7 +61,7 @@ void DrawPointLoads(Canvas& canvas, const DiagramInputs& in, const HorizontalSca
     canvas.SetFont(DiagramFont(colors::kYellow));
     canvas.TextOut(
         x - 15, kBase - 75,
-        SigFig4Dec3(row.Intensity / in.units.PointLoadFactor) + FactorSuffix(row.Factor));
+        SigFig4Dec3(double{row.Intensity} / in.units.PointLoadFactor) + FactorSuffix(row.Factor));
   }
 }
 
