@@ -9,7 +9,9 @@ namespace trabeo {
 
 // The main window's picture, as after an analysis or a "Tile" command: the picture's rectangle
 // (0, 0)-(pictureWidth, pictureHeight) cleared to black, then the load diagram and the beam,
-// and, when asked, the result diagrams. Returns the counts of the loads drawn.
+// and, when asked, the result diagrams. After an analysis the result diagrams are always drawn,
+// in the layout the current tile left (its list height and DiagramOnly). Returns the counts of
+// the loads drawn.
 DrawnLoadCounts DrawMainPicture(Canvas& canvas, const DiagramInputs& inputs,
                                 const MainWindowGeometry& window, int pictureWidth,
                                 int pictureHeight, bool withResultDiagrams);
