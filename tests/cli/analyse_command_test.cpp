@@ -2,6 +2,8 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_test_support.h"
+#include "fileio/file_bytes.h"
+#include "settings/units_file.h"
 
 namespace trabeo {
 namespace {
@@ -105,6 +107,127 @@ TEST(AnalyseCommandTest, SelfWeightCoversTheWholeBeam) {
   EXPECT_NEAR(json["TotalAppliedLoad"].get<double>(), 3500, 1e-3);
   EXPECT_NEAR(json["TotalReactions"].get<double>(), 3500, 1e-3);
   EXPECT_EQ(json["FactoredLoadCount"], 0);
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (auto end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  EXPECT_EQ(start, text.size()) << "the output ends with a line break";
+  return lines;
+}
+
+std::string ReadText(const std::filesystem::path& path) {
+  const auto bytes = ReadFileBytes(path);
+  return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
+}
+
+TEST(AnalyseCommandTest, ListingPrintsTheListLinesWithTheirSpaces) {
+  const auto run = RunTrabeoCli({"analyse", kExample, "--listing"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = SplitLines(run.out);
+  ASSERT_GT(lines.size(), 80u);
+  EXPECT_EQ(lines[0], " Beam Description  ");
+  EXPECT_EQ(lines[1], " Length = 7.500 m         Ixx = 12000 cm^4         E = 205000 N/mm^2");
+  EXPECT_EQ(lines[5], " Factored LH Reaction = 52.21 kN");
+  EXPECT_NE(std::find(lines.begin(), lines.end(), " LH Cantilever "), lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(),
+                      " S/Wt     0.000          0.300          0.300         7.500       1.40"),
+            lines.end());
+  EXPECT_EQ(lines.back(), "");
+  EXPECT_TRUE(run.err.empty());
+  // With --json the same lines come as the "Listing" array.
+  const auto json =
+      nlohmann::json::parse(RunTrabeoCli({"analyse", kExample, "--listing", "--json"}).out);
+  EXPECT_EQ(json["Listing"].get<std::vector<std::string>>(), lines);
+  EXPECT_FALSE(
+      nlohmann::json::parse(RunTrabeoCli({"analyse", kExample, "--json"}).out).contains("Listing"));
+}
+
+TEST(AnalyseCommandTest, ListingSendsTheAnalysisMessagesToStandardError) {
+  TempFolder folder;
+  const auto file = folder.Write("beam.json", R"({"MainSpan": 4000, "E": 205000, "Ixx": 1e7})");
+  const auto run = RunTrabeoCli({"analyse", file, "--listing"});
+  ASSERT_EQ(run.status, 0);
+  EXPECT_TRUE(run.err.starts_with("No loads on beam\n"));
+  EXPECT_TRUE(run.out.starts_with(" Beam Description  \n"));
+  EXPECT_NE(run.out.find(" SPAN  deflection/span ratio = 1/#####\n"), std::string::npos);
+}
+
+TEST(AnalyseCommandTest, UnitsFileSetsTheListingUnits) {
+  TempFolder folder;
+  UnitSettings units;
+  ApplyStartupDefaults(units);
+  units.LengthUnitName = "mm";
+  units.LengthFactor = 1;
+  units.ShearUnitName = "N";
+  units.ShearFactor = 1;
+  const auto bytes = EncodeUnitsFile(units);
+  ASSERT_TRUE(WriteFileBytes(folder.path() / "TRB4_Unit.dim", bytes));
+  const auto run = RunTrabeoCli(
+      {"analyse", kExample, "--listing", "--units", (folder.path() / "TRB4_Unit.dim").string()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = SplitLines(run.out);
+  EXPECT_EQ(lines[1], " Length = 7500 mm         Ixx = 12000 cm^4         E = 205000 N/mm^2");
+  EXPECT_EQ(lines[5], " Factored LH Reaction = 52210 N");
+  const auto missing = RunTrabeoCli(
+      {"analyse", kExample, "--listing", "--units", (folder.path() / "none.dim").string()});
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("cannot read units file"), std::string::npos);
+}
+
+TEST(AnalyseCommandTest, DiagramWritesThePictureTheListLeavesVisible) {
+  TempFolder folder;
+  struct Case {
+    std::vector<std::string> options;
+    const char* size;
+    bool diagrams;
+  };
+  const std::vector<Case> cases{
+      {{}, "width=\"800\" height=\"642\"", true},
+      {{"--tile", "diagrams"}, "width=\"800\" height=\"767\"", true},
+      {{"--tile", "results"}, "width=\"800\" height=\"180\"", false},
+      {{"--width", "1000", "--height", "900"}, "width=\"1000\" height=\"650\"", true},
+  };
+  for (const Case& c : cases) {
+    const auto out = folder.path() / "beam.svg";
+    std::vector<std::string> args{"analyse", kExample, "--diagram", out.string()};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const auto run = RunTrabeoCli(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Reactions:"), std::string::npos);  // the summary as without it
+    const std::string svg = ReadText(out);
+    EXPECT_NE(svg.find(c.size), std::string::npos) << c.size;
+    EXPECT_NE(svg.find(">52.2 kN</text>"), std::string::npos);  // the LH reaction
+    EXPECT_EQ(svg.find(">SHEAR</text>") != std::string::npos, c.diagrams) << c.size;
+  }
+}
+
+TEST(AnalyseCommandTest, BadPictureOptionsGiveStatusTwo) {
+  TempFolder folder;
+  const std::string out = (folder.path() / "beam.svg").string();
+  const std::vector<std::vector<std::string>> cases{
+      {"--diagram"},
+      {"--diagram", out, "--width", "wide"},
+      {"--diagram", out, "--width", "299"},
+      {"--diagram", out, "--height", "10001"},
+      {"--diagram", out, "--height", "700px"},
+      {"--diagram", out, "--tile", "everything"},
+      {"--width", "900"},
+      {"--tile", "results"},
+      {"--units"},
+      {"--diagram", (folder.path() / "no" / "such" / "folder.svg").string()},
+  };
+  for (const auto& options : cases) {
+    std::vector<std::string> args{"analyse", kExample};
+    args.insert(args.end(), options.begin(), options.end());
+    const auto run = RunTrabeoCli(args);
+    EXPECT_EQ(run.status, 2) << options.back();
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+  }
 }
 
 }  // namespace

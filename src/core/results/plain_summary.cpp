@@ -1,0 +1,89 @@
+#include "results/plain_summary.h"
+
+#include "settings/sig_fig.h"
+
+namespace trabeo {
+namespace {
+
+// Sections whose properties the user typed carry this marker in place of a fibre distance.
+constexpr float kEditedPropertiesMarker = 9e11f;
+
+}  // namespace
+
+const char* StressLabel(const LoadTable& loads) {
+  const LoadRecord* last = nullptr;
+  for (const LoadRecord& row : loads.rows) {
+    if (row.IsApplied()) last = &row;
+  }
+  if (last != nullptr && (last->Factor == 1.0f || last->Factor == 0.0f))
+    return " Maximum Stress = ";
+  return " Maximum Factored Elastic Stress = ";
+}
+
+void WritePlainSummary(const ListingContext& context, ListingLines& list, ListingStores& stores) {
+  const BeamModel& model = context.model();
+  const BeamResults& r = context.results;
+  const UnitSettings& u = context.units;
+  StoreBlock block(list, stores.SummaryPrintLines);
+
+  std::string description = " Beam Description  " + context.project.section.SectionDescription;
+  if (model.FibreDistance > kEditedPropertiesMarker) description += "(Properties edited by user)";
+  block.Line(description);
+  block.LineThenBlank(
+      " Length = " + ValueText(SigFig4Dec3(model.TotalLength / u.LengthFactor), u.LengthUnitName) +
+      "         Ixx = " +
+      ValueText(SigFig4Dec3(model.MainSpan.Ixx / u.InertiaFactor), u.InertiaUnitName) +
+      "         E = " + ValueText(SigFig4Dec3(model.MainSpan.E / u.EFactor), u.EUnitName));
+  block.LineThenBlank(" RESULTS");
+
+  const bool factored = r.FactoredLoadCount != 0;
+  const auto shear = [&](double value) {
+    return ValueText(SigFig4Dec3(value * u.ShearFactor), u.ShearUnitName);
+  };
+  const auto moment = [&](double value) {
+    return ValueText(SigFig4Dec3(value * u.MomentFactor), u.MomentUnitName);
+  };
+  const auto deflection = [&](double value) {
+    return ValueText(SigFig4Dec3(value * u.DeflectionFactor), u.DeflectionUnitName);
+  };
+  block.Line((factored ? " Factored LH Reaction = " : " LH Reaction = ") + shear(r.Reactions[0]));
+  block.LineThenBlank((factored ? " Factored RH Reaction = " : " RH Reaction = ") +
+                      shear(r.Reactions[1]));
+  block.LineThenBlank((factored ? " Max Factored Shear = " : " Max Shear = ") +
+                      shear(r.ShearExtremes[0]));
+  block.Line((factored ? " Max Factored Sagging Moment = " : " Max Sagging Moment = ") +
+             moment(r.MomentExtremes[2]));
+  block.LineThenBlank((factored ? " Max Factored Hogging Moment = " : " Max Hogging Moment = ") +
+                          moment(r.MomentExtremes[1]),
+                      " ");
+  block.Line(" Maximum +ve deflection = " + deflection(r.DeflectionExtremes[2]));
+  block.LineThenBlank(" Maximum -ve deflection = " + deflection(r.DeflectionExtremes[1]), " ");
+
+  // The ratio lines; the last one is followed by a line holding one space.
+  std::vector<std::string> ratios;
+  if (model.LhCantilever.IsPresent()) {
+    ratios.push_back(
+        " LHC   deflection/span ratio = 1/" +
+        SigFig3(model.LhCantilever.Length / RatioDivisor(context.lhLargestDeflection)));
+  }
+  ratios.push_back(" SPAN  deflection/span ratio = 1/" +
+                   SigFig3(model.MainSpan.Length / RatioDivisor(r.SpanPeakDeflection)));
+  if (model.RhCantilever.IsPresent()) {
+    ratios.push_back(
+        " RHC   deflection/span ratio = 1/" +
+        SigFig3(model.RhCantilever.Length / RatioDivisor(context.rhLargestDeflection)));
+  }
+  for (std::size_t i = 0; i + 1 < ratios.size(); ++i)
+    block.Line(ratios[i]);
+  block.LineThenBlank(ratios.back(), " ");
+
+  // A stress that overflows its formatter (the 1e12 of a failed computation) is left out.
+  const std::string stress = SigFig4Dec3(r.BendingStress * u.StressFactor);
+  if (stress != kOverflowText) {
+    block.LineInPlace(StressLabel(model.Loads) + ValueText(stress, u.StressUnitName));
+    list.emplace_back();
+  }
+  block.Finish();
+}
+
+}  // namespace trabeo
