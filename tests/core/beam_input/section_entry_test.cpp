@@ -1,0 +1,140 @@
+#include "beam_input/section_entry.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "steel/classification.h"
+#include "steel/design_strength.h"
+
+namespace trabeo {
+namespace {
+
+// 203 x 133 UB 25: b/T = 66.6 / 7.8 = 8.54, d/t = 172.4 / 5.7 = 30.2.
+SectionValues Ub25() {
+  SectionValues s;
+  s.SectionKind = "Beam";
+  s.SectionDepth = 203.2f;
+  s.SectionWidth = 133.2f;
+  s.SectionWebThk = 5.7f;
+  s.SectionFlgThk = 7.8f;
+  s.SectionRootRad = 7.6f;
+  s.SectionWebDepth = 172.4f;
+  s.SectionOutstand = 66.6f;
+  return s;
+}
+
+TEST(SectionEntryTest, GradeListPositions) {
+  const std::vector<std::pair<int32_t, int>> shown{{-1, -1}, {0, 0},  {43, 0},
+                                                   {50, 1},  {55, 2}, {42, -1}};
+  for (const auto& [grade, index] : shown)
+    EXPECT_EQ(GradeListIndex(grade), index) << "grade " << grade;
+  const std::vector<std::pair<int, int32_t>> chosen{{0, 43}, {1, 50}, {2, 55}, {-1, -1}, {3, -1}};
+  for (const auto& [index, grade] : chosen)
+    EXPECT_EQ(GradeOfListIndex(index), grade) << "index " << index;
+}
+
+TEST(SectionEntryTest, DesignStrengthAndClassByKind) {
+  struct Case {
+    const char* name;
+    SectionValues section;
+    int32_t grade;
+    float py;
+    const char* classText;
+  };
+  SectionValues tube;
+  tube.SectionKind = "Tube";
+  tube.SectionDepth = tube.SectionWidth = 21.3f;
+  tube.SectionWebThk = tube.SectionFlgThk = 3.2f;
+  SectionValues box;  // flange ratio 30, web ratio 20: compact about x-x
+  box.SectionKind = "Box";
+  box.SectionDepth = 110;
+  box.SectionWidth = 165;
+  box.SectionWebThk = box.SectionFlgThk = box.SectionRootRad = 5;
+  box.SectionOutstand = 150;
+  box.SectionWebDepth = 100;
+  SectionValues thickBox = box;  // the wall governs py
+  thickBox.SectionWebThk = thickBox.SectionFlgThk = 16.1f;
+  SectionValues angle;  // b/t = 10
+  angle.SectionKind = "RSA";
+  angle.SectionDepth = angle.SectionWidth = 100;
+  angle.SectionWebThk = angle.SectionFlgThk = 10;
+  angle.SectionRootRad = 12;
+  SectionValues channel = Ub25();
+  channel.SectionKind = "RSC";
+  const std::vector<Case> cases{
+      {"UB grade 43", Ub25(), 43, 275, "Compact"},
+      {"UB grade 55: epsilon 0.78", Ub25(), 55, 450, "Semi-compact"},
+      {"channel by the I-section rules, epsilon 0.88", channel, 50, 355, "Semi-compact"},
+      {"tube", tube, 43, 275, "Plastic"},
+      {"box about x-x", box, 43, 275, "Compact"},
+      {"box wall 16.1", thickBox, 43, 265, "Plastic"},
+      {"angle", angle, 43, 275, "Semi-compact"},
+  };
+  for (const Case& c : cases) {
+    SectionValues s = c.section;
+    const SectionDesignUpdate update = ApplySteelGrade(s, c.grade);
+    EXPECT_EQ(s.SteelGrade, c.grade) << c.name;
+    EXPECT_EQ(s.DesignStrength, c.py) << c.name;
+    EXPECT_EQ(s.SectionClassText, c.classText) << c.name;
+    EXPECT_TRUE(update.classChanged) << c.name;
+    EXPECT_TRUE(update.messages.empty()) << c.name;
+    EXPECT_EQ(SectionClassLabel(s), std::string("Section is ") + c.classText) << c.name;
+  }
+}
+
+TEST(SectionEntryTest, WithoutUsablePyTheClassIsClearedNotJudged) {
+  SectionValues thick = Ub25();
+  thick.SectionFlgThk = 110;
+  thick.SectionClassText = "Plastic";
+  SectionDesignUpdate update = ApplySteelGrade(thick, 43);
+  EXPECT_EQ(thick.DesignStrength, 0);
+  EXPECT_EQ(thick.SectionClassText, "");
+  EXPECT_TRUE(update.classChanged);
+  EXPECT_EQ(update.messages, std::vector<std::string>{std::string(kThicknessBeyondTableMessage)});
+  EXPECT_EQ(SectionClassLabel(thick), "");
+
+  SectionValues noGrade = Ub25();
+  noGrade.SectionClassText = "Plastic";
+  update = ApplySteelGrade(noGrade, -1);
+  EXPECT_EQ(noGrade.SteelGrade, -1);
+  EXPECT_EQ(noGrade.DesignStrength, 0);
+  EXPECT_EQ(noGrade.SectionClassText, "");
+  EXPECT_TRUE(update.messages.empty());
+}
+
+TEST(SectionEntryTest, ZeroDimensionOrNoSteelKindKeepsTheClass) {
+  SectionValues noRoot = Ub25();
+  noRoot.SectionRootRad = 0;
+  noRoot.SectionClassText = "Plastic";
+  SectionDesignUpdate update = ApplySteelGrade(noRoot, 43);
+  EXPECT_EQ(noRoot.DesignStrength, 275);
+  EXPECT_EQ(noRoot.SectionClassText, "Plastic");
+  EXPECT_FALSE(update.classChanged);
+  EXPECT_EQ(update.messages,
+            std::vector<std::string>{std::string(kCannotEvaluateSectionTypeMessage)});
+
+  for (const char* kind : {"Timber", ""}) {
+    SectionValues other;
+    other.SectionKind = kind;
+    other.SectionClassText = "Compact";
+    update = ApplySteelGrade(other, 50);
+    EXPECT_EQ(other.DesignStrength, 355) << kind;
+    EXPECT_EQ(other.SectionClassText, "Compact") << kind;
+    EXPECT_FALSE(update.classChanged) << kind;
+    EXPECT_TRUE(update.messages.empty()) << kind;
+  }
+}
+
+TEST(SectionEntryTest, TimberSizeBoxes) {
+  UnitSettings units;
+  EXPECT_EQ(TimberSizeText(0, units), " ");
+  EXPECT_EQ(TimberSizeText(47, units), "47.0");
+  EXPECT_EQ(TimberSizeText(222.5f, units), "223");
+  units.SectLengthUnitName = "in";
+  units.SectLengthFactor = 25.4f;
+  EXPECT_EQ(TimberSizeText(50.8f, units), "2.00");
+}
+
+}  // namespace
+}  // namespace trabeo
