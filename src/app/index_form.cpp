@@ -22,15 +22,11 @@
 #include "app/qt_canvas.h"
 #include "app/set_header_form.h"
 #include "beam_input/new_project.h"
+#include "results/main_picture.h"
+#include "results/results_listing.h"
 #include "sections/catalogue/catalogue.h"
 
 namespace {
-
-// The results list's height in the default layout, from the window's height.
-int DefaultListHeight(int windowHeight) {
-  if (windowHeight > 800) return windowHeight - 650;
-  return windowHeight > 550 ? 125 : 25;
-}
 
 QRect ScreenRect() {
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -170,7 +166,9 @@ void TIndexFrm::ApplyScreenGeometry() {
   const int width = std::min(800, screen.width());
   const int height = screen.height() - 1;
   setGeometry(screen.left() + (screen.width() - width) / 2, screen.top(), width, height);
-  if (tile_ == Tile::Default) listHeight_ = DefaultListHeight(height);
+  if (tile_ == trabeo::Tile::Default) {
+    listHeight_ = trabeo::LayoutForTile(trabeo::Tile::Default, height).listHeight;
+  }
   LayOutClientArea();
 }
 
@@ -217,12 +215,38 @@ void TIndexFrm::SetFileCommandsEnabled(bool save, bool print) {
 
 void TIndexFrm::ClearResults() {
   SetFileCommandsEnabled(false, false);
+  context_.state.listing.Clear();
   picture_->Fill(Qt::black);
   resultsList_->clear();
 }
 
+// The load diagram and the beam from the current model; the result diagrams only while the
+// results belong to it and the tile shows them.
 void TIndexFrm::Redraw() {
-  picture_->Fill(Qt::black);
+  AppState& state = context_.state;
+  const trabeo::DiagramInputs inputs{state.project.model, state.analysis->results, state.udlOutline,
+                                     state.units};
+  const trabeo::MainWindowGeometry window{width(), height(), listHeight_, DiagramOnly};
+  const bool resultDiagrams = state.ResultsValid == 1 && tile_ != trabeo::Tile::Results;
+  picture_->Draw([&](trabeo::Canvas& canvas) {
+    const trabeo::DrawnLoadCounts counts = trabeo::DrawMainPicture(
+        canvas, inputs, window, picture_->width(), picture_->height(), resultDiagrams);
+    state.UdlDrawnCount = counts.UdlDrawnCount;
+    state.PointLoadDrawnCount = counts.PointLoadDrawnCount;
+  });
+}
+
+void TIndexFrm::ShowListing() {
+  AppState& state = context_.state;
+  trabeo::CodeCheckListing codeCheck;
+  const trabeo::ResultsListing listing = trabeo::WriteResultsListing(
+      state.project, state.analysis->results, state.units, codeCheck, state.listing);
+  resultsList_->clear();
+  for (const std::string& line : listing.lines)
+    resultsList_->addItem(QString::fromStdString(line));
+  QPalette palette = resultsList_->palette();
+  palette.setColor(QPalette::Text, ToQColor(listing.color));
+  resultsList_->setPalette(palette);
 }
 
 void TIndexFrm::Analyse() {
@@ -232,34 +256,24 @@ void TIndexFrm::Analyse() {
   std::vector<std::string> messages;
   {
     BusyCursor busy;
+    state.udlOutline = trabeo::BuildUdlOutline(state.project.model.Loads);
     trabeo::AnalysisReport report = trabeo::RunAnalysis(state.project.model, *state.analysis);
     if (!report.ran) return;
     messages = std::move(report.messages);
+    state.ResultsValid = 1;
     Redraw();
+    ShowListing();
   }
   for (const std::string& message : messages)
     context_.dialogs.Message(message);
   SetFileCommandsEnabled(true, true);
-  state.ResultsValid = 1;
 }
 
-void TIndexFrm::SetTile(Tile tile) {
+void TIndexFrm::SetTile(trabeo::Tile tile) {
   tile_ = tile;
-  const int height = this->height();
-  switch (tile) {
-    case Tile::Default:
-      listHeight_ = DefaultListHeight(height);
-      DiagramOnly = 0;
-      break;
-    case Tile::Diagrams:
-      listHeight_ = 0;
-      DiagramOnly = 0;
-      break;
-    case Tile::Results:
-      listHeight_ = height - 180;
-      DiagramOnly = 1;
-      break;
-  }
+  const trabeo::TileLayout layout = trabeo::LayoutForTile(tile, height());
+  listHeight_ = layout.listHeight;
+  DiagramOnly = layout.DiagramOnly;
   LayOutClientArea();
   Redraw();
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/app_context.h"
+#include "results/tile_layout.h"
 
 class PictureWidget;
 class QAction;
@@ -43,14 +44,13 @@ class TIndexFrm : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  enum class Tile { Default, Diagrams, Results };
-
   void BuildMenu();
   void BuildIntroPanel();
   QAction* AddAction(QMenu* menu, const char* caption, const char* name, void (TIndexFrm::*slot)());
   void ApplyScreenGeometry();
   void LayOutClientArea();
-  void SetTile(Tile tile);
+  void SetTile(trabeo::Tile tile);
+  void ShowListing();
   void SetFileCommandsEnabled(bool save, bool print);
 
   void FileNew();
@@ -63,9 +63,9 @@ class TIndexFrm : public QMainWindow {
   void InputBeam();
   void InputLoads();
   void ResultsAtPoint();
-  void TileDefault() { SetTile(Tile::Default); }
-  void TileDiagrams() { SetTile(Tile::Diagrams); }
-  void TileResults() { SetTile(Tile::Results); }
+  void TileDefault() { SetTile(trabeo::Tile::Default); }
+  void TileDiagrams() { SetTile(trabeo::Tile::Diagrams); }
+  void TileResults() { SetTile(trabeo::Tile::Results); }
   void BoltCapacity();
   void SteelMemberCapacity();
   void TimberMemberCapacity();
@@ -79,7 +79,7 @@ class TIndexFrm : public QMainWindow {
   QListWidget* resultsList_ = nullptr;
   QFrame* introPanel_ = nullptr;
   std::map<std::string, QAction*> actions_;
-  Tile tile_ = Tile::Default;
+  trabeo::Tile tile_ = trabeo::Tile::Default;
   int listHeight_ = 125;
   int32_t DiagramOnly = 0;
 };

@@ -21,6 +21,8 @@
 #include "app/index_form.h"
 #include "app/picture_widget.h"
 #include "app/qt_canvas.h"
+#include "beam_input/load_sketch.h"
+#include "beam_input/udl_outline.h"
 #include "settings/unit_conversion.h"
 
 using trabeo::LoadRowTexts;
@@ -432,6 +434,7 @@ void TLoadDataFrm::Back() {
 
 void TLoadDataFrm::Next() {
   bool ok = ReadForm(true);
+  context_.state.udlOutline = trabeo::BuildUdlOutline(working_);
   for (const std::string& message : trabeo::NextLoadChecks(working_)) {
     context_.dialogs.Message(message);
     ok = false;

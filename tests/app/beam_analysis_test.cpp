@@ -1,0 +1,136 @@
+// A beam analysed end to end through the forms, as a user does it.
+#include <QImage>
+#include <QPainter>
+#include <QTabWidget>
+
+#include "app/app_test_support.h"
+#include "app/index_form.h"
+#include "app/picture_widget.h"
+
+namespace trabeo::testing {
+namespace {
+
+class BeamAnalysisTest : public AppFixture {
+ protected:
+  // A simply supported span of 6 m, E 205000 N/mm^2, Ixx 12000 cm^4, 10 kN at mid-span.
+  void AnalyseCentralPointLoad() {
+    Click("TIndexFrm", "cmdOK");
+    Type("TBeamFrm", "Edit_Span_L", "6");
+    Type("TBeamFrm", "Edit_Span_E", "205000");
+    Type("TBeamFrm", "Edit_Span_Ixx", "12000");
+    Click("TBeamFrm", "cmdNext");
+    Click("TLoadDataFrm", "OptionP1");
+    Type("TLoadDataFrm", "Edit_PL1", "10");
+    Type("TLoadDataFrm", "Edit_Dist1", "3");
+    Click("TLoadDataFrm", "Check1");
+    Click("TLoadDataFrm", "cmdOK");
+  }
+
+  QStringList Listing() const { return ListLines("TIndexFrm", "List_Results"); }
+};
+
+TEST_F(BeamAnalysisTest, TypedBeamWithOneLoadListsItsResults) {
+  AnalyseCentralPointLoad();
+  EXPECT_TRUE(dialogs.messages.empty());
+  const QStringList lines = Listing();
+  ASSERT_GT(lines.size(), 50);
+  const QStringList head{
+      " Beam Description  (Properties edited by user)",
+      " Length = 6.000 m         Ixx = 12000 cm^4         E = 205000 N/mm^2",
+      "",
+      " RESULTS",
+      "",
+      " LH Reaction = 5.000 kN",
+      " RH Reaction = 5.000 kN",
+      "",
+      " Max Shear = 5.000 kN",
+      "",
+      " Max Sagging Moment = 15.00 kN-m",
+      " Max Hogging Moment = 0.000 kN-m",
+      " ",
+      " Maximum +ve deflection = 0.000 mm",
+      " Maximum -ve deflection = -1.829 mm",
+      " ",
+      " SPAN  deflection/span ratio = 1/3280",
+      " ",
+  };
+  for (int i = 0; i < head.size(); ++i)
+    EXPECT_EQ(lines[i], head[i]) << "line " << i;
+  // The point-load table and the mid-span row of the results at twentieths.
+  EXPECT_TRUE(lines.contains("  1      10.00           3.000         1.000"));
+  // At the load's own station the shear is the one left of it.
+  EXPECT_TRUE(lines.contains(" 11            3.000         5.000         15.000         -1.829"));
+  // A typed Ixx has no fibre distance, so the stress cannot be listed.
+  EXPECT_FALSE(lines.join("\n").contains("Stress"));
+}
+
+TEST_F(BeamAnalysisTest, PreferencesChangeTheUnitsOfTheNextListing) {
+  AnalyseCentralPointLoad();
+  Trigger("Preferences1");
+  Click("TPreferencesFrm", "Option_Moment_N_m");
+  Click("TPreferencesFrm", "Option_Length_mm");
+  Click("TPreferencesFrm", "cmd_OK");
+  Trigger("Loads1");
+  EXPECT_EQ(Control<QLineEdit>("TLoadDataFrm", "Edit_Dist1")->text(), "3000");
+  Click("TLoadDataFrm", "cmdOK");
+  const QStringList lines = Listing();
+  ASSERT_GT(lines.size(), 10);
+  EXPECT_EQ(lines[1], " Length = 6000 mm         Ixx = 12000 cm^4         E = 205000 N/mm^2");
+  EXPECT_EQ(lines[10], " Max Sagging Moment = 15000 N-m");
+}
+
+TEST_F(BeamAnalysisTest, EnteringAnotherBeamClearsTheResults) {
+  AnalyseCentralPointLoad();
+  ASSERT_FALSE(Listing().isEmpty());
+  Trigger("Beam1");
+  EXPECT_TRUE(Listing().isEmpty());
+  EXPECT_FALSE(MenuAction("Save1")->isEnabled());
+  EXPECT_FALSE(MenuAction("Print1")->isEnabled());
+}
+
+TEST_F(BeamAnalysisTest, TilesRedrawTheDiagramsAtTheirNewSize) {
+  AnalyseCentralPointLoad();
+  auto* index = static_cast<TIndexFrm*>(Form("TIndexFrm"));
+  const QImage& picture = index->picture()->image();
+  // The moment diagram's axis is white at x = 150 somewhere below the beam.
+  auto whiteRowsAt150 = [&] {
+    int rows = 0;
+    for (int y = 130; y < picture.height(); ++y)
+      rows += picture.pixelColor(150, y) == Qt::white;
+    return rows;
+  };
+  EXPECT_GT(whiteRowsAt150(), 0);
+  Trigger("Results1");
+  EXPECT_EQ(whiteRowsAt150(), 0) << "the Results tile draws no result diagrams";
+  Trigger("Diagrams1");
+  EXPECT_GT(whiteRowsAt150(), 0);
+}
+
+// The example beam of the README, analysed in the main window; the picture of the window is
+// saved beside the test program as main-window.png (the README shows a copy).
+TEST_F(BeamAnalysisTest, ExampleBeamScreenshot) {
+  auto* index = static_cast<TIndexFrm*>(Form("TIndexFrm"));
+  AppState& state = index->context().state;
+  BeamModel& model = state.project.model;
+  model.LhCantilever = {1, 1500, 0, 0, 0};
+  model.MainSpan = {1, 6000, 205000, 1.2e8, 0};
+  model.LhSupportKind = kPinnedSupport;
+  model.RhSupportKind = kFixedSupport;
+  model.SectionIxx = 1.2e8f;
+  model.FibreDistance = 150;
+  model.TotalLength = 7500;
+  model.Loads.row(1) = {kPointLoadKind, 2000, 10000, 0, 0, 1.4f, 1, 0};
+  model.Loads.row(2) = {kDistributedLoadKind, 0, 5, 8, 6000, 1.6f, 1, 0};
+  model.Loads.row(26) = {kDistributedLoadKind, 0, 0.3f, 0.3f, 7500, 1.4f, 1, 0};
+  state.project.section.SectionDescription = "Example beam";
+  index->HideIntroPanel();
+  index->Analyse();
+  ASSERT_EQ(state.ResultsValid, 1);
+  EXPECT_TRUE(Listing().contains(" Factored LH Reaction = 52.21 kN"));
+  const QImage shot = index->grab().toImage();
+  ASSERT_FALSE(shot.isNull());
+  EXPECT_TRUE(shot.save(TRABEO_BINARY_DIR "/main-window.png"));
+}
+
+}  // namespace
+}  // namespace trabeo::testing
