@@ -12,13 +12,10 @@ void ZeroSegment(SegmentRecord& segment) {
   segment.Ixx = 0;
 }
 
-void ResetSection(SectionValues& section) {
-  section.TimberDepth = 0;
-  section.TimberWidth = 0;
-  section.SteelGrade = 0;
-  section.PropertyLines.Clear();
-  section.SectionDescription.clear();
-}
+// The whole section is forgotten, not only its sizes, grade, description and property list:
+// a kind, area or class left from the previous beam would give a beam typed after New the old
+// section's self weight and code check.
+void ResetSection(SectionValues& section) { section = SectionValues{}; }
 
 }  // namespace
 
