@@ -1,5 +1,7 @@
 #include "app/beam_form.h"
 
+#include "app/qt_text.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -78,18 +80,6 @@ constexpr std::array<SubmenuName, 4> kSubmenus{{{"Beams", "Beams1"},
                                                 {"Angles", "Angles1"},
                                                 {"Closed Sections", "ClosedSections1"}}};
 
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
-std::string S(const QLineEdit* edit) {
-  return edit->text().toStdString();
-}
-
-QRect ScreenRect() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
-}
-
 template <typename T>
 T* Named(T* widget, const char* objectName) {
   widget->setObjectName(objectName);
@@ -98,7 +88,7 @@ T* Named(T* widget, const char* objectName) {
 
 // A length, E or Ixx box: the model value in the entry unit, a zero shown as an empty box.
 QString BoxText(double internal, float entryFactor) {
-  return Q(trabeo::EmptyIfZeroText(trabeo::SigFig4Dec3(internal / entryFactor)));
+  return ToQString(trabeo::EmptyIfZeroText(trabeo::SigFig4Dec3(internal / entryFactor)));
 }
 
 }  // namespace
@@ -180,7 +170,7 @@ QWidget* TBeamFrm::BuildSteelGroup() {
   classLabel_ = Named(new QLabel(steelGroup_), "lbl_SectionTypeX");
   gradeList_ = Named(new QComboBox(steelGroup_), "Combo_Grade");
   for (std::string_view item : trabeo::kBeamGradeItems)
-    gradeList_->addItem(Q(std::string(item)));
+    gradeList_->addItem(ToQString(std::string(item)));
   auto* pyRow = new QHBoxLayout();
   pyRow->addWidget(new QLabel("py", steelGroup_));
   pyLabel_ = Named(new QLabel(steelGroup_), "lbl_Py");
@@ -356,7 +346,7 @@ void TBeamFrm::FillFromModel() {
   const trabeo::SectionValues& section = context_.state.project.section;
   const trabeo::UnitSettings& units = context_.state.units;
   filling_ = true;
-  description_->setText(Q(section.SectionDescription));
+  description_->setText(ToQString(section.SectionDescription));
   lhCantilever_->setChecked(model.LhCantilever.Present == 1);
   rhCantilever_->setChecked(model.RhCantilever.Present == 1);
   lhFixed_->setChecked(model.LhSupportKind == trabeo::kFixedSupport);
@@ -368,21 +358,23 @@ void TBeamFrm::FillFromModel() {
   ixxBox_->setText(BoxText(model.MainSpan.Ixx, units.InertiaFactor));
   ShowCantileverBoxes();
   gradeList_->setCurrentIndex(trabeo::GradeListIndex(section.SteelGrade));
-  timberWidth_->setText(Q(trabeo::TimberSizeText(section.TimberWidth, units)));
-  timberDepth_->setText(Q(trabeo::TimberSizeText(section.TimberDepth, units)));
+  timberWidth_->setText(ToQString(trabeo::TimberSizeText(section.TimberWidth, units)));
+  timberDepth_->setText(ToQString(trabeo::TimberSizeText(section.TimberDepth, units)));
   filling_ = false;
 }
 
 void TBeamFrm::ShowCaptions() {
   const trabeo::UnitSettings& units = context_.state.units;
-  spanCaption_->setText(Q("Length ( " + units.LengthUnitName + " )"));
-  eCaption_->setText(Q("E ( " + units.EUnitName + " )"));
-  ixxCaption_->setText(Q("Ixx( " + units.InertiaUnitName + " )"));
-  pyUnitLabel_->setText(Q(units.StressUnitName));
-  timberDepthUnit_->setText(Q(units.SectLengthUnitName));
-  timberWidthUnit_->setText(Q(units.SectLengthUnitName));
-  plasticLabel_->setText(Q(units.PlasticXLabel + "/" + units.PlasticYLabel + " = Plastic Modulus"));
-  elasticLabel_->setText(Q(units.ElasticXLabel + "/" + units.ElasticYLabel + " = Elastic Modulus"));
+  spanCaption_->setText(ToQString("Length ( " + units.LengthUnitName + " )"));
+  eCaption_->setText(ToQString("E ( " + units.EUnitName + " )"));
+  ixxCaption_->setText(ToQString("Ixx( " + units.InertiaUnitName + " )"));
+  pyUnitLabel_->setText(ToQString(units.StressUnitName));
+  timberDepthUnit_->setText(ToQString(units.SectLengthUnitName));
+  timberWidthUnit_->setText(ToQString(units.SectLengthUnitName));
+  plasticLabel_->setText(
+      ToQString(units.PlasticXLabel + "/" + units.PlasticYLabel + " = Plastic Modulus"));
+  elasticLabel_->setText(
+      ToQString(units.ElasticXLabel + "/" + units.ElasticYLabel + " = Elastic Modulus"));
 }
 
 // The codes the preferences enable are offered; the beam's own code stays selectable even when
@@ -429,7 +421,7 @@ void TBeamFrm::ShowPropertyLines() {
   propertyList_->clear();
   const int count = std::min(lines.Count(), lines.kSlots - 1);
   for (int slot = 1; slot <= count; ++slot)
-    propertyList_->addItem(Q(lines[slot]));
+    propertyList_->addItem(ToQString(lines[slot]));
 }
 
 void TBeamFrm::ShowCantileverBoxes() {
@@ -452,7 +444,7 @@ void TBeamFrm::PickFamily(const char* family, const char* groupCaption) {
   const QSignalBlocker blocker(sectionList_);
   sectionList_->clear();
   for (const std::string& line : trabeo::ListSectionTable(context_.state.StartFolder, listedFile_))
-    sectionList_->addItem(Q(line));
+    sectionList_->addItem(ToQString(line));
 }
 
 void TBeamFrm::ListSectionFamily(const std::string& family) {
@@ -469,8 +461,9 @@ void TBeamFrm::ListSectionFamily(const std::string& family) {
 
 void TBeamFrm::ShowStoredSectionLabels() {
   const trabeo::SectionValues& section = context_.state.project.section;
-  pyLabel_->setText(Q(trabeo::SigFig3(section.DesignStrength * context_.state.units.StressFactor)));
-  classLabel_->setText(Q(trabeo::SectionClassLabel(section)));
+  pyLabel_->setText(
+      ToQString(trabeo::SigFig3(section.DesignStrength * context_.state.units.StressFactor)));
+  classLabel_->setText(ToQString(trabeo::SectionClassLabel(section)));
   ShowPropertyLines();
 }
 
@@ -505,7 +498,7 @@ void TBeamFrm::PickSection(int line) {
   const trabeo::UnitSettings& units = state.units;
   section.SectionArea = 0;
   section.SectionKind.clear();
-  description_->setText(Q(" " + picked->Designation));
+  description_->setText(ToQString(" " + picked->Designation));
 
   // A separator stands for no section: its blank name with zero properties and no kind, whatever
   // else the table keeps in it.
@@ -529,8 +522,9 @@ void TBeamFrm::ApplyGrade() {
   trabeo::SectionValues& section = context_.state.project.section;
   const trabeo::SectionDesignUpdate update =
       trabeo::ApplySteelGrade(section, trabeo::GradeOfListIndex(gradeList_->currentIndex()));
-  pyLabel_->setText(Q(trabeo::SigFig3(section.DesignStrength * context_.state.units.StressFactor)));
-  if (update.classChanged) classLabel_->setText(Q(trabeo::SectionClassLabel(section)));
+  pyLabel_->setText(
+      ToQString(trabeo::SigFig3(section.DesignStrength * context_.state.units.StressFactor)));
+  if (update.classChanged) classLabel_->setText(ToQString(trabeo::SectionClassLabel(section)));
   for (const std::string& message : update.messages)
     context_.dialogs.Message(message);
 }
@@ -560,9 +554,9 @@ void TBeamFrm::Redraw() {
   trabeo::BeamEntryTexts texts;
   texts.lhCantilever = lhCantilever_->isChecked();
   texts.rhCantilever = rhCantilever_->isChecked();
-  texts.lhLength = S(lhLength_);
-  texts.spanLength = S(spanLength_);
-  texts.rhLength = S(rhLength_);
+  texts.lhLength = TextOf(lhLength_);
+  texts.spanLength = TextOf(spanLength_);
+  texts.rhLength = TextOf(rhLength_);
   const double total = trabeo::TotalLengthFromTexts(texts, units);
   context_.state.project.model.TotalLength = total;
 
@@ -597,14 +591,14 @@ void TBeamFrm::PickTimber() {
   plasticLabel_->hide();
   elasticLabel_->hide();
   SetGroups(true);
-  timberWidth_->setText(Q(trabeo::TimberSizeText(section.TimberWidth, units)));
-  timberDepth_->setText(Q(trabeo::TimberSizeText(section.TimberDepth, units)));
+  timberWidth_->setText(ToQString(trabeo::TimberSizeText(section.TimberWidth, units)));
+  timberDepth_->setText(ToQString(trabeo::TimberSizeText(section.TimberDepth, units)));
 }
 
 // Sizes below zero are refused with the zero ones: no timber section has them.
 void TBeamFrm::CalculateTimber() {
-  const double width = trabeo::TextToNumber(S(timberWidth_));
-  const double depth = trabeo::TextToNumber(S(timberDepth_));
+  const double width = trabeo::TextToNumber(TextOf(timberWidth_));
+  const double depth = trabeo::TextToNumber(TextOf(timberDepth_));
   if (!(width > 0) || !(depth > 0)) {
     context_.dialogs.Message("Input beam size");
     return;
@@ -627,11 +621,11 @@ void TBeamFrm::Next() {
   texts.rhCantilever = rhCantilever_->isChecked();
   texts.lhFixed = lhFixed_->isChecked();
   texts.rhFixed = rhFixed_->isChecked();
-  texts.lhLength = S(lhLength_);
-  texts.spanLength = S(spanLength_);
-  texts.rhLength = S(rhLength_);
-  texts.E = S(eBox_);
-  texts.Ixx = S(ixxBox_);
+  texts.lhLength = TextOf(lhLength_);
+  texts.spanLength = TextOf(spanLength_);
+  texts.rhLength = TextOf(rhLength_);
+  texts.E = TextOf(eBox_);
+  texts.Ixx = TextOf(ixxBox_);
   texts.code = SelectedCode();
   texts.pyLabel = pyLabel_->text().toStdString();
   trabeo::BeamEntryOutcome outcome;

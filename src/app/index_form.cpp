@@ -1,5 +1,7 @@
 #include "app/index_form.h"
 
+#include "app/qt_text.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -26,14 +28,7 @@
 #include "results/results_listing.h"
 #include "sections/catalogue/catalogue.h"
 
-namespace {
-
-QRect ScreenRect() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 TIndexFrm::TIndexFrm(AppContext& context) : context_(context) {
   setObjectName("IndexFrm");

@@ -1,5 +1,7 @@
 #include "app/load_data_form.h"
 
+#include "app/qt_text.h"
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -34,18 +36,6 @@ constexpr int kFormWidth = 790;
 constexpr int kSketchWidth = 737;
 constexpr int kSketchHeight = 145;
 constexpr int kRowHeight = 40;
-
-QRect ScreenRect() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
-}
-
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
-std::string S(const QLineEdit* edit) {
-  return edit->text().toStdString();
-}
 
 QLabel* HeadLabel(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -233,11 +223,11 @@ void TLoadDataFrm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   const trabeo::UnitSettings& units = context_.state.units;
   filling_ = true;
-  unitHeads_[0]->setText(Q(trabeo::UnitHeading(units.PointLoadUnitName)));
-  unitHeads_[1]->setText(Q(trabeo::UnitHeading(units.LengthUnitName)));
-  unitHeads_[2]->setText(Q(trabeo::UnitHeading(units.UdlUnitName)));
-  findChild<QLabel*>("lbl_UDLF_Unit")->setText(Q(trabeo::UnitHeading(units.UdlUnitName)));
-  unitHeads_[3]->setText(Q(trabeo::UnitHeading(units.LengthUnitName)));
+  unitHeads_[0]->setText(ToQString(trabeo::UnitHeading(units.PointLoadUnitName)));
+  unitHeads_[1]->setText(ToQString(trabeo::UnitHeading(units.LengthUnitName)));
+  unitHeads_[2]->setText(ToQString(trabeo::UnitHeading(units.UdlUnitName)));
+  findChild<QLabel*>("lbl_UDLF_Unit")->setText(ToQString(trabeo::UnitHeading(units.UdlUnitName)));
+  unitHeads_[3]->setText(ToQString(trabeo::UnitHeading(units.LengthUnitName)));
   working_ = context_.state.project.model.Loads;
   rowsInUse_ = context_.state.project.LoadRowCount != 0 ? context_.state.project.LoadRowCount : 5;
   for (int number = 6; number <= trabeo::kUserLoadRows; ++number) {
@@ -260,8 +250,8 @@ void TLoadDataFrm::ShowSelfWeightGroup() {
   }
   const trabeo::LoadRecord& selfWeight = working_.row(trabeo::kSelfWeightRow);
   selfWeightApply_->setChecked(selfWeight.IsApplied());
-  selfWeightLabel_->setText(Q(trabeo::SelfWeightLabel(selfWeight, units)));
-  selfWeightFactor_->setText(Q(trabeo::SelfWeightFactorText(selfWeight, units)));
+  selfWeightLabel_->setText(ToQString(trabeo::SelfWeightLabel(selfWeight, units)));
+  selfWeightFactor_->setText(ToQString(trabeo::SelfWeightFactorText(selfWeight, units)));
 }
 
 void TLoadDataFrm::ShowTypeBoxes(int number) {
@@ -316,12 +306,12 @@ void TLoadDataFrm::FillRow(int number) {
     return;
   }
   row.apply->setChecked(texts.applied);
-  row.distance->setText(Q(texts.distance));
-  row.pointLoad->setText(Q(texts.pointLoad));
-  row.startRate->setText(Q(texts.startRate));
-  row.finishRate->setText(Q(texts.finishRate));
-  row.cover->setText(Q(texts.cover));
-  row.factor->setText(Q(texts.factor));
+  row.distance->setText(ToQString(texts.distance));
+  row.pointLoad->setText(ToQString(texts.pointLoad));
+  row.startRate->setText(ToQString(texts.startRate));
+  row.finishRate->setText(ToQString(texts.finishRate));
+  row.cover->setText(ToQString(texts.cover));
+  row.factor->setText(ToQString(texts.factor));
   ShowTypeBoxes(number);
 }
 
@@ -338,12 +328,12 @@ LoadRowTexts TLoadDataFrm::RowTexts(const Row& row) const {
   texts.type = row.point->isChecked() ? LoadRowType::Point
                : row.udl->isChecked() ? LoadRowType::Udl
                                       : LoadRowType::None;
-  texts.pointLoad = S(row.pointLoad);
-  texts.distance = S(row.distance);
-  texts.startRate = S(row.startRate);
-  texts.finishRate = S(row.finishRate);
-  texts.cover = S(row.cover);
-  texts.factor = S(row.factor);
+  texts.pointLoad = TextOf(row.pointLoad);
+  texts.distance = TextOf(row.distance);
+  texts.startRate = TextOf(row.startRate);
+  texts.finishRate = TextOf(row.finishRate);
+  texts.cover = TextOf(row.cover);
+  texts.factor = TextOf(row.factor);
   texts.applied = row.apply->isChecked();
   return texts;
 }
@@ -355,8 +345,9 @@ bool TLoadDataFrm::ReadForm(bool validate) {
     working_.row(number) =
         trabeo::ReadLoadRow(RowTexts(row), context_.state.units, working_.row(number));
   }
-  working_.row(trabeo::kSelfWeightRow) = trabeo::ReadSelfWeightRow(
-      {selfWeightApply_->isChecked(), S(selfWeightFactor_)}, working_.row(trabeo::kSelfWeightRow));
+  working_.row(trabeo::kSelfWeightRow) =
+      trabeo::ReadSelfWeightRow({selfWeightApply_->isChecked(), TextOf(selfWeightFactor_)},
+                                working_.row(trabeo::kSelfWeightRow));
   if (!validate) return true;
   const auto messages =
       trabeo::ValidateLoadRows(working_, context_.state.project.model.TotalLength);

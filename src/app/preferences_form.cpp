@@ -1,5 +1,7 @@
 #include "app/preferences_form.h"
 
+#include "app/qt_text.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -31,10 +33,6 @@ using trabeo::UnitQuantity;
 constexpr int kGroupsPerRow = 3;
 // The first notes of the n tab head it; the others explain the second option below it.
 constexpr std::size_t kNFactorHeadingNotes = 2;
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const char* TabKey(PreferencesTab tab) {
   switch (tab) {
@@ -142,7 +140,7 @@ std::size_t Index(CodeSwitch code) {
 }
 
 QLabel* AddNote(QWidget* parent, QVBoxLayout* layout, std::string_view text, const QString& name) {
-  auto* note = new QLabel(Text(text), parent);
+  auto* note = new QLabel(ToQString(text), parent);
   note->setObjectName(name);
   layout->addWidget(note);
   return note;
@@ -156,7 +154,7 @@ struct OptionBox {
 };
 
 OptionBox MakeOptionBox(QWidget* owner, std::string_view caption, const QString& name) {
-  auto* box = new QGroupBox(Text(caption));
+  auto* box = new QGroupBox(ToQString(caption));
   box->setObjectName(name);
   auto* layout = new QVBoxLayout(box);
   auto* group = new QButtonGroup(owner);
@@ -165,7 +163,7 @@ OptionBox MakeOptionBox(QWidget* owner, std::string_view caption, const QString&
 }
 
 void AddOption(const OptionBox& options, std::string_view caption, const QString& name, int id) {
-  auto* button = new QRadioButton(Text(caption), options.box);
+  auto* button = new QRadioButton(ToQString(caption), options.box);
   button->setObjectName(name);
   options.layout->addWidget(button);
   options.group->addButton(button, id);
@@ -226,7 +224,7 @@ TPreferencesFrm::TPreferencesFrm(AppContext& context)
         break;
     }
     page->setObjectName(QString("Tab_") + TabKey(tab));
-    pages_->addTab(page, Text(trabeo::TabCaption(tab)));
+    pages_->addTab(page, ToQString(trabeo::TabCaption(tab)));
   }
   BuildButtons(layout);
 }
@@ -314,12 +312,12 @@ QWidget* TPreferencesFrm::BuildCodesTab() {
   for (const trabeo::CodeSwitchOption& option : trabeo::CodeSwitchOptions()) {
     QVBoxLayout*& boxLayout = boxes[option.groupCaption];
     if (boxLayout == nullptr) {
-      auto* box = new QGroupBox(Text(option.groupCaption), page);
-      box->setObjectName("Group_" + Text(option.groupCaption));
+      auto* box = new QGroupBox(ToQString(option.groupCaption), page);
+      box->setObjectName("Group_" + ToQString(option.groupCaption));
       boxLayout = new QVBoxLayout(box);
       row->addWidget(box, 0, Qt::AlignTop);
     }
-    auto* check = new QCheckBox(Text(option.caption));
+    auto* check = new QCheckBox(ToQString(option.caption));
     check->setObjectName(CodeKey(option.code));
     boxLayout->addWidget(check);
     // BS 449, AISC and LRFD keep their settings but are not offered.
@@ -327,7 +325,7 @@ QWidget* TPreferencesFrm::BuildCodesTab() {
     codeBoxes_[Index(option.code)] = check;
     connect(check, &QCheckBox::clicked, this, &TPreferencesFrm::CodeBoxClick);
   }
-  factoredLoads_ = new QCheckBox(Text(trabeo::kFactoredLoadsCaption), page);
+  factoredLoads_ = new QCheckBox(ToQString(trabeo::kFactoredLoadsCaption), page);
   factoredLoads_->setObjectName("Check_FactoredLoads");
   layout->addWidget(factoredLoads_);
   connect(factoredLoads_, &QCheckBox::clicked, this, &TPreferencesFrm::CodeBoxClick);
@@ -341,15 +339,15 @@ QWidget* TPreferencesFrm::BuildCodesTab() {
 }
 
 void TPreferencesFrm::BuildButtons(QVBoxLayout* layout) {
-  setDefault_ = new QCheckBox(Text(trabeo::kSaveAsDefaultCaption), this);
+  setDefault_ = new QCheckBox(ToQString(trabeo::kSaveAsDefaultCaption), this);
   setDefault_->setObjectName("Check_SetDefault");
-  setDefault_->setToolTip(Text(trabeo::kSaveAsDefaultHint));
-  reset_ = new QPushButton(Text(trabeo::kResetCaption), this);
+  setDefault_->setToolTip(ToQString(trabeo::kSaveAsDefaultHint));
+  reset_ = new QPushButton(ToQString(trabeo::kResetCaption), this);
   reset_->setObjectName("cmd_Reset");
-  auto* cancel = new QPushButton(Text(trabeo::kCancelCaption), this);
+  auto* cancel = new QPushButton(ToQString(trabeo::kCancelCaption), this);
   cancel->setObjectName("Button1");
   cancel->setShortcut(Qt::Key_Escape);
-  ok_ = new QPushButton(Text(trabeo::kOkCaption), this);
+  ok_ = new QPushButton(ToQString(trabeo::kOkCaption), this);
   ok_->setObjectName("cmd_OK");
   auto* row = new QHBoxLayout;
   row->addWidget(setDefault_);

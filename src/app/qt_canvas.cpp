@@ -6,10 +6,6 @@ QColor ToQColor(trabeo::Color color) {
   return QColor(color.r, color.g, color.b);
 }
 
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QtCanvas::QtCanvas(QPainter& painter) : painter_(painter) {}
 
 void QtCanvas::SetPen(trabeo::Color color, int width) {

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPen>
 
+#include "app/qt_text.h"
 #include "platform/canvas.h"
 
 // The core's canvas over a QPainter: the main window's picture, the load sketch, the printer.
@@ -28,4 +29,3 @@ class QtCanvas : public trabeo::Canvas {
 };
 
 QColor ToQColor(trabeo::Color color);
-QString ToQString(std::string_view text);

@@ -1,5 +1,7 @@
 #include "app/set_header_form.h"
 
+#include "app/qt_text.h"
+
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,17 +12,7 @@
 
 #include "settings/page_header.h"
 
-namespace {
-
-QString Text(const std::string& text) {
-  return QString::fromStdString(text);
-}
-
-std::string TextOf(const QLineEdit* edit) {
-  return edit->text().toStdString();
-}
-
-}  // namespace
+namespace {}  // namespace
 
 TSetHeaderFrm::TSetHeaderFrm(AppContext& context)
     : QWidget(nullptr, Qt::Window), context_(context) {
@@ -69,12 +61,12 @@ void TSetHeaderFrm::showEvent(QShowEvent* event) {
 // Whatever was typed before a cancelled showing is replaced by the stored texts.
 void TSetHeaderFrm::FormShow() {
   const trabeo::HeaderEntries entries = trabeo::EntriesOf(context_.state.header);
-  company_->setText(Text(entries.company));
-  user_->setText(Text(entries.user));
-  project1_->setText(Text(entries.project1));
-  project2_->setText(Text(entries.project2));
-  jobDesc_->setText(Text(entries.jobDesc));
-  jobRef_->setText(Text(entries.jobRef));
+  company_->setText(ToQString(entries.company));
+  user_->setText(ToQString(entries.user));
+  project1_->setText(ToQString(entries.project1));
+  project2_->setText(ToQString(entries.project2));
+  jobDesc_->setText(ToQString(entries.jobDesc));
+  jobRef_->setText(ToQString(entries.jobRef));
   company_->setFocus();
 }
 
