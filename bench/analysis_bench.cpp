@@ -48,7 +48,7 @@ BeamModel HeavyBeam() {
     LoadRecord& load = model.Loads.row(row);
     switch (row % 3) {
       case 0:
-        load = {kPointLoadKind, x, 4000.0f + row * 150, 0, 0, 1.4f, 1, 0};
+        load = {kPointLoadKind, x, 4000.0f + static_cast<float>(row) * 150, 0, 0, 1.4f, 1, 0};
         break;
       case 1:
         load = {kDistributedLoadKind, x, 2.5f, 2.5f, 1900, 1.6f, 1, 0};

@@ -10,6 +10,7 @@ packages=(
   nlohmann-json3-dev              # JSON for the batch front end
   qt6-base-dev                    # the desktop program (Widgets, PrintSupport)
   fonts-dejavu-core               # fonts for offscreen rendering in the GUI tests
+  clang-format                    # the format check of the test command
 )
 
 missing=()

@@ -10,6 +10,12 @@ if grep -r -n -E '#include[[:space:]]*[<"]Q[A-Za-z]' "$root/src/core"; then
   exit 1
 fi
 
+# Every source file is formatted as .clang-format says.
+if ! (cd "$root" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror); then
+  echo "error: run clang-format -i on the files above" >&2
+  exit 1
+fi
+
 jobs=$(nproc)
 run_suite() {
   local build="$1"; shift
@@ -19,8 +25,8 @@ run_suite() {
 }
 
 echo "== normal build"
-run_suite "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRABEO_WERROR=ON
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DTRABEO_SANITIZE=ON -DTRABEO_BUILD_BENCH=OFF
+  run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DTRABEO_WERROR=ON -DTRABEO_SANITIZE=ON -DTRABEO_BUILD_BENCH=OFF
 echo "All tests passed in both builds."

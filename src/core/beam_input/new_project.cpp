@@ -15,7 +15,9 @@ void ZeroSegment(SegmentRecord& segment) {
 // The whole section is forgotten, not only its sizes, grade, description and property list:
 // a kind, area or class left from the previous beam would give a beam typed after New the old
 // section's self weight and code check.
-void ResetSection(SectionValues& section) { section = SectionValues{}; }
+void ResetSection(SectionValues& section) {
+  section = SectionValues{};
+}
 
 }  // namespace
 

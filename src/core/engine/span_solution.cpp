@@ -43,12 +43,12 @@ FixedEndMoments LoadFixedEndMoments(const Resultant& load, double L) {
 // One span load as it acts on a simply supported span: its own reactions, and its shear and
 // sagging moment left of it, under it and right of it.
 struct SimpleSpanLoad {
-  SimpleSpanLoad(const Resultant& load, double L)
+  SimpleSpanLoad(const Resultant& load, double spanLength)
       : W(load.W),
         a(load.Offset),
         c(load.Cover),
         t(load.LoadType),
-        L(L),
+        L(spanLength),
         RL(W * (L - CentroidDistance(load)) / L),
         RR(W - RL) {}
 

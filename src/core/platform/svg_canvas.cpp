@@ -158,7 +158,7 @@ TextSize SvgCanvas::TextExtent(std::string_view text) {
   for (char c : text) {
     if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++characters;
   }
-  return {static_cast<int>(std::lround(characters * perCharacter)),
+  return {static_cast<int>(std::lround(static_cast<double>(characters) * perCharacter)),
           static_cast<int>(std::lround(height))};
 }
 

@@ -31,7 +31,7 @@ SectionRecord SmallUb() {
   r.Syy = 22498;
   r.u = 0.89764f;
   r.x = 16.267f;
-  r.H = 1986700000;
+  r.H = 1986700000.0f;
   return r;
 }
 

@@ -23,7 +23,7 @@ SectionRecord SampleRecord() {
   r.Type = "Beam";
   r.Area = 1652;
   r.Ixx = 4734400;
-  r.H = 1986700000;
+  r.H = 1986700000.0f;
   r.Extra = 6.748f;
   r.RecordNo = 7;
   return r;

@@ -39,7 +39,9 @@ INSTANTIATE_TEST_SUITE_P(
         StrengthCase{"g50_100_5", 50, 100.5f, 0}, StrengthCase{"g55_16_1", 55, 16.1f, 430},
         StrengthCase{"g55_25_0", 55, 25.0f, 430}, StrengthCase{"g55_25_1", 55, 25.1f, 400},
         StrengthCase{"g55_63_0", 55, 63.0f, 400}, StrengthCase{"g55_64", 55, 64.0f, 0}),
-    [](const testing::TestParamInfo<StrengthCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<StrengthCase>& paramInfo) {
+      return std::string(paramInfo.param.name);
+    });
 
 TEST(DesignStrengthUnknownGradeTest, GivesZeroWithAMessage) {
   const DesignStrength strength = Pro_Sixteen_Plus(44, 10);

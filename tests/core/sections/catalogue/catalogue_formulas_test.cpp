@@ -81,8 +81,8 @@ TEST_P(BeamFormulas, AgreeWithTheIBeamCalculator) {
 INSTANTIATE_TEST_SUITE_P(BeamFiles, BeamFormulas,
                          ::testing::Values("UB.sct", "UC.sct", "IPE.sct", "HE.sct", "WsBeam.sct",
                                            "WsCol.sct"),
-                         [](const auto& info) {
-                           const std::string name = info.param;
+                         [](const auto& paramInfo) {
+                           const std::string name = paramInfo.param;
                            return name.substr(0, name.find('.'));
                          });
 

@@ -1257,8 +1257,8 @@ TEST_P(CatalogueSequence, SeparatorsAreBlankRecords) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllFiles, CatalogueSequence, ::testing::ValuesIn(kFacts),
-                         [](const auto& info) {
-                           std::string name = info.param.name;
+                         [](const auto& paramInfo) {
+                           std::string name = paramInfo.param.name;
                            return name.substr(0, name.find('.'));
                          });
 
