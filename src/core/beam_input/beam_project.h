@@ -4,6 +4,8 @@
 
 #include "beam_input/section_values.h"
 #include "engine/beam_model.h"
+#include "steel/steel_beam_state.h"
+#include "timber/timber_beam_state.h"
 
 namespace trabeo {
 
@@ -12,7 +14,9 @@ namespace trabeo {
 struct BeamProject {
   BeamModel model;
   SectionValues section;
-  int32_t LoadRowCount = 0;  // load rows in use in the load form; 0 before any loads
+  int32_t LoadRowCount = 0;    // load rows in use in the load form; 0 before any loads
+  SteelRestraints restraints;  // from the span and cantilever restraint forms
+  TimberBeamValues timber;     // from the timber section window and the timber check
 };
 
 }  // namespace trabeo
