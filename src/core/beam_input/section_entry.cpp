@@ -12,10 +12,10 @@ using BendingClassifier = BendingClassification (*)(const ClassificationSection&
 // The routine that classifies a kind of section in bending, or nullptr for kinds without a
 // class.
 BendingClassifier ClassifierOf(const std::string& kind) {
-  if (kind == "Tube") return Pro_Get_Tube_Type;
-  if (kind == "Box") return Pro_GetBoxType_Bend;
-  if (kind == "Beam" || kind == "RSJ" || kind == "RSC") return Pro_Get_I_Type_Bend;
-  if (kind == "RSA") return Pro_GetRSAType_Bend;
+  if (kind == "Tube") return ClassifyTube;
+  if (kind == "Box") return ClassifyBoxBending;
+  if (kind == "Beam" || kind == "RSJ" || kind == "RSC") return ClassifyISectionBending;
+  if (kind == "RSA") return ClassifyAngleBending;
   return nullptr;
 }
 
@@ -65,7 +65,7 @@ SectionDesignUpdate ApplySteelGrade(SectionValues& section, int32_t grade) {
   section.SteelGrade = grade;
   section.DesignStrength = 0;
   if (grade != -1) {
-    const DesignStrength strength = Pro_Sixteen_Plus(grade, section.SectionFlgThk);
+    const DesignStrength strength = DesignStrengthForThickness(grade, section.SectionFlgThk);
     section.DesignStrength = strength.py;
     if (!strength.message.empty()) update.messages.push_back(strength.message);
   }

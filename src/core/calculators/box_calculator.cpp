@@ -80,7 +80,7 @@ CalculatorOutcome<BoxResults> CalculateBox(const BoxInput& input) {
   section.WebThk = section.FlgThk = static_cast<float>(t);
   section.Outstand = static_cast<float>(r.Outstand);
   section.WebDepth = static_cast<float>(r.WebDepth);
-  r.design = DesignStrengthAndClass(input.grade, section.FlgThk, section, Pro_GetBoxType_Bend);
+  r.design = DesignStrengthAndClass(input.grade, section.FlgThk, section, ClassifyBoxBending);
   return {r, {}};
 }
 

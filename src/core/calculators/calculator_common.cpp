@@ -23,7 +23,7 @@ CalculatorDesign DesignStrengthAndClass(int grade, float thickness,
                                         BendingClassifier classify) {
   CalculatorDesign design;
   design.grade = grade;
-  const DesignStrength strength = Pro_Sixteen_Plus(grade, thickness);
+  const DesignStrength strength = DesignStrengthForThickness(grade, thickness);
   design.py = strength.py;
   if (!strength.message.empty()) design.messages.push_back(strength.message);
   if (strength.py <= 0) return design;

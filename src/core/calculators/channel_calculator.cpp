@@ -169,7 +169,7 @@ CalculatorOutcome<ChannelResults> CalculateChannel(const ChannelInput& input) {
   section.FlgThk = static_cast<float>(r.T);
   section.RootRad = static_cast<float>(r.r1);
   section.WebDepth = static_cast<float>(r.WebDepth);
-  r.design = DesignStrengthAndClass(input.grade, section.FlgThk, section, Pro_Get_I_Type_Bend);
+  r.design = DesignStrengthAndClass(input.grade, section.FlgThk, section, ClassifyISectionBending);
   return {r, {}};
 }
 

@@ -83,7 +83,7 @@ CalculatorOutcome<IBeamResults> CalculateIBeam(const IBeamInput& input) {
   section.FlgThk = static_cast<float>(T);
   section.RootRad = static_cast<float>(rr);
   section.WebDepth = static_cast<float>(r.WebDepth);
-  r.design = DesignStrengthAndClass(input.grade, section.FlgThk, section, Pro_Get_I_Type_Bend);
+  r.design = DesignStrengthAndClass(input.grade, section.FlgThk, section, ClassifyISectionBending);
   return {r, {}};
 }
 

@@ -45,7 +45,7 @@ struct JoistGeometry {
 
 JoistGeometry Geometry(double B, double D, double T, double t, double r1, double theta) {
   JoistGeometry g;
-  g.tau = Func_Tan(theta);
+  g.tau = TangentOfRadians(theta);
   g.Tt = T - g.tau * (B - t) / 4;
   g.Tc = T + g.tau * ((B - t) / 4 + t / 2);
   const double slope = (g.Tc - g.Tt) / (B / 2);
@@ -133,7 +133,7 @@ double TorsionConstant(double B, double D, double T, double t, double r1, const 
                         0.0858 * t * t / (T2 * T2);
   const double alpha2 = -0.042 + 0.2204 * t / T2 + 0.1355 * r1 / T2 - 0.0865 * t * r1 / (T2 * T2) -
                         0.0725 * t * t / (T2 * T2);
-  const double alpha = alpha2 + (alpha1 - alpha2) * g.tau / Func_Tan(0.165);
+  const double alpha = alpha2 + (alpha1 - alpha2) * g.tau / TangentOfRadians(0.165);
   return (B - t) * (T1 + T2) * (T1 * T1 + T2 * T2) / 6 + 2.0 / 3.0 * t * std::pow(T2, 3) +
          std::pow(t, 3) * (D - 2 * T2) / 3 + 2 * alpha * std::pow(N, 4) - 4 * S * std::pow(T1, 4);
 }
@@ -188,7 +188,7 @@ CalculatorOutcome<JoistResults> CalculateJoist(const JoistInput& input) {
   section.FlgThk = static_cast<float>(T);
   section.RootRad = static_cast<float>(r1);
   section.WebDepth = static_cast<float>(r.WebDepth);
-  r.design = DesignStrengthAndClass(input.grade, section.FlgThk, section, Pro_Get_I_Type_Bend);
+  r.design = DesignStrengthAndClass(input.grade, section.FlgThk, section, ClassifyISectionBending);
   return {r, {}};
 }
 

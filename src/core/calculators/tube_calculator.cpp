@@ -40,7 +40,7 @@ CalculatorOutcome<TubeResults> CalculateTube(const TubeInput& input) {
   ClassificationSection section;
   section.Depth = section.Width = static_cast<float>(D);
   section.WebThk = section.FlgThk = static_cast<float>(t);
-  r.design = DesignStrengthAndClass(input.grade, section.FlgThk, section, Pro_Get_Tube_Type);
+  r.design = DesignStrengthAndClass(input.grade, section.FlgThk, section, ClassifyTube);
   return {r, {}};
 }
 

@@ -57,7 +57,7 @@ std::string_view SectionClassText(SectionClass sectionClass) {
   return "Slender";
 }
 
-BendingClassification Pro_Get_I_Type_Bend(const ClassificationSection& s, float py) {
+BendingClassification ClassifyISectionBending(const ClassificationSection& s, float py) {
   if (s.Width == 0 || s.WebThk == 0 || s.FlgThk == 0 || s.RootRad == 0)
     return {{}, {}, std::string(kCannotEvaluateSectionTypeMessage)};
   if (!(py > 0)) return {};
@@ -69,7 +69,7 @@ BendingClassification Pro_Get_I_Type_Bend(const ClassificationSection& s, float 
   }));
 }
 
-AxialClassification Pro_Get_I_Type_Comp(const ClassificationSection& s, float py) {
+AxialClassification ClassifyISectionCompression(const ClassificationSection& s, float py) {
   if (s.Width == 0 || s.WebThk == 0 || s.FlgThk == 0)
     return {{}, std::string(kCannotEvaluateSectionTypeMessage)};
   if (!(py > 0)) return {};
@@ -80,7 +80,7 @@ AxialClassification Pro_Get_I_Type_Comp(const ClassificationSection& s, float py
   return {FirstClassWhere([&](SectionClass c) { return flange <= kRolledFlange.For(c) * e; }), {}};
 }
 
-BendingClassification Pro_GetBoxType_Bend(const ClassificationSection& s, float py) {
+BendingClassification ClassifyBoxBending(const ClassificationSection& s, float py) {
   if (s.Depth == 0 || s.Width == 0 || s.FlgThk == 0 || !(py > 0)) return {};
   const double e = Epsilon(py);
   const double flange = static_cast<double>(s.Outstand) / s.FlgThk;
@@ -94,7 +94,7 @@ BendingClassification Pro_GetBoxType_Bend(const ClassificationSection& s, float 
   return {classFor(flange, web), classFor(web, flange), {}};
 }
 
-AxialClassification Pro_GetBoxType_Comp(const ClassificationSection& s, float py) {
+AxialClassification ClassifyBoxCompression(const ClassificationSection& s, float py) {
   if (s.Depth == 0 || s.Width == 0 || s.FlgThk == 0 || !(py > 0)) return {};
   const double e = Epsilon(py);
   const double flange = static_cast<double>(s.Outstand) / s.FlgThk;
@@ -110,7 +110,7 @@ AxialClassification Pro_GetBoxType_Comp(const ClassificationSection& s, float py
   return {Rank(first) >= Rank(second) ? first : second, {}};
 }
 
-BendingClassification Pro_Get_Tube_Type(const ClassificationSection& s, float py) {
+BendingClassification ClassifyTube(const ClassificationSection& s, float py) {
   if (s.Width == 0 || s.FlgThk == 0 || !(py > 0)) return {};
   const double epsilonSquared = 275.0 / py;
   const double ratio = static_cast<double>(s.Width) / s.FlgThk;
@@ -119,7 +119,7 @@ BendingClassification Pro_Get_Tube_Type(const ClassificationSection& s, float py
       FirstClassWhere([&](SectionClass c) { return ratio <= kTube.For(c) * epsilonSquared; }));
 }
 
-BendingClassification Pro_GetRSAType_Bend(const ClassificationSection& s, float py) {
+BendingClassification ClassifyAngleBending(const ClassificationSection& s, float py) {
   if (s.Width == 0 || s.WebThk == 0 || s.RootRad == 0)
     return {{}, {}, std::string(kCannotEvaluateSectionTypeMessage)};
   if (!(py > 0)) return {};

@@ -43,17 +43,17 @@ struct AxialClassification {
 };
 
 // I-sections, channels and joists (b = Width / 2 for all three).
-BendingClassification Pro_Get_I_Type_Bend(const ClassificationSection& section, float py);
-AxialClassification Pro_Get_I_Type_Comp(const ClassificationSection& section, float py);
+BendingClassification ClassifyISectionBending(const ClassificationSection& section, float py);
+AxialClassification ClassifyISectionCompression(const ClassificationSection& section, float py);
 
 // Rectangular hollow sections, from Outstand / FlgThk and WebDepth / WebThk.
-BendingClassification Pro_GetBoxType_Bend(const ClassificationSection& section, float py);
-AxialClassification Pro_GetBoxType_Comp(const ClassificationSection& section, float py);
+BendingClassification ClassifyBoxBending(const ClassificationSection& section, float py);
+AxialClassification ClassifyBoxCompression(const ClassificationSection& section, float py);
 
 // Circular hollow sections, from Width / FlgThk; the class stands for both axes.
-BendingClassification Pro_Get_Tube_Type(const ClassificationSection& section, float py);
+BendingClassification ClassifyTube(const ClassificationSection& section, float py);
 
 // Angles in bending, from Width, WebDepth (0 for catalogue angles) and WebThk.
-BendingClassification Pro_GetRSAType_Bend(const ClassificationSection& section, float py);
+BendingClassification ClassifyAngleBending(const ClassificationSection& section, float py);
 
 }  // namespace trabeo

@@ -36,7 +36,7 @@ int GradeColumn(int grade) {
 
 }  // namespace
 
-DesignStrength Pro_Sixteen_Plus(int grade, float thickness) {
+DesignStrength DesignStrengthForThickness(int grade, float thickness) {
   const int column = GradeColumn(grade);
   if (column < 0) return {0, std::string(kUnknownGradeMessage)};
   for (const StrengthBand& band : kBands) {

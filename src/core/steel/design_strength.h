@@ -19,6 +19,6 @@ struct DesignStrength {
 
 // py by steel grade (43, 50 or 55) and the thickness that governs it: the flange thickness, or
 // the wall thickness of a box or tube, in mm. Each band's upper limit belongs to the band.
-DesignStrength Pro_Sixteen_Plus(int grade, float thickness);
+DesignStrength DesignStrengthForThickness(int grade, float thickness);
 
 }  // namespace trabeo

@@ -6,6 +6,6 @@ namespace trabeo {
 // (1 + 0.05 (lambda / x)^2)^(-1/4), from the torsional index x and the minor-axis slenderness
 // lambda. A section without a positive torsional index gets v = 1, the factor's upper bound,
 // which keeps the buckling check on the safe side instead of dividing by zero.
-float Func_Calc_v_IBeam(float x, float lambda);
+float BucklingSlendernessFactorV(float x, float lambda);
 
 }  // namespace trabeo

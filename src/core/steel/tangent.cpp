@@ -4,7 +4,7 @@
 
 namespace trabeo {
 
-double Func_Tan(double angle) {
+double TangentOfRadians(double angle) {
   return std::sin(angle) / std::cos(angle);
 }
 

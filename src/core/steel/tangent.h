@@ -3,6 +3,6 @@
 namespace trabeo {
 
 // The tangent of an angle in radians, as sine over cosine.
-double Func_Tan(double angle);
+double TangentOfRadians(double angle);
 
 }  // namespace trabeo

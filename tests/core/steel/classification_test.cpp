@@ -41,7 +41,7 @@ TEST(ClassificationTest, ISectionInBendingAtAndPastItsLimits) {
       {8.5 * 0.88, 79 * 0.88, 355, C::Plastic},
   };
   for (const RatioCase& c : cases) {
-    const BendingClassification result = Pro_Get_I_Type_Bend(ISection(c.flange, c.web), c.py);
+    const BendingClassification result = ClassifyISectionBending(ISection(c.flange, c.web), c.py);
     EXPECT_EQ(result.classXX, c.expected) << c.flange << " " << c.web << " " << c.py;
     EXPECT_EQ(result.classYY, c.expected);
     EXPECT_TRUE(result.message.empty());
@@ -54,7 +54,7 @@ TEST(ClassificationTest, ISectionInCompressionJudgesTheWebAt39Epsilon) {
       {15, 20, 275, C::SemiCompact}, {15.1, 20, 275, C::Slender},
   };
   for (const RatioCase& c : cases) {
-    EXPECT_EQ(Pro_Get_I_Type_Comp(ISection(c.flange, c.web), c.py).classAxial, c.expected)
+    EXPECT_EQ(ClassifyISectionCompression(ISection(c.flange, c.web), c.py).classAxial, c.expected)
         << c.flange << " " << c.web;
   }
 }
@@ -62,32 +62,32 @@ TEST(ClassificationTest, ISectionInCompressionJudgesTheWebAt39Epsilon) {
 TEST(ClassificationTest, ZeroDimensionsStopTheRoutines) {
   ClassificationSection noRoot = ISection(8, 30);
   noRoot.RootRad = 0;
-  const BendingClassification bend = Pro_Get_I_Type_Bend(noRoot, 275);
+  const BendingClassification bend = ClassifyISectionBending(noRoot, 275);
   EXPECT_FALSE(bend.classXX.has_value());
   EXPECT_EQ(bend.message, "Cannot evaluate section type");
   // Compression does not need the root radius.
-  EXPECT_EQ(Pro_Get_I_Type_Comp(noRoot, 275).classAxial, C::Plastic);
+  EXPECT_EQ(ClassifyISectionCompression(noRoot, 275).classAxial, C::Plastic);
   ClassificationSection noFlange = ISection(8, 50);
   noFlange.FlgThk = 0;
-  EXPECT_EQ(Pro_Get_I_Type_Comp(noFlange, 275).message, "Cannot evaluate section type");
+  EXPECT_EQ(ClassifyISectionCompression(noFlange, 275).message, "Cannot evaluate section type");
 
   // Boxes and tubes return silently.
   ClassificationSection empty;
-  EXPECT_TRUE(Pro_GetBoxType_Bend(empty, 275).message.empty());
-  EXPECT_FALSE(Pro_GetBoxType_Bend(empty, 275).classXX.has_value());
-  EXPECT_FALSE(Pro_GetBoxType_Comp(empty, 275).classAxial.has_value());
-  EXPECT_FALSE(Pro_Get_Tube_Type(empty, 275).classXX.has_value());
-  EXPECT_TRUE(Pro_Get_Tube_Type(empty, 275).message.empty());
-  EXPECT_EQ(Pro_GetRSAType_Bend(empty, 275).message, "Cannot evaluate section type");
+  EXPECT_TRUE(ClassifyBoxBending(empty, 275).message.empty());
+  EXPECT_FALSE(ClassifyBoxBending(empty, 275).classXX.has_value());
+  EXPECT_FALSE(ClassifyBoxCompression(empty, 275).classAxial.has_value());
+  EXPECT_FALSE(ClassifyTube(empty, 275).classXX.has_value());
+  EXPECT_TRUE(ClassifyTube(empty, 275).message.empty());
+  EXPECT_EQ(ClassifyAngleBending(empty, 275).message, "Cannot evaluate section type");
 }
 
 TEST(ClassificationTest, ZeroDesignStrengthSkipsClassification) {
-  EXPECT_FALSE(Pro_Get_I_Type_Bend(ISection(8, 50), 0).classXX.has_value());
-  EXPECT_FALSE(Pro_Get_I_Type_Comp(ISection(8, 50), 0).classAxial.has_value());
+  EXPECT_FALSE(ClassifyISectionBending(ISection(8, 50), 0).classXX.has_value());
+  EXPECT_FALSE(ClassifyISectionCompression(ISection(8, 50), 0).classAxial.has_value());
   ClassificationSection tube;
   tube.Width = 21.3f;
   tube.FlgThk = 3.2f;
-  EXPECT_FALSE(Pro_Get_Tube_Type(tube, 0).classXX.has_value());
+  EXPECT_FALSE(ClassifyTube(tube, 0).classXX.has_value());
 }
 
 ClassificationSection Box(double flangeRatio, double webRatio) {
@@ -112,7 +112,7 @@ TEST(ClassificationTest, BoxesInBendingExchangeTheRatiosForYY) {
       {39.1, 20, C::Slender, C::Plastic}, {20, 120.1, C::Slender, C::Slender},
   };
   for (const BoxCase& c : cases) {
-    const BendingClassification result = Pro_GetBoxType_Bend(Box(c.flange, c.web), 275);
+    const BendingClassification result = ClassifyBoxBending(Box(c.flange, c.web), 275);
     EXPECT_EQ(result.classXX, c.xx) << c.flange << " " << c.web;
     EXPECT_EQ(result.classYY, c.yy) << c.flange << " " << c.web;
   }
@@ -124,7 +124,7 @@ TEST(ClassificationTest, BoxesInCompressionTakeTheWorseWall) {
       {39, 10, 275, C::SemiCompact}, {10, 39.1, 275, C::Slender}, {32.1, 32, 275, C::SemiCompact},
   };
   for (const RatioCase& c : cases)
-    EXPECT_EQ(Pro_GetBoxType_Comp(Box(c.flange, c.web), c.py).classAxial, c.expected)
+    EXPECT_EQ(ClassifyBoxCompression(Box(c.flange, c.web), c.py).classAxial, c.expected)
         << c.flange << " " << c.web;
 }
 
@@ -147,7 +147,7 @@ TEST(ClassificationTest, TubesUseEpsilonSquared) {
     ClassificationSection s;
     s.Width = c.diameter;
     s.FlgThk = c.wall;
-    const BendingClassification result = Pro_Get_Tube_Type(s, c.py);
+    const BendingClassification result = ClassifyTube(s, c.py);
     EXPECT_EQ(result.classXX, c.expected) << c.diameter << " / " << c.wall;
     EXPECT_EQ(result.classYY, c.expected);
   }
@@ -169,7 +169,7 @@ TEST(ClassificationTest, AnglesJudgeEachLegAndBothTogether) {
     s.WebDepth = c.d;
     s.WebThk = 1;
     s.RootRad = 1;
-    EXPECT_EQ(Pro_GetRSAType_Bend(s, 275).classXX, c.expected) << c.b << " " << c.d;
+    EXPECT_EQ(ClassifyAngleBending(s, 275).classXX, c.expected) << c.b << " " << c.d;
   }
 }
 

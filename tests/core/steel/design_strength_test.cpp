@@ -16,7 +16,7 @@ class DesignStrengthTest : public testing::TestWithParam<StrengthCase> {};
 
 TEST_P(DesignStrengthTest, GivesTheTabulatedStrength) {
   const StrengthCase& c = GetParam();
-  const DesignStrength strength = Pro_Sixteen_Plus(c.grade, c.thickness);
+  const DesignStrength strength = DesignStrengthForThickness(c.grade, c.thickness);
   EXPECT_EQ(strength.py, c.py);
   if (c.py == 0) {
     EXPECT_EQ(strength.message,
@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(DesignStrengthUnknownGradeTest, GivesZeroWithAMessage) {
-  const DesignStrength strength = Pro_Sixteen_Plus(44, 10);
+  const DesignStrength strength = DesignStrengthForThickness(44, 10);
   EXPECT_EQ(strength.py, 0);
   EXPECT_FALSE(strength.message.empty());
 }

@@ -10,7 +10,6 @@
 #include "fileio/binary_writer.h"
 #include "fileio/file_bytes.h"
 #include "sections/catalogue/catalogue.h"
-#include "sections/catalogue/catalogue_writers.h"
 #include "sections/section_record_io.h"
 
 namespace trabeo {
@@ -100,29 +99,6 @@ TEST_F(CatalogueWriter, WritesNothingIntoAMissingFolder) {
   const fs::path missing = folder_ / "missing";
   EXPECT_EQ(WriteCatalogue(missing).size(), CatalogueFiles().size());
   EXPECT_FALSE(fs::exists(missing));
-}
-
-TEST_F(CatalogueWriter, EachWriterWritesItsOwnFile) {
-  using Writer = bool (*)(const fs::path&);
-  const std::pair<Writer, const char*> writers[] = {
-      {Pro_Load_UB, "UB.sct"},       {Pro_Load_UC, "UC.sct"},
-      {Pro_Load_RSJ, "RSJ.sct"},     {Pro_Load_IPE, "IPE.sct"},
-      {Pro_Load_HE, "HE.sct"},       {Pro_Load_WsBeam, "WsBeam.sct"},
-      {Pro_Load_WsCol, "WsCol.sct"}, {Pro_Load_RSC, "RSC.sct"},
-      {Pro_Load_PFC, "PFC.sct"},     {Pro_Load_UPN, "UPN.sct"},
-      {Pro_Load_EqRSA, "EqRSA.sct"}, {Pro_Load_UnEqRSA, "UnEqRSA.sct"},
-      {Pro_Load_EqL, "EqL.sct"},     {Pro_Load_UnEqL, "UnEqL.sct"},
-      {Pro_Load_RHS, "RHS.sct"},     {Pro_Load_CHS, "CHS.sct"},
-      {Pro_Load_C, "C.sct"},
-  };
-  for (const auto& [writer, name] : writers) {
-    SCOPED_TRACE(name);
-    EXPECT_TRUE(writer(folder_));
-    EXPECT_EQ(*ReadFileBytes(folder_ / name), Expected(*FindCatalogueFile(name)));
-    fs::remove(folder_ / name);
-    EXPECT_TRUE(fs::is_empty(folder_));
-  }
-  EXPECT_FALSE(Pro_Load_UB(folder_ / "missing"));
 }
 
 }  // namespace
