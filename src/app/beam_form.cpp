@@ -29,6 +29,7 @@
 #include "beam_input/beam_entry.h"
 #include "beam_input/property_lines.h"
 #include "beam_input/section_entry.h"
+#include "beam_input/section_pick.h"
 #include "sections/section_table_file.h"
 #include "settings/sig_fig.h"
 #include "settings/unit_conversion.h"
@@ -381,10 +382,11 @@ void TBeamFrm::ShowCaptions() {
 // the preferences no longer enable it.
 void TBeamFrm::ShowCodeOptions() {
   const trabeo::UnitSettings& units = context_.state.units;
-  option5268_->setEnabled(units.EnableTimber5268 == trabeo::kSettingOn);
-  option5950_->setEnabled(units.EnableSteel5950 == trabeo::kSettingOn);
+  const int32_t beamCode = context_.state.project.model.DesignCode;
+  option5268_->setEnabled(trabeo::CodeOffered(units, beamCode, trabeo::kCodeBS5268));
+  option5950_->setEnabled(trabeo::CodeOffered(units, beamCode, trabeo::kCodeBS5950));
   QRadioButton* selected = optionNone_;
-  switch (context_.state.project.model.DesignCode) {
+  switch (beamCode) {
     case trabeo::kCodeBS5268:
       selected = option5268_;
       break;
@@ -494,34 +496,24 @@ void TBeamFrm::PickSection(int line) {
       trabeo::PickSectionRecord(state.StartFolder, listedFile_, static_cast<std::size_t>(line));
   // The file no longer holds the line (changed since it was listed): the section stays.
   if (!picked) return;
-  trabeo::SectionValues& section = state.project.section;
   const trabeo::UnitSettings& units = state.units;
-  section.SectionArea = 0;
-  section.SectionKind.clear();
-  description_->setText(ToQString(" " + picked->Designation));
-
-  // A separator stands for no section: its blank name with zero properties and no kind, whatever
-  // else the table keeps in it.
-  trabeo::SectionRecord taken = *picked;
-  if (picked->IsSeparator()) {
-    taken = trabeo::SectionRecord{};
-    taken.Designation = picked->Designation;
-  } else {
-    section.PropertyLines = trabeo::BuildPropertyLines(taken, units);
-  }
+  const trabeo::SectionPick pick = trabeo::ApplyPickedSection(
+      *picked, trabeo::GradeOfListIndex(gradeList_->currentIndex()), units, state.project);
+  description_->setText(ToQString(pick.descriptionText));
   ShowPropertyLines();
-  ixxBox_->setText(BoxText(taken.Ixx, units.InertiaFactor));
-  eBox_->setText(BoxText(taken.E, units.EFactor));
-  trabeo::TakeSectionRecord(taken, state.project);
-  ApplyGrade();
-  // A steel section is checked to the steel code wherever that code is offered.
-  (option5950_->isEnabled() ? option5950_ : optionNone_)->setChecked(true);
+  ixxBox_->setText(BoxText(pick.Ixx, units.InertiaFactor));
+  eBox_->setText(BoxText(pick.E, units.EFactor));
+  ShowDesignUpdate(pick.design);
+  (pick.code == trabeo::kCodeBS5950 ? option5950_ : optionNone_)->setChecked(true);
 }
 
 void TBeamFrm::ApplyGrade() {
-  trabeo::SectionValues& section = context_.state.project.section;
-  const trabeo::SectionDesignUpdate update =
-      trabeo::ApplySteelGrade(section, trabeo::GradeOfListIndex(gradeList_->currentIndex()));
+  ShowDesignUpdate(trabeo::ApplySteelGrade(context_.state.project.section,
+                                           trabeo::GradeOfListIndex(gradeList_->currentIndex())));
+}
+
+void TBeamFrm::ShowDesignUpdate(const trabeo::SectionDesignUpdate& update) {
+  const trabeo::SectionValues& section = context_.state.project.section;
   pyLabel_->setText(
       ToQString(trabeo::SigFig3(section.DesignStrength * context_.state.units.StressFactor)));
   if (update.classChanged) classLabel_->setText(ToQString(trabeo::SectionClassLabel(section)));

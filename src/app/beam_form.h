@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/app_context.h"
+#include "beam_input/section_entry.h"
 
 class PictureWidget;
 class QCheckBox;
@@ -78,6 +79,7 @@ class TBeamFrm : public QWidget {
   void PickTimber();
   void PickSection(int line);
   void ApplyGrade();
+  void ShowDesignUpdate(const trabeo::SectionDesignUpdate& update);
   void CantileverClicked(bool leftHand);
   void FixedEndClicked(bool leftHand);
   void LengthChanged();
