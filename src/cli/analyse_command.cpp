@@ -4,7 +4,7 @@
 #include <variant>
 
 #include "beam_input/beam_project.h"
-#include "beam_input/udl_outline.h"
+#include "cli/answer_dialogs.h"
 #include "cli/beam_json.h"
 #include "cli/commands.h"
 #include "cli/results_json.h"
@@ -12,7 +12,7 @@
 #include "fileio/file_bytes.h"
 #include "platform/svg_canvas.h"
 #include "results/main_picture.h"
-#include "results/results_listing.h"
+#include "session/project_session.h"
 #include "settings/sig_fig.h"
 #include "settings/units_file.h"
 
@@ -97,8 +97,9 @@ std::variant<AnalyseOptions, std::string> ParseOptions(std::span<const std::stri
   return options;
 }
 
-void PrintSummary(const BeamResults& r, const AnalysisReport& report, std::ostream& out) {
-  for (const std::string& message : report.messages)
+void PrintSummary(const BeamResults& r, const std::vector<std::string>& messages,
+                  std::ostream& out) {
+  for (const std::string& message : messages)
     out << message << "\n";
   const auto kN = [](double newtons) { return SigFig4(newtons / 1000) + " kN"; };
   const auto kNm = [](double newtonMillimetres) {
@@ -127,16 +128,16 @@ std::variant<UnitSettings, std::string> LoadUnits(const AnalyseOptions& options)
 }
 
 // The main window's picture, showing what the list box leaves visible.
-std::string DiagramSvg(const BeamModel& model, const BeamResults& results,
-                       const UnitSettings& units, const AnalyseOptions& options) {
+std::string DiagramSvg(const ProjectSession& session, const AnalyseOptions& options) {
   const int width = options.width.value_or(kDefaultWindowWidth);
   const int height = options.height.value_or(kDefaultWindowHeight);
   const Tile tile = options.tile.value_or(Tile::Default);
   const MainWindowGeometry window = GeometryForTile(tile, width, height);
-  const UdlOutline outline = BuildUdlOutline(model.Loads);
   SvgCanvas canvas(width, height - window.listHeight);
-  DrawMainPictureForTile(canvas, DiagramInputs{model, results, outline, units}, tile, width,
-                         height);
+  DrawMainPictureForTile(
+      canvas,
+      DiagramInputs{session.model(), session.results(), session.udlOutline(), session.units()},
+      tile, width, height);
   return canvas.Document();
 }
 
@@ -166,14 +167,16 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
   }
   const UnitSettings& unitSettings = std::get<UnitSettings>(units);
 
-  // The project is large (its stores hold hundreds of lines); keep it off the stack.
-  auto project = std::make_unique<BeamProject>();
-  project->model = std::get<BeamModel>(parsed);
-  auto state = std::make_unique<AnalysisState>();
-  const AnalysisReport report = RunAnalysis(project->model, *state);
+  ProjectSession session(std::filesystem::current_path());
+  session.SetUnits(unitSettings);
+  BeamProject project;
+  project.model = std::get<BeamModel>(parsed);
+  session.LoadCase(project);
+  AnswerDialogs dialogs({});
+  const AnalysisOutcome outcome = session.Analyse(dialogs);
 
   if (opts.diagramFile) {
-    const std::string svg = DiagramSvg(project->model, state->results, unitSettings, opts);
+    const std::string svg = DiagramSvg(session, opts);
     const std::string problem = WriteFileAtomically(
         *opts.diagramFile, std::span(reinterpret_cast<const uint8_t*>(svg.data()), svg.size()));
     if (!problem.empty()) {
@@ -182,25 +185,18 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
     }
   }
 
-  ListingLines listing;
-  if (opts.listing) {
-    auto stores = std::make_unique<ListingStores>();
-    CodeCheckListing codeCheck;
-    listing = WriteResultsListing(*project, state->results, unitSettings, codeCheck, *stores).lines;
-  }
-
   if (opts.json) {
-    nlohmann::json json = ResultsToJson(state->results, report.messages);
-    if (opts.listing) json["Listing"] = listing;
+    nlohmann::json json = ResultsToJson(session.results(), outcome.messages);
+    if (opts.listing) json["Listing"] = outcome.listing;
     out << json.dump(2) << "\n";
   } else if (opts.listing) {
     // Standard output carries the listing alone; the analysis messages go beside it.
-    for (const std::string& message : report.messages)
+    for (const std::string& message : outcome.messages)
       err << message << "\n";
-    for (const std::string& line : listing)
+    for (const std::string& line : outcome.listing)
       out << line << "\n";
   } else {
-    PrintSummary(state->results, report, out);
+    PrintSummary(session.results(), outcome.messages, out);
   }
   return kExitOk;
 }

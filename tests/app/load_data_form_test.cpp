@@ -10,10 +10,9 @@ class LoadDataFormTest : public AppFixture {
   void SetUp() override {
     AppFixture::SetUp();
     index = static_cast<TIndexFrm*>(Form("TIndexFrm"));
-    BeamModel& model = index->context().state.project.model;
-    model.MainSpan = {1, 6000, 205000, 1e8, 0};
-    model.TotalLength = 6000;
-    model.SectionIxx = 1e8f;
+    BeamProject project = SimpleBeam();
+    project.model.Loads = LoadTable{};
+    Load(project);
     Trigger("Loads1");
     form = static_cast<TLoadDataFrm*>(Form("TLoadDataFrm"));
   }
@@ -26,7 +25,7 @@ class LoadDataFormTest : public AppFixture {
   bool Visible(const std::string& name) {
     return form->findChild<QWidget*>(QString::fromStdString(name))->isVisible();
   }
-  const BeamModel& model() const { return index->context().state.project.model; }
+  const BeamModel& model() const { return session().model(); }
 
   TIndexFrm* index = nullptr;
   TLoadDataFrm* form = nullptr;
@@ -95,8 +94,8 @@ TEST_F(LoadDataFormTest, NextAnalysesTheBeam) {
   Click("TLoadDataFrm", "cmdOK");
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_FALSE(form->isVisible());
-  EXPECT_EQ(index->context().state.ResultsValid, 1);
-  EXPECT_NEAR(index->context().state.analysis->results.Reactions[0], 5000, 1e-6);
+  EXPECT_EQ(session().ResultsValid(), 1);
+  EXPECT_NEAR(session().results().Reactions[0], 5000, 1e-6);
   EXPECT_TRUE(MenuAction("Save1")->isEnabled());
   EXPECT_TRUE(MenuAction("Print1")->isEnabled());
 }

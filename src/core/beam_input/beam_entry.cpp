@@ -69,8 +69,7 @@ BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts, const UnitSettings&
   model.MainSpan.Ixx = EntryToInternal(texts.Ixx, units.InertiaFactor);
   model.SectionIxx = static_cast<float>(model.MainSpan.Ixx);
   if (!(model.MainSpan.Ixx > 0)) return Fail(" Enter Ixx for Beam");
-  if (section.SectionKind != "Timber" && texts.code != kCodeNone &&
-      !(TextToNumber(texts.pyLabel) > 0)) {
+  if (section.SectionKind != "Timber" && texts.code != kCodeNone && !(section.DesignStrength > 0)) {
     return Fail(" Select grade and check value of py");
   }
   if (!ReadCantilever(texts.rhCantilever, texts.rhLength, units, model.RhCantilever)) {
@@ -86,7 +85,7 @@ BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts, const UnitSettings&
     return {BeamEntryStatus::CodeRefused, "Cannot check timber beam to steel code", false};
   }
   if ((model.DesignCode == kCodeBS5268 || model.DesignCode == kCodeBS5950) &&
-      model.FibreDistance > 9e11) {
+      IsIxxTypedByUser(model.FibreDistance)) {
     return {BeamEntryStatus::CodeRefused,
             "Cannot code check section with value of Ixx edited by user", false};
   }
@@ -103,6 +102,22 @@ BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts, const UnitSettings&
   outcome.askTimberWithSteelE = TextToNumber(texts.E) > 200000 &&
                                 LastCharacters(" " + section.SectionDescription, 6) == "Timber";
   return outcome;
+}
+
+BeamPictureInput BeamPictureFromTexts(const BeamEntryTexts& texts, const UnitSettings& units,
+                                      int width, int height) {
+  const auto length = [&](bool counted, const std::string& text) {
+    return counted ? TypedToInternal(units, UnitQuantity::Length, text) : 0.0;
+  };
+  BeamPictureInput beam;
+  beam.width = width;
+  beam.height = height;
+  beam.lhLength = length(texts.lhCantilever, texts.lhLength);
+  beam.spanLength = length(true, texts.spanLength);
+  beam.rhLength = length(texts.rhCantilever, texts.rhLength);
+  beam.lhFixed = texts.lhFixed;
+  beam.rhFixed = texts.rhFixed;
+  return beam;
 }
 
 }  // namespace trabeo

@@ -3,13 +3,6 @@
 #include "settings/sig_fig.h"
 
 namespace trabeo {
-namespace {
-
-// Sections whose properties the user typed carry this marker in place of a fibre distance.
-constexpr float kEditedPropertiesMarker = 9e11f;
-
-}  // namespace
-
 const char* StressLabel(const LoadTable& loads) {
   const LoadRecord* last = nullptr;
   for (const LoadRecord& row : loads.rows) {
@@ -27,7 +20,7 @@ void WritePlainSummary(const ListingContext& context, ListingLines& list, Listin
   StoreBlock block(list, stores.SummaryPrintLines);
 
   std::string description = " Beam Description  " + context.project.section.SectionDescription;
-  if (model.FibreDistance > kEditedPropertiesMarker) description += "(Properties edited by user)";
+  if (IsIxxTypedByUser(model.FibreDistance)) description += "(Properties edited by user)";
   block.Line(description);
   block.LineThenBlank(
       " Length = " + ValueText(SigFig4Dec3(model.TotalLength / u.LengthFactor), u.LengthUnitName) +
