@@ -19,6 +19,24 @@ void ResetSection(SectionValues& section) {
   section = SectionValues{};
 }
 
+// The restraint forms start again from nothing; the effective lengths and the spacing rule are
+// left for the forms to recompute.
+void ResetRestraints(SteelRestraints& restraints) {
+  restraints.IntermediateRestraints = 0;
+  restraints.SpanRestraintFlags = {};
+  restraints.LhCantRestraintFlags = {};
+  restraints.RhCantRestraintFlags = {};
+  restraints.SpanLeText.clear();
+  restraints.LhCantLeText.clear();
+  restraints.RhCantLeText.clear();
+}
+
+// The timber section's sizes go with the section; its shear stiffness and result lines go too.
+void ResetTimber(TimberBeamValues& timber) {
+  timber.TimberShearStiffness = 0;
+  timber.TimberSummaryLines.Clear(0, 40);
+}
+
 }  // namespace
 
 void ResetProjectForNew(BeamProject& project, HeaderTexts& header, UnitSettings& units,
@@ -37,6 +55,8 @@ void ResetProjectForNew(BeamProject& project, HeaderTexts& header, UnitSettings&
   model.RhSupportKind = 0;
   project.LoadRowCount = 0;
   ResetSection(project.section);
+  ResetRestraints(project.restraints);
+  ResetTimber(project.timber);
 
   units = ReadUnitsFileForNewBeam(startFolder, units).settings;
   model.DesignCode = units.DesignCode;
