@@ -4,30 +4,24 @@ Each reader returns, for one series, a dict from our designation to a Section: t
 dimensions (mm) and whatever properties the source publishes, converted to mm-based units.
 A designation the source does not cover is simply absent; the generator then keeps the row
 without data. The data folder is the shared reference copy of the published tables (see its
-README for each source, its columns and its caveats).
+README for each source, its columns and its caveats); sections missing from a series' main
+table come from its supplementary tables where they have them (supplementary_sources.py).
 """
 
 import csv
 import json
 import math
 import re
-from dataclasses import dataclass, field
 from pathlib import Path
+
+import supplementary_sources as supplementary
+from section import Section
 
 CM = 10.0
 CM2 = 100.0
 CM3 = 1.0e3
 CM4 = 1.0e4
 DM6 = 1.0e12
-
-
-@dataclass
-class Section:
-    dims: dict                      # D, B, t, T, r1, r2 in mm (as the shape needs)
-    published: dict = field(default_factory=dict)  # record field name -> value, mm units
-    extra: dict = field(default_factory=dict)      # source values that are not record fields
-    source: str = ""                # short name of the table the row comes from
-    note: str = ""                  # anything a reviewer should know about this row
 
 
 def _load_json(data, relative):
@@ -174,8 +168,12 @@ def _inches(text):
 
 def w_shapes(data, names):
     rows = _aisc_rows(data)
+    historic = supplementary.historic_w_shapes(data)
     found = {}
     for name in names:
+        if name in historic:
+            found[name] = historic[name]
+            continue
         depth, width, weight = _parse_name(r"W ?(\d+) x ([\d\-/]+) x (\d+)$", name)
         row = rows.get(f"W{depth}X{weight}")
         # A shape of that depth and weight but of another flange width is not this section.
@@ -207,9 +205,13 @@ def c_shapes(data, names):
             continue
         row = matches[0]
         x_bar = _number(row["x"])
+        tf = _number(row["tf"])
+        # As for the W shapes, the root radius is kdes - tf. No toe radius is published: the
+        # toe is taken square (0).
+        r = round(_number(row["kdes"]) - tf, 2)
         found[name] = Section(
-            dims=dict(D=_number(row["d"]), B=_number(row["bf"]), t=_number(row["tw"]),
-                      T=_number(row["tf"])),
+            dims=dict(D=_number(row["d"]), B=_number(row["bf"]), t=_number(row["tw"]), T=tf,
+                      r1=r, r2=0.0),
             published=dict(
                 Area=_number(row["A"]), Ixx=_number(row["Ix"]) * 1e6,
                 Iyy=_number(row["Iy"]) * 1e6, Cy=x_bar,
@@ -221,7 +223,7 @@ def c_shapes(data, names):
                 WebDepth=_number(row["T"]), Extra=_number(row["xp"])),
             extra=dict(mass=_number(row["W"]), label=row["AISC_Manual_Label"]),
             source="AISC Shapes Database v15.0",
-            note=f"{row['AISC_Manual_Label']}; fillet radii not published")
+            note=f"{row['AISC_Manual_Label']}; r = kdes - tf = {r:g}")
     return found
 
 
@@ -312,9 +314,13 @@ def parallel_flange_channels(data, names):
 def upn_channels(data, names):
     table = _load_json(data, "UPN/steelsnakes-EU/UPN.json")
     en = _en10365_rows(data)
+    din = supplementary.din_small_channels(data)
     small = {"U  40 x 20": "U 40 x 20 x 5", "U 50 x 25": "U 50 x 25 x 5", "U  60": "U 60 x 30 x 6"}
     found = {}
     for name in names:
+        if " ".join(name.split()) in din:
+            found[name] = din[" ".join(name.split())]
+            continue
         if name in small and small[name] in en:
             dims, mass = _en10365_dims(en[small[name]])
             found[name] = Section(dims=dims, extra=dict(mass=mass), source="EN 10365:2017",
@@ -364,8 +370,22 @@ def _angle_tables(data, preferred):
     return [uk, eu] if preferred == "uk" else [eu, uk]
 
 
+def _sibling_radii(tables):
+    """(r1, r2) pairs of the tabled angles with the given legs, any thickness."""
+    def radii(long_leg, short_leg):
+        pairs = set()
+        for equal_table, unequal_table, _ in tables:
+            for key, entry in list(equal_table.items()) + list(unequal_table.items()):
+                legs = [float(v) for v in key.split("x")[:2]]
+                if legs == [long_leg, short_leg]:
+                    pairs.add((float(entry["r_1"]), float(entry["r_2"])))
+        return pairs
+    return radii
+
+
 def _angles(data, names, pattern, preferred):
     tables = _angle_tables(data, preferred)
+    geometry = supplementary.angle_geometry(data, _sibling_radii(tables))
     found = {}
     for name in names:
         groups = _parse_name(pattern, name)
@@ -379,6 +399,9 @@ def _angles(data, names, pattern, preferred):
             if entry is not None:
                 found[name] = _angle(entry, float(long_leg), float(short_leg), source)
                 break
+        else:
+            if name.replace(" ", "") in geometry:
+                found[name] = geometry[name.replace(" ", "")]
     return found
 
 

@@ -209,8 +209,8 @@ def channel_angle(file, name):
 def channel_series(file):
     """Published properties where the table has them; the rest from the channel calculator.
 
-    The shear centre distance Cs (from the centroid) follows from the published eo (from the web
-    centre line) as eo + Cy - t/2.
+    The shear centre distance Cs (from the centroid) is the published one, or follows from the
+    published eo (from the web centre line) as eo + Cy - t/2.
     """
     def series(calc):
         def compute(names, sections):
@@ -230,12 +230,16 @@ def channel_series(file):
                     v[key] = s.published.get(key, significant(r[key]))
                 if file == "PFC.sct":
                     v["WebDepth"] = significant(s.dims["D"] - 2 * s.dims["T"] - 2 * s.dims["r1"], 6)
-                cy = r["Cy"]
+                cy = s.published.get("Cy", r["Cy"])
                 v["Cy"] = significant(cy)
                 v["ExtremeX"] = significant(s.dims["B"] - cy)
                 v["Extra"] = significant(r["Ceq"])
-                v["Cs"] = (significant(s.extra["e0"] + cy - s.dims["t"] / 2) if "e0" in s.extra
-                           else significant(r["Cs"]))
+                if "Cs" in s.published:
+                    v["Cs"] = s.published["Cs"]
+                elif "e0" in s.extra:
+                    v["Cs"] = significant(s.extra["e0"] + cy - s.dims["t"] / 2)
+                else:
+                    v["Cs"] = significant(r["Cs"])
                 v["Rx"], v["Ry"] = radius(v["Ixx"], v["Area"]), radius(v["Iyy"], v["Area"])
                 out[name] = v
             return out
@@ -245,16 +249,24 @@ def channel_series(file):
 
 def c_shape_series(calc):
     """AISC publishes everything but u and x (computed from the published properties with the
-    calculators' formulas) and the fillet radii, without which the torsion fibre cannot be
-    computed: it is left 0."""
+    calculators' formulas), the fillet radii (r1 = kdes - tf, a square toe) and the torsion
+    fibre, which the channel calculator gives from the dimensions."""
     def compute(names, sections):
         results = calc.run([("ux", [s.published[k] for k in ("Sxx", "Area", "Ixx", "Iyy", "H",
                                                               "K")]) for s in sections])
+        refusals = []
+        fibres = calc.run([("channel", [s.dims[k] for k in ("D", "B", "t", "T", "r1", "r2")]
+                            + [channel_angle("C.sct", n)]) for n, s in zip(names, sections)],
+                          refusals)
         out = {}
-        for name, s, r in zip(names, sections, results):
+        for name, s, r, f in zip(names, sections, results, fibres):
             p = s.published
-            v = dict(s.dims, r1=0.0, r2=0.0, FlgAngle=channel_angle("C.sct", name),
-                     TorsionFibre=0.0, u=significant(r["u"]), x=significant(r["x"]))
+            if f is None:
+                s.note = (f"torsion fibre unknown: the channel calculator refuses "
+                          f"({refusals.pop(0)})")
+            v = dict(s.dims, FlgAngle=channel_angle("C.sct", name),
+                     TorsionFibre=significant(f["TorsionFibre"]) if f else 0.0,
+                     u=significant(r["u"]), x=significant(r["x"]))
             for key in ("WebDepth", "Area", "Ixx", "Iyy", "Cy", "K", "Cs", "Sxx", "Syy", "H",
                         "Extra"):
                 v[key] = p[key]
@@ -265,15 +277,26 @@ def c_shape_series(calc):
     return compute
 
 
+ANGLE_PROPERTIES = ("Area", "Ixx", "Iyy", "Cx", "Cy", "Iuu", "Ivv", "Alpha", "K")
+
+
 def angle_series(calc):
-    """Published properties; the torsion fibre from the angle calculator."""
+    """Published properties and the torsion fibre from the angle calculator; a section published
+    with its dimensions only takes every property from the calculator."""
     def compute(names, sections):
         refusals = []
         results = calc.run([("angle", [s.dims[k] for k in ("D", "B", "t", "r1", "r2")])
                             for s in sections], refusals)
         out = {}
         for name, s, r in zip(names, sections, results):
-            v = dict(s.dims, **s.published)
+            published = s.published
+            if not published:
+                if r is None:
+                    out[name] = (f"dimensions only, and the angle calculator refuses them "
+                                 f"({refusals.pop(0)})")
+                    continue
+                published = {k: significant(r[k]) for k in ANGLE_PROPERTIES}
+            v = dict(s.dims, **published)
             if r is None:
                 # Only the torsion fibre comes from the calculator: it stays unknown (0).
                 s.note = (f"torsion fibre unknown: the angle calculator refuses the published "
@@ -312,8 +335,12 @@ SERIES = {
     "WsBeam.sct": ("ws_beam", "IBeamRow", IBEAM_COLUMNS, sources.w_shapes,
                    lambda c: beam_series(c, False),
                    "AISC Shapes Database v15.0 (SI): d, bf, tw, tf, r = kdes - tf, Sxx = Zx and "
-                   "Syy = Zy as published; u computed. Shapes no longer in the database have no "
-                   "data."),
+                   "Syy = Zy as published; u computed. The W36 x 16-1/2 shapes, withdrawn from "
+                   "it, come from the AISC historic shapes database v15.0H in its LRFD 3rd "
+                   "edition, converted from inches at 25.4 mm: that edition, like v15.0, lists "
+                   "the decimal design dimensions and the design k, so r = k - tf as for the "
+                   "other rows (the LRFD 2nd edition's k is the detailing value, rounded up to "
+                   "1/16 in). Other shapes no longer in the database have no data."),
     "WsCol.sct": ("ws_col", "IBeamRow", IBEAM_COLUMNS, sources.w_shapes,
                   lambda c: beam_series(c, False),
                   "AISC Shapes Database v15.0 (SI), as for the W beam shapes."),
@@ -337,20 +364,32 @@ SERIES = {
                 "ArcelorMittal sections catalogue, UPN: dimensions, d, A, I, S, u, x, H, K and "
                 "eo as published; Cy, Ceq and the torsion fibre from the channel calculator, "
                 "Cs = eo + Cy - t/2. U 40 x 20, U 50 x 25, U 60: EN 10365:2017 dimensions, all "
-                "properties computed."),
+                "properties computed. U 30 x 15, U 30, U 40: DIN 1026-1 (as listed by "
+                "eng-calculations.com): dimensions, A, I, ey (Cy) and xM (Cs) as published, the "
+                "rest from the channel calculator; their flange slope is not given there and "
+                "is taken as 4.574 degrees (8 %), the slope of DIN 1026-1 channels up to U 300 "
+                "and of this file's other rows of that depth."),
     "EqRSA.sct": ("eq_rsa", "AngleRow", ANGLE_COLUMNS, sources.rsa_angles, angle_series,
                   "EN 10056-1 equal angles, SCI Blue Book values (ArcelorMittal where the Blue "
                   "Book has no such size): all as published; the torsion fibre from the angle "
-                  "calculator."),
+                  "calculator. 30 x 30 x 5 and 40 x 40 x 3: EN 10056 dimensions and radii of "
+                  "the FreeCAD library, every property from the angle calculator."),
     "UnEqRSA.sct": ("un_eq_rsa", "AngleRow", ANGLE_COLUMNS, sources.rsa_angles, angle_series,
                     "EN 10056-1 unequal angles, SCI Blue Book values: all as published (alpha "
-                    "from tan alpha); the torsion fibre from the angle calculator."),
+                    "from tan alpha); the torsion fibre from the angle calculator. 65 x 50 x 6 "
+                    "and 65 x 50 x 8: EN 10056 dimensions and radii of the FreeCAD library "
+                    "(6.5 and 3.5, where 65 x 50 x 5 lists 6 and 3), every property from the "
+                    "angle calculator."),
     "EqL.sct": ("eq_l", "AngleRow", ANGLE_COLUMNS, sources.l_equal_angles, angle_series,
                 "Equal L angles, ArcelorMittal sections catalogue (SCI Blue Book for sizes it "
                 "lacks): all as published; the torsion fibre from the angle calculator."),
     "UnEqL.sct": ("un_eq_l", "AngleRow", ANGLE_COLUMNS, sources.l_unequal_angles, angle_series,
                   "Unequal L angles, ArcelorMittal sections catalogue, else SCI Blue Book: all "
-                  "as published; the torsion fibre from the angle calculator."),
+                  "as published; the torsion fibre from the angle calculator. Sizes those "
+                  "tables lack: EN 10056 / DIN 1029 dimensions and radii of the FreeCAD library "
+                  "or of Blueprints (each row names its source), every property from the angle "
+                  "calculator; where the two disagree on the radii (L 50 x 30 x 4, L 100 x 50 x "
+                  "10) the radii of the same legs' other thicknesses in this file are taken."),
     "RHS.sct": ("rhs", "BoxRow", BOX_COLUMNS, sources.rectangular_hollow, box_series,
                 "Sizes of EN 10210-2 / EN 10219-2 (BS 4848-2) hollow sections; all properties "
                 "from the box calculator."),
@@ -360,8 +399,12 @@ SERIES = {
     "C.sct": ("c", "ChannelRow", CHANNEL_COLUMNS, sources.c_shapes, c_shape_series,
               "AISC Shapes Database v15.0 (SI), C shapes: d, bf, tw, tf, A, Ix, Iy, x (Cy), "
               "eo + x (Cs), Zx, Zy, J, Cw, T (depth between fillets) and xp (Ceq) as published; "
-              "u and x computed from them. The fillet radii are not published, so the torsion "
-              "fibre is not known (0)."),
+              "u and x computed from them. AISC publishes no fillet radii: the root radius is "
+              "taken as kdes - tf, as for the W shapes, and the toe as square (toe radius 0; "
+              "it enters only the area the torsion fibre is derived from, and a toe radius of "
+              "a third of the root radius would change the torsion fibre by less than "
+              "0.02 %). The torsion fibre is the channel calculator's from d, bf, tw, tf, "
+              "these radii and the 1 in 6 flange slope (9.462 degrees)."),
 }
 
 

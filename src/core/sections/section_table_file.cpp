@@ -1,7 +1,9 @@
 #include "sections/section_table_file.h"
 
 #include <algorithm>
+#include <string>
 #include <system_error>
+#include <utility>
 
 #include "fileio/binary_reader.h"
 #include "fileio/binary_writer.h"
@@ -19,22 +21,35 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
   });
 }
 
+int LastNamedRow(const std::vector<SectionRecord>& rows) {
+  for (std::size_t i = rows.size(); i > 0; --i)
+    if (!rows[i - 1].Designation.empty()) return static_cast<int>(i);
+  return 0;
+}
+
 // The row after which a new section goes: the RecordNo of the last row with a designation among
-// the first 250, taken as 0 outside 1..255. In every file the program writes that number is the
-// row's position; where a file's numbers have gone wrong (a named row after it, or a row the
-// file does not have) the position of the last named row decides, so that no named row is lost
-// and no rows are invented.
+// the first 250. In every file the program writes that number is the row's position; where a
+// file's numbers have gone wrong (a number before the last named row, past the file's end, or past
+// the editor's 250 rows where only empty rows would follow) the position of the last named row
+// decides, so that no named row is lost and no rows are invented.
 int RowsToKeep(const std::vector<SectionRecord>& rows) {
   int byRecordNo = 0;
-  int lastNamedRow = 0;
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (rows[i].Designation.empty()) continue;
-    if (i < static_cast<std::size_t>(kMiscTableRows)) byRecordNo = rows[i].RecordNo;
-    lastNamedRow = static_cast<int>(i) + 1;
-  }
-  if (byRecordNo < 1 || byRecordNo > 255) byRecordNo = 0;
-  if (byRecordNo < lastNamedRow || byRecordNo > static_cast<int>(rows.size())) return lastNamedRow;
+  const auto editorRows = std::min(rows.size(), static_cast<std::size_t>(kMiscTableRows));
+  for (std::size_t i = 0; i < editorRows; ++i)
+    if (!rows[i].Designation.empty()) byRecordNo = rows[i].RecordNo;
+  const int lastNamedRow = LastNamedRow(rows);
+  if (byRecordNo < lastNamedRow || byRecordNo > static_cast<int>(rows.size()) ||
+      byRecordNo > kMiscTableRows)
+    return lastNamedRow;
   return byRecordNo;
+}
+
+// Why the new section cannot follow the kept rows; empty when it can.
+std::string AppendRefusal(const std::vector<SectionRecord>& rows, int keep) {
+  const int lastNamedRow = LastNamedRow(rows);
+  if (lastNamedRow > kMiscTableRows) return MiscRowsPastEditorMessage(lastNamedRow);
+  if (keep >= kMiscTableRows) return std::string(kMiscTableFullMessage);
+  return {};
 }
 
 SectionRecord EmptyRow(int rowNumber) {
@@ -100,6 +115,12 @@ bool WriteSectionTable(const std::filesystem::path& startFolder, std::string_vie
   return WriteFileBytes(SectionTablePath(startFolder, fileName), EncodeSectionTable(records));
 }
 
+std::string MiscRowsPastEditorMessage(int lastNamedRow) {
+  return "Misc.sct holds sections past row 250, the last in row " + std::to_string(lastNamedRow) +
+         "\nThe miscellaneous section editor shows rows 1 to 250 only, so the new section was "
+         "not added";
+}
+
 MiscAppendResult AppendToMiscTable(const std::filesystem::path& startFolder,
                                    const SectionRecord& record) {
   SectionRecord added = record;
@@ -117,7 +138,8 @@ MiscAppendResult AppendToMiscTable(const std::filesystem::path& startFolder,
 
   const int keep = RowsToKeep(rows);
   // A row past the editor's 250 would be dropped by its next Save.
-  if (keep >= kMiscTableRows) return {std::string(kMiscTableFullMessage), 0};
+  if (std::string refusal = AppendRefusal(rows, keep); !refusal.empty())
+    return {std::move(refusal), 0};
   std::vector<SectionRecord> written(rows.begin(), rows.begin() + keep);
   added.RecordNo = keep + 1;
   written.push_back(added);

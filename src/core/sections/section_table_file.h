@@ -52,14 +52,19 @@ struct MiscAppendResult {
 };
 
 inline constexpr std::string_view kNeedsDescriptionMessage = "Section needs a description";
+// A new section goes after the last named row, and there is no row after the 250th.
 inline constexpr std::string_view kMiscTableFullMessage =
-    "Misc.sct holds 250 sections\nDelete one in the miscellaneous section editor before saving "
-    "another";
+    "Misc.sct has a section in row 250, its last row\nMove or delete that section in the "
+    "miscellaneous section editor before saving another";
+// The refusal when the file names sections past row 250 (the last in row lastNamedRow), which
+// the editor neither shows nor keeps: a new section would go after them.
+std::string MiscRowsPastEditorMessage(int lastNamedRow);
 
 // Appends a calculator's section to Misc.sct after the last named row: rows up to that row are
 // written back unchanged, trailing unnamed rows are dropped and the new record, its
-// designation cut to 25 characters, comes last with RecordNo = its row. The file is replaced
-// only after a complete write, so a failure leaves it as it was.
+// designation cut to 25 characters, comes last with RecordNo = its row. A section that would
+// come after row 250 is refused and the file left alone. The file is replaced only after a
+// complete write, so a failure leaves it as it was.
 MiscAppendResult AppendToMiscTable(const std::filesystem::path& startFolder,
                                    const SectionRecord& record);
 

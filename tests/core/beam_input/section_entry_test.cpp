@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "beam_input/property_lines.h"
+#include "sections/catalogue/catalogue.h"
 #include "steel/classification.h"
 #include "steel/design_strength.h"
 
@@ -124,6 +126,26 @@ TEST(SectionEntryTest, ZeroDimensionOrNoSteelKindKeepsTheClass) {
     EXPECT_FALSE(update.classChanged) << kind;
     EXPECT_TRUE(update.messages.empty()) << kind;
   }
+}
+
+// A C channel picked from the catalogue replaces the class of the section shown before it. By
+// hand: every C shape has b/T = (B/2)/T below 3.2 and d/t below 35, well inside the plastic
+// limits 8.5 epsilon and 79 epsilon even at grade 55 (epsilon about 0.78).
+TEST(SectionEntryTest, CatalogueCChannelsAreClassified) {
+  int classified = 0;
+  for (const SectionRecord& record : CatalogueRecords(*FindCatalogueFile("C.sct"))) {
+    if (record.IsSeparator()) continue;
+    SCOPED_TRACE(record.Designation);
+    BeamProject project;
+    project.section.SectionClassText = "Slender";
+    TakeSectionRecord(record, project);
+    const SectionDesignUpdate update = ApplySteelGrade(project.section, 55);
+    EXPECT_TRUE(update.messages.empty());
+    EXPECT_TRUE(update.classChanged);
+    EXPECT_EQ(SectionClassLabel(project.section), "Section is Plastic");
+    ++classified;
+  }
+  EXPECT_EQ(classified, 28);
 }
 
 TEST(SectionEntryTest, TimberSizeBoxes) {

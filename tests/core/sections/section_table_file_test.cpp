@@ -178,6 +178,14 @@ TEST_F(SectionTableFileTest, WrongRecordNumbersNeverLoseNamedRows) {
   WriteBytes("Misc.sct",
              EncodeSectionTable(std::vector{Named("A", 1), Named("B", 4), Unused(3), Unused(4)}));
   EXPECT_EQ(AppendToMiscTable(folder_, Named("C", 0)).recordNo, 5);
+
+  // A number past the editor's 250 rows, with only empty rows after the last named one: the new
+  // section goes where the editor shows it, and nothing named is dropped.
+  std::vector<SectionRecord> longFile{Named("A", 1), Named("B", 253)};
+  for (int i = 3; i <= 253; ++i)
+    longFile.push_back(Unused(i));
+  WriteBytes("Misc.sct", EncodeSectionTable(longFile));
+  EXPECT_EQ(AppendToMiscTable(folder_, Named("C", 0)).recordNo, 3);
 }
 
 TEST_F(SectionTableFileTest, FullTableRefusesAnotherSection) {
@@ -187,7 +195,24 @@ TEST_F(SectionTableFileTest, FullTableRefusesAnotherSection) {
   WriteBytes("Misc.sct", EncodeSectionTable(rows));
   const std::vector<uint8_t> before = Bytes("Misc.sct");
   const MiscAppendResult result = AppendToMiscTable(folder_, Named("One too many", 0));
-  EXPECT_FALSE(result.ok());
+  EXPECT_EQ(result.message, kMiscTableFullMessage);
+  EXPECT_EQ(result.recordNo, 0);
+  EXPECT_EQ(Bytes("Misc.sct"), before);
+}
+
+// Rows past the 250th exist only in files written by other means; a section after them would be
+// out of the editor's reach, and the refusal says so rather than that the table is full.
+TEST_F(SectionTableFileTest, NamedRowsPastTheEditorRefuseAnotherSection) {
+  std::vector<SectionRecord> rows{Named("Row 1", 1), Named("Row 2", 2)};
+  for (int i = 3; i <= 262; ++i)
+    rows.push_back(Unused(i));
+  rows.push_back(Named("Beyond the editor", 263));
+  WriteBytes("Misc.sct", EncodeSectionTable(rows));
+  const std::vector<uint8_t> before = Bytes("Misc.sct");
+  const MiscAppendResult result = AppendToMiscTable(folder_, Named("New", 0));
+  EXPECT_EQ(result.message,
+            "Misc.sct holds sections past row 250, the last in row 263\nThe miscellaneous "
+            "section editor shows rows 1 to 250 only, so the new section was not added");
   EXPECT_EQ(result.recordNo, 0);
   EXPECT_EQ(Bytes("Misc.sct"), before);
 }

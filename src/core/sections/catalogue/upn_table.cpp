@@ -2,9 +2,12 @@
 //
 // UPN.sct: ArcelorMittal sections catalogue, UPN: dimensions, d, A, I, S, u, x, H, K and eo as
 // published; Cy, Ceq and the torsion fibre from the channel calculator, Cs = eo + Cy - t/2. U 40 x
-// 20, U 50 x 25, U 60: EN 10365:2017 dimensions, all properties computed. Columns: designation, D,
-// B, t, T, r1, r2, FlgAngle, WebDepth, Area, Ixx, Iyy, Rx, Ry, Cy, ExtremeX, K, TorsionFibre, Cs,
-// Sxx, Syy, u, x, H, Extra.
+// 20, U 50 x 25, U 60: EN 10365:2017 dimensions, all properties computed. U 30 x 15, U 30, U 40:
+// DIN 1026-1 (as listed by eng-calculations.com): dimensions, A, I, ey (Cy) and xM (Cs) as
+// published, the rest from the channel calculator; their flange slope is not given there and is
+// taken as 4.574 degrees (8 %), the slope of DIN 1026-1 channels up to U 300 and of this file's
+// other rows of that depth. Columns: designation, D, B, t, T, r1, r2, FlgAngle, WebDepth, Area,
+// Ixx, Iyy, Rx, Ry, Cy, ExtremeX, K, TorsionFibre, Cs, Sxx, Syy, u, x, H, Extra.
 
 #include "sections/catalogue/catalogue_tables.h"
 
@@ -13,10 +16,10 @@ namespace trabeo::catalogue {
 std::span<const ChannelRow> UpnRows() {
   // clang-format off
   static const ChannelRow kRows[] = {
-      NoData{"U  30 x 15"},  // no published data available
-      NoData{"U  30"},  // no published data available
+      {"U  30 x 15", 30, 15, 4, 4.5, 4.5, 2, 4.574, 11.811, 221, 25300, 3800, 10.7, 4.1466, 5.2, 9.8, 1667.7, 7.83, 7.4, 2209.6, 753.49, 0.87647, 4.8995, 545840, 3.7392},  // DIN 1026-1 U 30x15; S, K, H, u, x computed
+      {"U  30",      30, 33, 5, 7, 7, 3.5, 4.574, 0.83525, 544, 63900, 53300, 10.838, 9.8984, 13.1, 19.9, 9609.4, 11.729, 22.2, 5668.4, 4657.5, 0.55764, 3.9816, 11114000, 12.004},  // DIN 1026-1 U 30; S, K, H, u, x computed
       {"U  40 x 20", 40, 20, 5, 5.5, 5.5, 2.5, 4.574, 17.645, 372.88, 77299, 11643, 14.398, 5.5879, 6.8261, 13.174, 4181.1, 9.7422, 12.673, 4943.5, 1661.8, 0.8803, 5.3302, 2894400, 4.661},  // U 40 x 20 x 5; properties computed
-      NoData{"U  40"},  // no published data available
+      {"U  40",      40, 35, 5, 7, 7, 3.5, 4.574, 10.675, 621, 141000, 66800, 15.068, 10.372, 13.3, 21.7, 10562, 11.851, 23.2, 9023.2, 5664.4, 0.77022, 4.8348, 20682000, 11.215},  // DIN 1026-1 U 40; S, K, H, u, x computed
       {"U 50 x 25",  50, 25, 5, 6, 6, 3, 4.574, 25.322, 498.71, 171000, 25349, 18.517, 7.1295, 8.2636, 16.736, 6140.9, 10.463, 16.269, 8544.2, 2859.8, 0.88829, 6.4644, 10179000, 4.9871},  // U 50 x 25 x 5; properties computed
       {"U  50",      50, 38, 5, 7, 7, 3.5, 4.574, 21, 710, 264000, 91200, 19.283, 11.334, 13.842, 24.158, 11200, 12.002, 24.842, 13100, 6780, 0.906, 5.17, 30000000, 10.866},
       {"U  60",      60, 30, 6, 6, 6, 3, 4.574, 35.002, 656.71, 322200, 46299, 22.15, 8.3965, 9.2561, 20.744, 9322.1, 11.416, 17.732, 13355, 4261.3, 0.88322, 7.2482, 26945000, 5.4726},  // U 60 x 30 x 6; properties computed
