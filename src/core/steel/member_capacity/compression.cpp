@@ -111,6 +111,7 @@ std::optional<StrutResult> IStrut(MemberContext& c, MemberAxis axis, const Strut
     curve = *letter;
     out.Add(" Allowable Stress from Table 27" + std::string(1, curve));
   }
+  (in.xx ? c.s.extra.CurveX : c.s.extra.CurveY) = std::string(1, curve);
   const double robertson = *RobertsonConstant(curve);
   result.pc = StrutCompressiveStrength(result.lambda, pyr, in.E, robertson);
   if (c.s.ClassAxial != "Slender" && InThicknessBand(sec.FlgThk)) {
@@ -158,6 +159,7 @@ std::optional<StrutResult> BoxStrut(MemberContext& c, MemberAxis axis, const Str
   result.lambda = *LE / in.r;
   out.Add("  Lambda = " + SigFig3(result.lambda));
   out.Add("  Allowable stress from Table 27a");
+  (in.xx ? c.s.extra.CurveX : c.s.extra.CurveY) = "a";
   result.pc = StrutCompressiveStrength(result.lambda, pyr, in.E, kRobertsonA);
   if (InThicknessBand(sec.FlgThk)) {
     result.pc =
@@ -200,6 +202,7 @@ std::optional<StrutResult> TubeStrut(MemberContext& c, MemberAxis axis, const St
   result.lambda = *LE / in.r;
   out.Add(" Lambda = " + SigFig3(result.lambda));
   out.Add(" Allowable stress from Table 27a");
+  (in.xx ? c.s.extra.CurveX : c.s.extra.CurveY) = "a";
   result.pc = StrutCompressiveStrength(result.lambda, pyr, in.E, kRobertsonA);
   if (InThicknessBand(sec.FlgThk)) {
     result.pc =

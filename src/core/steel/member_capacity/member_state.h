@@ -152,6 +152,8 @@ struct MemberExtraResults {
   double BucklingCapacity = 0;  // web buckling at the bearing, kN
   double BearingLambda = 0;
   double BearingPc = 0;
+  std::string CurveX;  // the strut curve letter last used about x-x
+  std::string CurveY;
   bool ListsEmptied = false;  // the last calculation stopped and emptied the shown lists
 
   friend bool operator==(const MemberExtraResults&, const MemberExtraResults&) = default;
