@@ -328,6 +328,10 @@ bool RunCombinedCalculation(MemberContext& c) {
   if (!complete || s.InputError != 0) {
     // A check that stopped leaves no verdict behind.
     s.Summary(SummaryKind::Combined).Clear();
+    s.extra.LocalSimplified.reset();
+    s.extra.LocalExact.reset();
+    s.extra.OverallSimplified.reset();
+    s.extra.OverallExact.reset();
     return false;
   }
   return true;
