@@ -1,0 +1,80 @@
+#include "settings/sig_fig.h"
+#include "settings/unit_conversion.h"
+#include "steel/member_capacity/bending.h"
+#include "steel/member_capacity/member_format.h"
+#include "steel/member_capacity/member_window.h"
+
+namespace trabeo {
+namespace {
+
+class DataLines {
+ public:
+  DataLines(DetailList& out, const UnitSettings& units) : out_(out), units_(units) {}
+
+  void Dimension(std::string_view label, double mm) {
+    out_.Add(std::string(label) + SigFig3(mm) + " mm");
+  }
+  void Property(std::string_view label, UnitQuantity quantity, double internal) {
+    out_.Add(std::string(label) + ShowValueWithUnit(MemberUnits(), quantity, internal, SigFig4));
+  }
+  void Modulus(const std::string& label, double mm3) {
+    Property("  " + label + " = ", UnitQuantity::Modulus, mm3);
+  }
+  const UnitSettings& units() const { return units_; }
+
+ private:
+  DetailList& out_;
+  const UnitSettings& units_;
+};
+
+}  // namespace
+
+void ListMemberSectionData(MemberCapacityState& s, const UnitSettings& units) {
+  DetailList& out = s.Detail(DetailKind::SectionData);
+  out.Clear();
+  const MemberSection& sec = s.McSection;
+  const std::string& type = s.McType;
+  const bool tube = type == "Tube";
+  const bool closed = tube || type == "Box";
+  const bool iType = IsISectionType(type);
+  DataLines lines(out, units);
+  if (tube) {
+    lines.Dimension("  Dia = ", sec.Width);
+  } else {
+    lines.Dimension("  Width = ", sec.Width);
+    lines.Dimension("  Depth = ", sec.Depth);
+  }
+  if (closed) {
+    lines.Dimension("  Wall Thickness = ", sec.WebThk);
+  } else {
+    lines.Dimension("  Flange Thickness = ", sec.FlgThk);
+    lines.Dimension("  Web Thickness = ", sec.WebThk);
+    lines.Dimension("  Root Radius = ", sec.RootRad);
+  }
+  if (sec.Outstand != 0) lines.Dimension("  Outstand = ", sec.Outstand);
+  if (sec.WebDepth != 0) lines.Dimension("  Web Depth = ", sec.WebDepth);
+  if (sec.FlgAngle != 0) out.Add("  Flange Taper = " + SigFig3(sec.FlgAngle) + " deg");
+  lines.Property("  Area = ", UnitQuantity::Area, sec.Area);
+  lines.Property("  Ixx = ", UnitQuantity::Inertia, sec.Ixx);
+  lines.Property("  Iyy = ", UnitQuantity::Inertia, sec.Iyy);
+  lines.Dimension("  Rx = ", sec.Rx);
+  lines.Dimension("  Ry = ", sec.Ry);
+  if (type == "RSC") {
+    lines.Dimension("  Cy = ", sec.Cy);
+    lines.Dimension("  Cs = ", sec.Cs);
+  }
+  lines.Modulus(units.ElasticXLabel, sec.Zxx);
+  lines.Modulus(units.ElasticYLabel, sec.Zyy);
+  lines.Modulus(units.PlasticXLabel, sec.Sxx);
+  lines.Modulus(units.PlasticYLabel, sec.Syy);
+  lines.Property("  K = ", UnitQuantity::Inertia, sec.K);
+  lines.Dimension("  t = ", sec.TorsionFibre);
+  if (iType) {
+    out.Add("  u = " + SigFig3(sec.u));
+    out.Add("  x = " + SigFig3(sec.x));
+    lines.Property("  H = ", UnitQuantity::Warping, sec.H);
+  }
+  lines.Property("  Wt = ", UnitQuantity::Weight, sec.Area);
+}
+
+}  // namespace trabeo

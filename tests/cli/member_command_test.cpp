@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "cli/cli_test_support.h"
+#include "fileio/file_bytes.h"
+#include "steel/member_capacity/member_file.h"
+
+namespace trabeo {
+namespace {
+
+using testing::RunTrabeoCli;
+using testing::TempFolder;
+
+constexpr const char* kColumnCase = R"({
+  "Table": "UC", "Designation": "203 UC 46", "Grade": 43, "Le": 4, "Axial": 800,
+  "MomAxx": 40, "MomBxx": -20, "MomAyy": 5, "MomByy": 5, "b1": 100,
+  "Calculations": ["MomentXX", "AxialYY", "Combined", "Bearing"],
+  "Answers": ["No", "1"]
+})";
+
+TEST(MemberCommand, ReproducesTheWindowsCalculationsAsJson) {
+  TempFolder folder;
+  const auto run = RunTrabeoCli({"member", folder.Write("case.json", kColumnCase), "--json"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const nlohmann::json j = nlohmann::json::parse(run.out);
+  // The two questions of the x-x moment: restraint (No) and n (1).
+  ASSERT_EQ(j["Dialogs"].size(), 2u);
+  EXPECT_EQ(j["Dialogs"][0]["Prompt"], "Is the beam fully restrained laterally ?");
+  EXPECT_EQ(j["Dialogs"][1]["Caption"], " Beam Bending About x-x");
+  EXPECT_NEAR(j["CombinedLocalRatio"].get<double>(), 0.888, 0.001);
+  EXPECT_NEAR(j["BearingCapacity"].get<double>(), 303e3, 1e3);  // (100 + 53) x 7.2 x 275
+  EXPECT_EQ(j["CurveY"], "c");
+  EXPECT_EQ(j["ClassXX"], "Compact");
+  EXPECT_EQ(j["Summaries"]["Bearing"].size(), 3u);
+  EXPECT_EQ(j["Details"]["Combined"][0], " COMPRESSION MEMBER ");
+}
+
+TEST(MemberCommand, BadInputGivesOneMessageAndStatusTwo) {
+  TempFolder folder;
+  const std::pair<const char*, const char*> cases[] = {
+      {R"({"Table": "EqRSA", "Designation": "25 x 25 x 3 RSA"})", "not a table"},
+      {R"({"Table": "UC", "Designation": "999 UC 1"})", "has no section"},
+      {R"({"Table": "UC"})", "Designation"},
+      {R"({"Table": "UC", "Designation": "203 UC 46", "Grade": 44})", "Grade"},
+      {R"({"Section": {"Width": 100, "Colour": 1}})", "unknown field Colour"},
+      {R"({"Table": "UC", "Designation": "203 UC 46", "Calculations": ["Shear"]})", "Calculations"},
+      {"[1, 2", "not valid JSON"},
+  };
+  for (const auto& [text, expected] : cases) {
+    const auto run = RunTrabeoCli({"member", folder.Write("bad.json", text)});
+    EXPECT_EQ(run.status, 2) << text;
+    EXPECT_NE(run.err.find(expected), std::string::npos) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+  }
+}
+
+TEST(MemberFileCommand, ShowsASavedFileAndRefusesOthers) {
+  TempFolder folder;
+  MemberFileContents contents;
+  contents.state.texts.lbl_Desc = " 203 UC 46";
+  contents.state.texts.Edit_Le = "4";
+  contents.state.Summary(SummaryKind::AxialXX).Add("  Pc x-x = 1430 kN");
+  const std::string file = (folder.path() / "column.trm").string();
+  ASSERT_TRUE(WriteFileAtomically(file, EncodeMemberFile(contents)).empty());
+  const auto run = RunTrabeoCli({"member-file", file, "--json"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const nlohmann::json j = nlohmann::json::parse(run.out);
+  EXPECT_EQ(j["Edit_Le"], "4");
+  EXPECT_EQ(j["List_Results"],
+            nlohmann::json({"  Compression about x-x axis", "  Pc x-x = 1430 kN"}));
+
+  const auto refused = RunTrabeoCli({"member-file", folder.Write("other.trm", "TRB4 and more")});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.err.find(kNotMemberFileMessage), std::string::npos);
+}
+
+}  // namespace
+}  // namespace trabeo
