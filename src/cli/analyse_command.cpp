@@ -8,6 +8,8 @@
 #include "cli/beam_json.h"
 #include "cli/commands.h"
 #include "cli/results_json.h"
+#include "cli/steel_case_json.h"
+#include "cli/steel_check_run.h"
 #include "engine/analysis.h"
 #include "fileio/file_bytes.h"
 #include "platform/svg_canvas.h"
@@ -154,8 +156,15 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
     err << "trabeo-cli analyse: cannot read " << opts.file << "\n";
     return kExitBadInput;
   }
-  const auto parsed = ParseBeamJson(std::string(bytes->begin(), bytes->end()));
+  const std::string text(bytes->begin(), bytes->end());
+  const auto parsed = ParseBeamJson(text);
   if (const auto* problem = std::get_if<std::string>(&parsed)) {
+    err << "trabeo-cli analyse: " << opts.file << ": " << *problem << "\n";
+    return kExitBadInput;
+  }
+  // BS 5950 check: the case's section, restraints, n rule and answers.
+  const auto steelCase = ParseSteelCase(text);
+  if (const auto* problem = std::get_if<std::string>(&steelCase)) {
     err << "trabeo-cli analyse: " << opts.file << ": " << *problem << "\n";
     return kExitBadInput;
   }
@@ -164,13 +173,18 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
     err << "trabeo-cli analyse: " << *problem << "\n";
     return kExitBadInput;
   }
-  const UnitSettings& unitSettings = std::get<UnitSettings>(units);
+  UnitSettings unitSettings = std::get<UnitSettings>(units);
 
   // The project is large (its stores hold hundreds of lines); keep it off the stack.
   auto project = std::make_unique<BeamProject>();
   project->model = std::get<BeamModel>(parsed);
   auto state = std::make_unique<AnalysisState>();
-  const AnalysisReport report = RunAnalysis(project->model, *state);
+  // BS 5950 check: the section picked and the check run as step 23 of the analysis.
+  const SteelCase& steel = std::get<SteelCase>(steelCase);
+  const std::vector<std::string> pickMessages = ApplySteelCase(steel, *project, unitSettings);
+  SteelCheckRun steelRun(*project, unitSettings, steel.answers);
+  AnalysisReport report = RunAnalysis(project->model, *state, steelRun.Hooks());
+  report.messages.insert(report.messages.begin(), pickMessages.begin(), pickMessages.end());
 
   if (opts.diagramFile) {
     const std::string svg = DiagramSvg(project->model, state->results, unitSettings, opts);
@@ -186,12 +200,15 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
   if (opts.listing) {
     auto stores = std::make_unique<ListingStores>();
     CodeCheckListing codeCheck;
+    codeCheck.steel.check = &steelRun.check();  // BS 5950 check
     listing = WriteResultsListing(*project, state->results, unitSettings, codeCheck, *stores).lines;
   }
 
   if (opts.json) {
     nlohmann::json json = ResultsToJson(state->results, report.messages);
     if (opts.listing) json["Listing"] = listing;
+    if (project->model.DesignCode == kCodeBS5950)  // BS 5950 check
+      AddSteelCheckJson(json, *project, steelRun.check(), steelRun.dialogs());
     out << json.dump(2) << "\n";
   } else if (opts.listing) {
     // Standard output carries the listing alone; the analysis messages go beside it.
