@@ -1,5 +1,6 @@
 #include "beam_input/new_project.h"
 
+#include "beam_input/span_restraints.h"
 #include "settings/units_file.h"
 
 namespace trabeo {
@@ -37,6 +38,7 @@ void ResetProjectForNew(BeamProject& project, HeaderTexts& header, UnitSettings&
   model.RhSupportKind = 0;
   project.LoadRowCount = 0;
   ResetSection(project.section);
+  ResetRestraintsForNew(project.restraints);  // the span and cantilever restraint forms' state
 
   units = ReadUnitsFileForNewBeam(startFolder, units).settings;
   model.DesignCode = units.DesignCode;
