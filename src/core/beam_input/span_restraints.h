@@ -38,7 +38,8 @@ inline constexpr int kSpanOptionCount = 18;
 
 // What the span form's controls hold.
 struct SpanFormChoices {
-  std::array<bool, kSpanOptionCount> ticked{};  // by SpanOption
+  // By SpanOption; "Normal" is ticked as the form is designed.
+  std::array<bool, kSpanOptionCount> ticked{false, false, true};
   bool rhLatUnrestrainedEnabled = true;
   bool intermediateMode = false;             // the intermediate restraint view is chosen
   bool equalSpacing = false;                 // Option_Equal
