@@ -36,8 +36,10 @@ class PartSectionWriter {
   PartSectionWriter(const ListingContext& context, const SteelCheckState& check)
       : context_(context), check_(check), units_(context.units) {}
 
+  // Every line of the part's section up to its moment ratio, which is returned for the caller to
+  // write with the blank lines that follow it.
   template <int Slots>
-  void WriteChecks(StoreBlock<Slots>& block, const SectionStyle& style, int p) {
+  std::string WriteChecks(StoreBlock<Slots>& block, const SectionStyle& style, int p) {
     const auto k = static_cast<std::size_t>(p);
     const PartPeaks peaks = PeaksOfPart(context_.results, check_, p);
     block.Line(style.title);
@@ -58,8 +60,8 @@ class PartSectionWriter {
     block.Line(" Max Allowable Moment = " +
                (checked ? Moment(check_.PartMb[k]) : std::string(kNotCheckedText)));
     if (checked) WriteMomentFactorLines(block, p, peaks.moment);
-    block.Line(" Bending Moment = " + RatioLine(checked, ratios.moment, "BENDING MOMENT TOO HIGH",
-                                                "BENDING MOMENT OK ", 11));
+    return " Bending Moment = " +
+           RatioLine(checked, ratios.moment, "BENDING MOMENT TOO HIGH", "BENDING MOMENT OK ", 11);
   }
 
   std::string SpanDeflectionLine() const {
@@ -141,10 +143,10 @@ void WriteSteelPartSections(const ListingContext& context, const SteelCheckState
   PartSectionWriter writer(context, check);
   if (model.LhCantilever.IsPresent()) {
     StoreBlock block(list, stores.SteelListLines[0]);
-    writer.WriteChecks(
+    block.Line(writer.WriteChecks(
         block,
         {"LHC", model.LhCantilever.Length, restraints.EffectiveLengths[0], " LHC fully restrained"},
-        0);
+        0));
     FinishWithTwoBlanks(block, writer.CantileverDeflectionLine(true));
   }
   if (SpanHasIntermediateRestraints(restraints, context.project.section)) {
@@ -155,13 +157,11 @@ void WriteSteelPartSections(const ListingContext& context, const SteelCheckState
                          restraints.EffectiveLengths[static_cast<std::size_t>(i)],
                          PartEffectiveLength(restraints, i), ""};
       style.shearPrefix = " Max Factored Shear := ";
-      writer.WriteChecks(block, style, i);
+      block.LineThenBlank(writer.WriteChecks(block, style, i));
       if (i < segments) {
-        block.LineThenBlank("");
         block.Finish();
       } else {
         // The span's deflection follows the last restrained length, in its section.
-        block.LineThenBlank("");
         FinishWithTwoBlanks(block, writer.SpanDeflectionLine());
       }
     }
@@ -170,7 +170,7 @@ void WriteSteelPartSections(const ListingContext& context, const SteelCheckState
     SectionStyle style{"SPAN", model.MainSpan.Length, restraints.EffectiveLengths[10],
                        " Span fully restrained"};
     style.shearPrefix = " Max Factored Shear := ";
-    writer.WriteChecks(block, style, 10);
+    block.Line(writer.WriteChecks(block, style, 10));
     FinishWithTwoBlanks(block, writer.SpanDeflectionLine());
   }
   if (model.RhCantilever.IsPresent()) {
@@ -179,7 +179,7 @@ void WriteSteelPartSections(const ListingContext& context, const SteelCheckState
                        " RHC fully restrained"};
     style.effectivePrefix = " Effective Length (Le) := ";
     style.forceFormat = SigFig4Dec3;
-    writer.WriteChecks(block, style, 11);
+    block.Line(writer.WriteChecks(block, style, 11));
     FinishWithTwoBlanks(block, writer.CantileverDeflectionLine(false));
   }
 }

@@ -273,8 +273,15 @@ TEST(SteelBeamCheckTest, SegmentsBetweenIntermediateRestraints) {
   }
   EXPECT_EQ(run.Text(1, 1), " INTERMEDIATE SPAN 1");
   EXPECT_EQ(run.Text(1, 2), "  Effective Length = 2.55 m");
-  EXPECT_TRUE(run.Listed("SPAN UNRESTRAINED LENGTH 2"));
   EXPECT_TRUE(run.Listed(" Effective Length (Le) = 2.55 m"));
+  // One empty line between restrained lengths; the span's deflection closes the last one.
+  const auto& lines = run.listing.lines;
+  const auto second = std::find(lines.begin(), lines.end(), "SPAN UNRESTRAINED LENGTH 2");
+  ASSERT_NE(second, lines.end());
+  EXPECT_EQ(*(second - 1), "");
+  EXPECT_TRUE((second - 2)->starts_with(" Bending Moment = "));
+  EXPECT_TRUE((second + 10)->starts_with(" SPAN deflection/span ratio = 1/"));
+  EXPECT_EQ(run.stores->SteelListLines[2][11], *(second + 10));  // after an empty slot
 
   // An angle never passes through the span form: restraints left from an I-section do not cut
   // its span.
