@@ -8,6 +8,7 @@
 #include "cli/beam_json.h"
 #include "cli/commands.h"
 #include "cli/results_json.h"
+#include "cli/steel_case_json.h"
 #include "engine/analysis.h"
 #include "fileio/file_bytes.h"
 #include "platform/svg_canvas.h"
@@ -155,8 +156,15 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
     err << "trabeo-cli analyse: cannot read " << opts.file << "\n";
     return kExitBadInput;
   }
-  const auto parsed = ParseBeamJson(std::string(bytes->begin(), bytes->end()));
+  const std::string text(bytes->begin(), bytes->end());
+  const auto parsed = ParseBeamJson(text);
   if (const auto* problem = std::get_if<std::string>(&parsed)) {
+    err << "trabeo-cli analyse: " << opts.file << ": " << *problem << "\n";
+    return kExitBadInput;
+  }
+  // BS 5950 check: the case's section, restraints, n rule and answers.
+  const auto steelCase = ParseSteelCase(text);
+  if (const auto* problem = std::get_if<std::string>(&steelCase)) {
     err << "trabeo-cli analyse: " << opts.file << ": " << *problem << "\n";
     return kExitBadInput;
   }
@@ -165,15 +173,19 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
     err << "trabeo-cli analyse: " << *problem << "\n";
     return kExitBadInput;
   }
-  const UnitSettings& unitSettings = std::get<UnitSettings>(units);
+  UnitSettings unitSettings = std::get<UnitSettings>(units);
 
+  // BS 5950: the case's section and restraints, as picked and entered on the forms.
+  const SteelCase& steel = std::get<SteelCase>(steelCase);
+  auto project = std::make_unique<BeamProject>();
+  project->model = std::get<BeamModel>(parsed);
+  std::vector<std::string> messages = ApplySteelCase(steel, *project, unitSettings);
   ProjectSession session(std::filesystem::current_path());
   session.SetUnits(unitSettings);
-  BeamProject project;
-  project.model = std::get<BeamModel>(parsed);
-  session.LoadCase(project);
-  AnswerDialogs dialogs({});
+  session.LoadCase(*project);
+  AnswerDialogs dialogs(steel.answers);
   const AnalysisOutcome outcome = session.Analyse(dialogs);
+  messages.insert(messages.end(), outcome.messageLog.begin(), outcome.messageLog.end());
 
   if (opts.diagramFile) {
     const std::string svg = DiagramSvg(session, opts);
@@ -186,17 +198,19 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
   }
 
   if (opts.json) {
-    nlohmann::json json = ResultsToJson(session.results(), outcome.messages);
+    nlohmann::json json = ResultsToJson(session.results(), messages);
     if (opts.listing) json["Listing"] = outcome.listing;
+    if (session.model().DesignCode == kCodeBS5950)
+      AddSteelCheckJson(json, session.project(), session.steelCheck(), dialogs);
     out << json.dump(2) << "\n";
   } else if (opts.listing) {
     // Standard output carries the listing alone; the analysis messages go beside it.
-    for (const std::string& message : outcome.messages)
+    for (const std::string& message : messages)
       err << message << "\n";
     for (const std::string& line : outcome.listing)
       out << line << "\n";
   } else {
-    PrintSummary(session.results(), outcome.messages, out);
+    PrintSummary(session.results(), messages, out);
   }
   return kExitOk;
 }

@@ -1,5 +1,6 @@
 #include "beam_input/new_project.h"
 
+#include "beam_input/span_restraints.h"
 #include "settings/units_file.h"
 
 namespace trabeo {
@@ -17,18 +18,6 @@ void ZeroSegment(SegmentRecord& segment) {
 // section's self weight and code check.
 void ResetSection(SectionValues& section) {
   section = SectionValues{};
-}
-
-// The restraint forms start again from nothing; the effective lengths and the spacing rule are
-// left for the forms to recompute.
-void ResetRestraints(SteelRestraints& restraints) {
-  restraints.IntermediateRestraints = 0;
-  restraints.SpanRestraintFlags = {};
-  restraints.LhCantRestraintFlags = {};
-  restraints.RhCantRestraintFlags = {};
-  restraints.SpanLeText.clear();
-  restraints.LhCantLeText.clear();
-  restraints.RhCantLeText.clear();
 }
 
 // The timber section's sizes go with the section; its shear stiffness and result lines go too.
@@ -55,7 +44,7 @@ void ResetProjectForNew(BeamProject& project, HeaderTexts& header, UnitSettings&
   model.RhSupportKind = 0;
   project.LoadRowCount = 0;
   ResetSection(project.section);
-  ResetRestraints(project.restraints);
+  ResetRestraintsForNew(project.restraints);  // the span and cantilever restraint forms' state
   ResetTimber(project.timber);
 
   units = ReadUnitsFileForNewBeam(startFolder, units).settings;

@@ -47,10 +47,11 @@ ResultsListing WriteResultsListing(const BeamProject& project, const BeamResults
   list.emplace_back("");
   if (project.model.DesignCode == kCodeBS5268)
     WriteTimberSectionLines(context, codeCheck.timber, list);
-  if (project.model.DesignCode == kCodeBS5950) WriteSteelCheckText(context, codeCheck.steel, list);
+  if (project.model.DesignCode == kCodeBS5950)
+    listing.warningBlockShown = WriteSteelCheckText(context, codeCheck.steel, list);
   list.emplace_back("");
 
-  listing.color = ListingColor(project.model.DesignCode, codeCheck.steel.ComplianceState,
+  listing.color = ListingColor(project.model.DesignCode, codeCheck.steel.ComplianceState(),
                                codeCheck.timber.TimberCheckFailed);
   return listing;
 }

@@ -23,6 +23,9 @@ struct CodeCheckListing {
 struct ResultsListing {
   ListingLines lines;            // exactly as the results list shows them
   Color color = colors::kBlack;  // the list's text colour
+  // The steel check's warning block replaced the whole list: Print, Save and Save As are then
+  // disabled.
+  bool warningBlockShown = false;
 };
 
 // The results listing after an analysis: the summary block chosen by the design code, the load

@@ -8,8 +8,39 @@
 #include "sections/section_table_file.h"
 #include "settings/unit_conversion.h"
 #include "settings/units_file.h"
+#include "steel/beam_check/steel_check_hook.h"
 
 namespace trabeo {
+namespace {
+
+// Passes every question and message on, and keeps the messages shown.
+class MessageRecorder : public Dialogs {
+ public:
+  explicit MessageRecorder(Dialogs& dialogs) : dialogs_(dialogs) {}
+
+  void Message(std::string_view text) override {
+    messages.emplace_back(text);
+    dialogs_.Message(text);
+  }
+  bool AskYesNo(std::string_view text) override { return dialogs_.AskYesNo(text); }
+  std::optional<std::string> InputBox(std::string_view caption, std::string_view prompt,
+                                      std::string_view defaultText) override {
+    return dialogs_.InputBox(caption, prompt, defaultText);
+  }
+  std::optional<std::string> OpenFileName(const FileDialogOptions& options) override {
+    return dialogs_.OpenFileName(options);
+  }
+  std::optional<std::string> SaveFileName(const FileDialogOptions& options) override {
+    return dialogs_.SaveFileName(options);
+  }
+
+  std::vector<std::string> messages;
+
+ private:
+  Dialogs& dialogs_;
+};
+
+}  // namespace
 
 ProjectSession::ProjectSession(std::filesystem::path startFolder)
     : startFolder_(std::move(startFolder)),
@@ -141,21 +172,39 @@ void ProjectSession::ClearResults() {
 }
 
 AnalysisOutcome ProjectSession::Analyse(Dialogs& dialogs) {
-  (void)dialogs;  // the code checks ask through it
   AnalysisOutcome outcome;
   udlOutline_ = BuildUdlOutline(project_->model.Loads);
-  AnalysisReport report = RunAnalysis(project_->model, *analysis_);
+
+  // The checks show their messages as they arise; the log keeps them in order with the rest.
+  MessageRecorder recorder(dialogs);
+  std::size_t checkMessagesAt = 0;
+  AnalysisHooks hooks;
+  const auto steelCheck = MakeSteelCheckHook(*project_, units_, recorder, *steelCheck_);
+  hooks.steelCheck = [&](const BeamModel& model, AnalysisState& state,
+                         std::vector<std::string>& messages) {
+    checkMessagesAt = messages.size();
+    steelCheck(model, state, messages);
+  };
+
+  AnalysisReport report = RunAnalysis(project_->model, *analysis_, hooks);
   if (!report.ran) return outcome;
   resultsValid_ = 1;
   outcome.ran = true;
+  outcome.messageLog = report.messages;
+  outcome.messageLog.insert(
+      outcome.messageLog.begin() + static_cast<std::ptrdiff_t>(checkMessagesAt),
+      recorder.messages.begin(), recorder.messages.end());
   outcome.messages = std::move(report.messages);
+
   CodeCheckListing codeCheck;
+  codeCheck.steel.check = steelCheck_.get();
   ResultsListing listing =
       WriteResultsListing(*project_, analysis_->results, units_, codeCheck, *listing_);
   outcome.listing = std::move(listing.lines);
   outcome.listColour = listing.color;
-  outcome.saveEnabled = true;
-  outcome.printEnabled = true;
+  // The steel check's warning block in place of the results is nothing to keep or print.
+  outcome.saveEnabled = !listing.warningBlockShown;
+  outcome.printEnabled = !listing.warningBlockShown;
   return outcome;
 }
 

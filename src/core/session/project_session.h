@@ -44,7 +44,10 @@ struct LoadsOutcome {
 struct AnalysisOutcome {
   bool ran = false;                   // false without a beam
   std::vector<std::string> messages;  // to show after the results, in order
-  ListingLines listing;               // the results list, line by line
+  // Every message of the analysis in the order it arose, including those the code checks showed
+  // while they ran (the batch front end prints this).
+  std::vector<std::string> messageLog;
+  ListingLines listing;  // the results list, line by line
   Color listColour = colors::kBlack;
   bool saveEnabled = false;  // "Save" and "Save As"
   bool printEnabled = false;

@@ -33,15 +33,30 @@ inline constexpr int kCheckHeaderBlock = 12;
 inline constexpr int kCheckTextLines = 102;
 inline constexpr int kCheckWarningLines = 5;
 
+// The verdicts of the check.
+inline constexpr int32_t kComplianceFails = -1;           // bending or shear ratio of 1 or more
+inline constexpr int32_t kComplianceNotChecked = 0;       // a part could not be checked
+inline constexpr int32_t kComplies = 1;                   // bending, shear and deflection
+inline constexpr int32_t kCompliesDeflectionOver360 = 2;  // span/360 or the cantilever limit
+inline constexpr int32_t kCompliesDeflectionOver200 = 3;  // span/200 or cantilever/100
+inline constexpr int32_t kComplianceAngleTooSlender = 4;  // L/rvv above 300: not checked
+
 // What the BS 5950 check of the analysed beam leaves, by part index where it is per part.
 struct SteelCheckState {
-  int32_t ComplianceState = 0;  // -1 fails; 1, 2, 3 comply; 4 an angle too slender to check
+  int32_t ComplianceState = 0;  // one of the verdicts above
+  int32_t InputError = 0;       // 1 once a dialog was cancelled or refused: the rest is skipped
   float AvgLoadFactor = 0;
   std::array<float, 3> RsaLengths{};  // angles' unrestrained lengths: LH cantilever, span, RH
-  std::array<float, 12> PartMb{};
+  std::array<float, 12> PartMb{};     // moment capacity, or buckling resistance moment
   std::array<float, 12> PartShearLimit{};
   std::array<float, 12> PartN{};
   std::array<float, 12> PartM{};
+  // The section's moment capacity as if fully restrained; a part checked for lateral-torsional
+  // buckling must satisfy M <= Mc as well as m M <= Mb. Equal to PartMb for the other parts.
+  std::array<float, 12> PartMc{};
+  // 1 when the last check worked out the part's capacity and shear limit; a part abandoned
+  // (cancelled dialog, missing data) holds 0 and is listed as not checked.
+  std::array<int32_t, 12> PartChecked{};
   std::array<float, 10> SegmentMaxShear{};
   std::array<float, 10> SegmentMaxMoment{};
   std::array<TextStore<kCheckTextLines, kResultLineCapacity>, kCheckTextBlocks> CheckText{};

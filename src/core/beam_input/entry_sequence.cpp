@@ -1,0 +1,35 @@
+#include "beam_input/entry_sequence.h"
+
+namespace trabeo {
+
+bool UsesSpanRestraintForm(const std::string& sectionKind) {
+  return sectionKind != "RSA" && sectionKind != "Box" && sectionKind != "Tube";
+}
+
+EntryStep AfterLoadForm(int32_t designCode, const std::string& sectionKind) {
+  switch (designCode) {
+    case kCodeNone:
+    case kCodeBS5268:
+      return EntryStep::Analyse;
+    case kCodeBS5950:
+      return UsesSpanRestraintForm(sectionKind) ? EntryStep::SpanForm : EntryStep::Analyse;
+    default:
+      return EntryStep::MainWindowOnly;
+  }
+}
+
+EntryStep AfterSpanForm(const BeamModel& model) {
+  if (model.LhCantilever.IsPresent()) return EntryStep::LhCantileverForm;
+  if (model.RhCantilever.IsPresent()) return EntryStep::RhCantileverForm;
+  return EntryStep::Analyse;
+}
+
+EntryStep AfterLhCantileverForm(const BeamModel& model) {
+  return model.RhCantilever.IsPresent() ? EntryStep::RhCantileverForm : EntryStep::Analyse;
+}
+
+EntryStep BackFromRhCantileverForm(const BeamModel& model) {
+  return model.LhCantilever.IsPresent() ? EntryStep::LhCantileverForm : EntryStep::SpanForm;
+}
+
+}  // namespace trabeo

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/beam_model.h"
+
+namespace trabeo {
+
+// The forms of the beam entry sequence after the load form, and the analysis that ends it.
+enum class EntryStep { SpanForm, LhCantileverForm, RhCantileverForm, Analyse, MainWindowOnly };
+
+// The span restraint form serves the sections that buckle laterally as I-sections do: every
+// steel kind but angles, boxes and tubes.
+bool UsesSpanRestraintForm(const std::string& sectionKind);
+
+// Where "Next >" of the load form goes: the span form for a BS 5950 beam of a kind that uses it,
+// the analysis for other BS 5950 beams and for no code or BS 5268; other codes have no check of
+// their own: the main window is shown and nothing is analysed (MainWindowOnly).
+EntryStep AfterLoadForm(int32_t designCode, const std::string& sectionKind);
+
+// "Next >" of the span form: the LH cantilever form, else the RH one, else the analysis.
+EntryStep AfterSpanForm(const BeamModel& model);
+// "Next >" of the LH cantilever form: the RH cantilever form when there is one, else the
+// analysis. The RH form always goes on to the analysis.
+EntryStep AfterLhCantileverForm(const BeamModel& model);
+// "< Back" of the RH cantilever form: the LH form when there is an LH cantilever, else the span
+// form. The LH form always goes back to the span form, the span form to the load form.
+EntryStep BackFromRhCantileverForm(const BeamModel& model);
+
+}  // namespace trabeo

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <vector>
+
+#include "beam_input/section_values.h"
+#include "engine/beam_model.h"
+#include "engine/beam_results.h"
+#include "steel/steel_beam_state.h"
+
+namespace trabeo {
+
+// Intermediate restraints divide the span only for sections that the span restraint form
+// serves. An angle, box or tube never passes through that form, so restraints left from an
+// earlier I-section do not apply to it.
+bool SpanHasIntermediateRestraints(const SteelRestraints& restraints, const SectionValues& section);
+
+// The number of span segments between intermediate restraints: one more than the number of
+// restraints, 1 to 6.
+int SpanSegmentCount(const SteelRestraints& restraints);
+
+// The parts of the beam in checking order: the LH cantilever when present, the span's segments
+// 1 ... k or the span (10), the RH cantilever (11) when present.
+std::vector<int> PartsOfBeam(const BeamModel& model, const SteelRestraints& restraints,
+                             const SectionValues& section);
+
+// The part's effective length: the first and last segments take their own, the last winning for
+// a single segment; the others their interval.
+double PartEffectiveLength(const SteelRestraints& restraints, int p);
+
+// The largest |shear| and |moment| of the part: of its run of stations for the span's segments
+// (neighbours share their boundary station), else the analysis's peaks.
+struct PartPeaks {
+  double shear = 0;
+  double moment = 0;
+};
+PartPeaks SegmentPeaksOfSpan(const BeamResults& results, const SteelRestraints& restraints, int p);
+PartPeaks PeaksOfPart(const BeamResults& results, const SteelCheckState& check, int p);
+
+}  // namespace trabeo
