@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/app_state.h"
+#include "app/app_context.h"
 
 TAboutBox::TAboutBox(QWidget* parent) : QWidget(parent, Qt::Dialog) {
   setObjectName("AboutBox");

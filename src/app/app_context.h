@@ -1,30 +1,16 @@
 #pragma once
 
-#include "app/app_state.h"
 #include "platform/dialogs.h"
+#include "session/project_session.h"
+#include "settings/program_version.h"
 
-class TIndexFrm;
-class TBeamFrm;
-class TLoadDataFrm;
-class TPreferencesFrm;
-class TSetHeaderFrm;
-class TInfoFrm;
-class TAboutBox;
+using trabeo::kProgramTitle;
+using trabeo::kProgramVersion;
+using trabeo::kVersionSuffix;
 
-// The forms, created once at start-up and kept for the life of the program.
-struct Forms {
-  TIndexFrm* index = nullptr;
-  TBeamFrm* beam = nullptr;
-  TLoadDataFrm* loads = nullptr;
-  TPreferencesFrm* preferences = nullptr;
-  TSetHeaderFrm* setHeader = nullptr;
-  TInfoFrm* info = nullptr;
-  TAboutBox* about = nullptr;
-};
-
-// What every form works with: the shared state, the dialogs, and the other forms.
+// What every form works with: the project session and the dialogs. Forms never reach one
+// another; the entry flow and the application connect their signals.
 struct AppContext {
-  AppState& state;
+  trabeo::ProjectSession& session;
   trabeo::Dialogs& dialogs;
-  Forms forms;
 };

@@ -24,11 +24,11 @@
 #include <optional>
 
 #include "app/busy_cursor.h"
-#include "app/load_data_form.h"
 #include "app/picture_widget.h"
 #include "beam_input/beam_entry.h"
 #include "beam_input/property_lines.h"
 #include "beam_input/section_entry.h"
+#include "beam_input/section_pick.h"
 #include "sections/section_table_file.h"
 #include "settings/sig_fig.h"
 #include "settings/unit_conversion.h"
@@ -86,9 +86,10 @@ T* Named(T* widget, const char* objectName) {
   return widget;
 }
 
-// A length, E or Ixx box: the model value in the entry unit, a zero shown as an empty box.
-QString BoxText(double internal, float entryFactor) {
-  return ToQString(trabeo::EmptyIfZeroText(trabeo::SigFig4Dec3(internal / entryFactor)));
+// A length, E or Ixx box: the model value in its unit, a zero shown as an empty box.
+QString BoxText(double internal, const trabeo::UnitSettings& units, trabeo::UnitQuantity quantity) {
+  return ToQString(
+      trabeo::EmptyIfZeroText(trabeo::ShowValue(units, quantity, internal, trabeo::SigFig4Dec3)));
 }
 
 }  // namespace
@@ -328,7 +329,7 @@ void TBeamFrm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (event->spontaneous()) return;
   picture_->Fill(kPictureGrey);
-  SetGroups(context_.state.project.section.SectionKind == "Timber");
+  SetGroups(context_.session.section().SectionKind == "Timber");
   FillFromModel();
   Redraw();
   ShowCaptions();
@@ -342,20 +343,21 @@ void TBeamFrm::SetGroups(bool timber) {
 }
 
 void TBeamFrm::FillFromModel() {
-  const trabeo::BeamModel& model = context_.state.project.model;
-  const trabeo::SectionValues& section = context_.state.project.section;
-  const trabeo::UnitSettings& units = context_.state.units;
+  const trabeo::BeamModel& model = context_.session.model();
+  const trabeo::SectionValues& section = context_.session.section();
+  const trabeo::UnitSettings& units = context_.session.units();
   filling_ = true;
   description_->setText(ToQString(section.SectionDescription));
   lhCantilever_->setChecked(model.LhCantilever.Present == 1);
   rhCantilever_->setChecked(model.RhCantilever.Present == 1);
   lhFixed_->setChecked(model.LhSupportKind == trabeo::kFixedSupport);
   rhFixed_->setChecked(model.RhSupportKind == trabeo::kFixedSupport);
-  lhLength_->setText(BoxText(model.LhCantilever.Length, units.LengthFactor));
-  spanLength_->setText(BoxText(model.MainSpan.Length, units.LengthFactor));
-  rhLength_->setText(BoxText(model.RhCantilever.Length, units.LengthFactor));
-  eBox_->setText(BoxText(model.MainSpan.E, units.EFactor));
-  ixxBox_->setText(BoxText(model.MainSpan.Ixx, units.InertiaFactor));
+  using trabeo::UnitQuantity;
+  lhLength_->setText(BoxText(model.LhCantilever.Length, units, UnitQuantity::Length));
+  spanLength_->setText(BoxText(model.MainSpan.Length, units, UnitQuantity::Length));
+  rhLength_->setText(BoxText(model.RhCantilever.Length, units, UnitQuantity::Length));
+  eBox_->setText(BoxText(model.MainSpan.E, units, UnitQuantity::E));
+  ixxBox_->setText(BoxText(model.MainSpan.Ixx, units, UnitQuantity::Inertia));
   ShowCantileverBoxes();
   gradeList_->setCurrentIndex(trabeo::GradeListIndex(section.SteelGrade));
   timberWidth_->setText(ToQString(trabeo::TimberSizeText(section.TimberWidth, units)));
@@ -364,7 +366,7 @@ void TBeamFrm::FillFromModel() {
 }
 
 void TBeamFrm::ShowCaptions() {
-  const trabeo::UnitSettings& units = context_.state.units;
+  const trabeo::UnitSettings& units = context_.session.units();
   spanCaption_->setText(ToQString("Length ( " + units.LengthUnitName + " )"));
   eCaption_->setText(ToQString("E ( " + units.EUnitName + " )"));
   ixxCaption_->setText(ToQString("Ixx( " + units.InertiaUnitName + " )"));
@@ -380,11 +382,12 @@ void TBeamFrm::ShowCaptions() {
 // The codes the preferences enable are offered; the beam's own code stays selectable even when
 // the preferences no longer enable it.
 void TBeamFrm::ShowCodeOptions() {
-  const trabeo::UnitSettings& units = context_.state.units;
-  option5268_->setEnabled(units.EnableTimber5268 == trabeo::kSettingOn);
-  option5950_->setEnabled(units.EnableSteel5950 == trabeo::kSettingOn);
+  const trabeo::UnitSettings& units = context_.session.units();
+  const int32_t beamCode = context_.session.model().DesignCode;
+  option5268_->setEnabled(trabeo::CodeOffered(units, beamCode, trabeo::kCodeBS5268));
+  option5950_->setEnabled(trabeo::CodeOffered(units, beamCode, trabeo::kCodeBS5950));
   QRadioButton* selected = optionNone_;
-  switch (context_.state.project.model.DesignCode) {
+  switch (beamCode) {
     case trabeo::kCodeBS5268:
       selected = option5268_;
       break;
@@ -417,7 +420,7 @@ int32_t TBeamFrm::SelectedCode() const {
 }
 
 void TBeamFrm::ShowPropertyLines() {
-  const auto& lines = context_.state.project.section.PropertyLines;
+  const auto& lines = context_.session.section().PropertyLines;
   propertyList_->clear();
   const int count = std::min(lines.Count(), lines.kSlots - 1);
   for (int slot = 1; slot <= count; ++slot)
@@ -438,12 +441,13 @@ void TBeamFrm::PickFamily(const char* family, const char* groupCaption) {
   elasticLabel_->show();
   SetGroups(false);
   groupLabel_->setText(groupCaption);
-  context_.state.project.section.SectionFamily = family;
+  context_.session.ListSectionFamily(family);
   listedFile_ = std::string(family) + ".sct";
   awaitingClickOnLine_ = -1;
   const QSignalBlocker blocker(sectionList_);
   sectionList_->clear();
-  for (const std::string& line : trabeo::ListSectionTable(context_.state.StartFolder, listedFile_))
+  for (const std::string& line :
+       trabeo::ListSectionTable(context_.session.StartFolder(), listedFile_))
     sectionList_->addItem(ToQString(line));
 }
 
@@ -460,10 +464,8 @@ void TBeamFrm::ListSectionFamily(const std::string& family) {
 }
 
 void TBeamFrm::ShowStoredSectionLabels() {
-  const trabeo::SectionValues& section = context_.state.project.section;
-  pyLabel_->setText(
-      ToQString(trabeo::SigFig3(section.DesignStrength * context_.state.units.StressFactor)));
-  classLabel_->setText(ToQString(trabeo::SectionClassLabel(section)));
+  ShowPyLabel();
+  classLabel_->setText(ToQString(trabeo::SectionClassLabel(context_.session.section())));
   ShowPropertyLines();
 }
 
@@ -489,42 +491,37 @@ void TBeamFrm::SectionLineClicked(int line) {
 
 void TBeamFrm::PickSection(int line) {
   if (line < 0 || listedFile_.empty()) return;
-  AppState& state = context_.state;
-  const std::optional<trabeo::SectionRecord> picked =
-      trabeo::PickSectionRecord(state.StartFolder, listedFile_, static_cast<std::size_t>(line));
+  const std::optional<trabeo::SectionPick> pick = context_.session.PickTableSection(
+      listedFile_, static_cast<std::size_t>(line), SelectedGrade());
   // The file no longer holds the line (changed since it was listed): the section stays.
-  if (!picked) return;
-  trabeo::SectionValues& section = state.project.section;
-  const trabeo::UnitSettings& units = state.units;
-  section.SectionArea = 0;
-  section.SectionKind.clear();
-  description_->setText(ToQString(" " + picked->Designation));
-
-  // A separator stands for no section: its blank name with zero properties and no kind, whatever
-  // else the table keeps in it.
-  trabeo::SectionRecord taken = *picked;
-  if (picked->IsSeparator()) {
-    taken = trabeo::SectionRecord{};
-    taken.Designation = picked->Designation;
-  } else {
-    section.PropertyLines = trabeo::BuildPropertyLines(taken, units);
-  }
+  if (!pick) return;
+  const trabeo::UnitSettings& units = context_.session.units();
+  description_->setText(ToQString(pick->descriptionText));
   ShowPropertyLines();
-  ixxBox_->setText(BoxText(taken.Ixx, units.InertiaFactor));
-  eBox_->setText(BoxText(taken.E, units.EFactor));
-  trabeo::TakeSectionRecord(taken, state.project);
-  ApplyGrade();
-  // A steel section is checked to the steel code wherever that code is offered.
-  (option5950_->isEnabled() ? option5950_ : optionNone_)->setChecked(true);
+  ixxBox_->setText(BoxText(pick->Ixx, units, trabeo::UnitQuantity::Inertia));
+  eBox_->setText(BoxText(pick->E, units, trabeo::UnitQuantity::E));
+  ShowDesignUpdate(pick->design);
+  (pick->code == trabeo::kCodeBS5950 ? option5950_ : optionNone_)->setChecked(true);
+}
+
+int32_t TBeamFrm::SelectedGrade() const {
+  return trabeo::GradeOfListIndex(gradeList_->currentIndex());
 }
 
 void TBeamFrm::ApplyGrade() {
-  trabeo::SectionValues& section = context_.state.project.section;
-  const trabeo::SectionDesignUpdate update =
-      trabeo::ApplySteelGrade(section, trabeo::GradeOfListIndex(gradeList_->currentIndex()));
+  ShowDesignUpdate(context_.session.ApplyGrade(SelectedGrade()));
+}
+
+void TBeamFrm::ShowPyLabel() {
   pyLabel_->setText(
-      ToQString(trabeo::SigFig3(section.DesignStrength * context_.state.units.StressFactor)));
-  if (update.classChanged) classLabel_->setText(ToQString(trabeo::SectionClassLabel(section)));
+      ToQString(trabeo::ShowValue(context_.session.units(), trabeo::UnitQuantity::Stress,
+                                  context_.session.section().DesignStrength, trabeo::SigFig3)));
+}
+
+void TBeamFrm::ShowDesignUpdate(const trabeo::SectionDesignUpdate& update) {
+  ShowPyLabel();
+  if (update.classChanged)
+    classLabel_->setText(ToQString(trabeo::SectionClassLabel(context_.session.section())));
   for (const std::string& message : update.messages)
     context_.dialogs.Message(message);
 }
@@ -550,42 +547,25 @@ void TBeamFrm::LengthChanged() {
 
 // The picture and the total length follow the boxes as they are typed.
 void TBeamFrm::Redraw() {
-  const trabeo::UnitSettings& units = context_.state.units;
-  trabeo::BeamEntryTexts texts;
-  texts.lhCantilever = lhCantilever_->isChecked();
-  texts.rhCantilever = rhCantilever_->isChecked();
-  texts.lhLength = TextOf(lhLength_);
-  texts.spanLength = TextOf(spanLength_);
-  texts.rhLength = TextOf(rhLength_);
-  const double total = trabeo::TotalLengthFromTexts(texts, units);
-  context_.state.project.model.TotalLength = total;
-
-  trabeo::BeamPictureInput beam;
-  beam.width = picture_->width();
-  beam.height = picture_->height();
-  beam.lhLength =
-      texts.lhCantilever ? trabeo::EntryToInternal(texts.lhLength, units.LengthFactor) : 0.0;
-  beam.spanLength = trabeo::EntryToInternal(texts.spanLength, units.LengthFactor);
-  beam.rhLength =
-      texts.rhCantilever ? trabeo::EntryToInternal(texts.rhLength, units.LengthFactor) : 0.0;
-  beam.lhFixed = lhFixed_->isChecked();
-  beam.rhFixed = rhFixed_->isChecked();
+  const trabeo::BeamEntryTexts texts = EntryTexts();
+  const double total = context_.session.ApplyTypedLengths(texts);
+  const trabeo::BeamPictureInput beam = trabeo::BeamPictureFromTexts(
+      texts, context_.session.units(), picture_->width(), picture_->height());
   // With no length left the old beam would still stand there with its old lengths.
   if (total == 0) picture_->Fill(kPictureGrey);
-  picture_->Draw(
-      [&](trabeo::Canvas& canvas) { trabeo::DrawBeamEntryPicture(canvas, beam, units); });
+  picture_->Draw([&](trabeo::Canvas& canvas) {
+    trabeo::DrawBeamEntryPicture(canvas, beam, context_.session.units());
+  });
 }
 
-// Typing a second moment of area makes it the user's own: the section's fibre distance no
-// longer goes with it, which the code check refuses.
 void TBeamFrm::IxxEdited() {
-  context_.state.project.model.FibreDistance = 1e12f;
+  context_.session.MarkIxxTypedByUser();
 }
 
 void TBeamFrm::PickTimber() {
-  trabeo::SectionValues& section = context_.state.project.section;
-  const trabeo::UnitSettings& units = context_.state.units;
-  section.SectionFamily = "Timber";
+  context_.session.ListSectionFamily("Timber");
+  const trabeo::SectionValues& section = context_.session.section();
+  const trabeo::UnitSettings& units = context_.session.units();
   timberNote1_->show();
   timberNote2_->show();
   plasticLabel_->hide();
@@ -595,18 +575,12 @@ void TBeamFrm::PickTimber() {
   timberDepth_->setText(ToQString(trabeo::TimberSizeText(section.TimberDepth, units)));
 }
 
-// Sizes below zero are refused with the zero ones: no timber section has them.
 void TBeamFrm::CalculateTimber() {
-  const double width = trabeo::TextToNumber(TextOf(timberWidth_));
-  const double depth = trabeo::TextToNumber(TextOf(timberDepth_));
-  if (!(width > 0) || !(depth > 0)) {
-    context_.dialogs.Message("Input beam size");
+  if (const auto refusal =
+          context_.session.ApplyTimberSize(TextOf(timberWidth_), TextOf(timberDepth_))) {
+    context_.dialogs.Message(*refusal);
     return;
   }
-  trabeo::SectionValues& section = context_.state.project.section;
-  const float factor = context_.state.units.SectLengthFactor;
-  section.TimberWidth = static_cast<float>(width * factor);
-  section.TimberDepth = static_cast<float>(depth * factor);
   context_.dialogs.Message("The timber section calculation is not available in this version.");
 }
 
@@ -614,8 +588,7 @@ void TBeamFrm::EditMiscellaneous() {
   context_.dialogs.Message("The miscellaneous section editor is not available in this version.");
 }
 
-void TBeamFrm::Next() {
-  AppState& state = context_.state;
+trabeo::BeamEntryTexts TBeamFrm::EntryTexts() const {
   trabeo::BeamEntryTexts texts;
   texts.lhCantilever = lhCantilever_->isChecked();
   texts.rhCantilever = rhCantilever_->isChecked();
@@ -627,31 +600,24 @@ void TBeamFrm::Next() {
   texts.E = TextOf(eBox_);
   texts.Ixx = TextOf(ixxBox_);
   texts.code = SelectedCode();
-  texts.pyLabel = pyLabel_->text().toStdString();
+  return texts;
+}
+
+void TBeamFrm::Next() {
   trabeo::BeamEntryOutcome outcome;
   {
     BusyCursor busy;
-    outcome = trabeo::ApplyBeamEntry(texts, state.units, state.project);
+    outcome = context_.session.ApplyBeamEntry(EntryTexts());
   }
-  switch (outcome.status) {
-    case trabeo::BeamEntryStatus::Failed:
-      state.ResultsValid = 0;
-      context_.dialogs.Message(outcome.message);
-      return;
-    case trabeo::BeamEntryStatus::CodeRefused:
-      context_.dialogs.Message(outcome.message);
-      return;
-    case trabeo::BeamEntryStatus::Accepted:
-      break;
+  if (outcome.status != trabeo::BeamEntryStatus::Accepted) {
+    context_.dialogs.Message(outcome.message);
+    return;
   }
-  const bool goOn =
-      !outcome.askTimberWithSteelE || context_.dialogs.AskYesNo(trabeo::kTimberWithSteelEQuestion);
-  state.ResultsValid = 0;
-  if (!goOn) return;
-  context_.forms.loads->show();
-  context_.forms.loads->raise();
-  hide();
-  context_.forms.loads->RedrawSketch(false);
+  if (outcome.askTimberWithSteelE &&
+      !context_.dialogs.AskYesNo(trabeo::kTimberWithSteelEQuestion)) {
+    return;
+  }
+  Q_EMIT accepted();
 }
 
 void TBeamFrm::ResetForNew() {

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "app/app_context.h"
+#include "beam_input/beam_entry.h"
+#include "beam_input/section_entry.h"
 
 class PictureWidget;
 class QCheckBox;
@@ -55,6 +57,10 @@ class TBeamFrm : public QWidget {
   // Shows the stored py, class and property lines, as an opened beam file left them.
   void ShowStoredSectionLabels();
 
+ Q_SIGNALS:
+  // "Next >" stored the beam: the load form comes next.
+  void accepted();
+
  protected:
   void showEvent(QShowEvent* event) override;
 
@@ -77,7 +83,11 @@ class TBeamFrm : public QWidget {
   void PickFamily(const char* family, const char* groupCaption);
   void PickTimber();
   void PickSection(int line);
+  int32_t SelectedGrade() const;
   void ApplyGrade();
+  void ShowPyLabel();
+  void ShowDesignUpdate(const trabeo::SectionDesignUpdate& update);
+  trabeo::BeamEntryTexts EntryTexts() const;
   void CantileverClicked(bool leftHand);
   void FixedEndClicked(bool leftHand);
   void LengthChanged();

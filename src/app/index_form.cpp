@@ -14,21 +14,10 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/about_box.h"
-#include "app/beam_form.h"
-#include "app/busy_cursor.h"
-#include "app/info_form.h"
-#include "app/load_data_form.h"
 #include "app/picture_widget.h"
-#include "app/preferences_form.h"
 #include "app/qt_canvas.h"
-#include "app/set_header_form.h"
-#include "beam_input/new_project.h"
 #include "results/main_picture.h"
-#include "results/results_listing.h"
 #include "sections/catalogue/catalogue.h"
-
-namespace {}  // namespace
 
 TIndexFrm::TIndexFrm(AppContext& context) : context_(context) {
   setObjectName("IndexFrm");
@@ -51,13 +40,10 @@ TIndexFrm::TIndexFrm(AppContext& context) : context_(context) {
   BuildMenu();
   BuildIntroPanel();
   ApplyScreenGeometry();
-  context_.state.StartFolder = context_.state.StartFolder.empty() ? std::filesystem::current_path()
-                                                                  : context_.state.StartFolder;
-  context_.state.header.CurrentFileName.clear();
 }
 
-QAction* TIndexFrm::AddAction(QMenu* menu, const char* caption, const char* name,
-                              void (TIndexFrm::*slot)()) {
+template <typename Slot>
+QAction* TIndexFrm::AddAction(QMenu* menu, const char* caption, const char* name, Slot slot) {
   QAction* action = menu->addAction(caption);
   action->setObjectName(name);
   connect(action, &QAction::triggered, this, slot);
@@ -73,21 +59,21 @@ QAction* TIndexFrm::action(const std::string& name) const {
 void TIndexFrm::BuildMenu() {
   QMenu* file = menuBar()->addMenu("File");
   file->setObjectName("File1");
-  AddAction(file, "New", "New1", &TIndexFrm::FileNew);
+  AddAction(file, "New", "New1", &TIndexFrm::newRequested);
   AddAction(file, "Open", "Open1", &TIndexFrm::FileOpen);
   file->addSeparator();
   AddAction(file, "Save", "Save1", &TIndexFrm::FileSave)->setEnabled(false);
   AddAction(file, "Save As", "SaveAs1", &TIndexFrm::FileSaveAs)->setEnabled(false);
   file->addSeparator();
-  AddAction(file, "Set Header", "SetHeader1", &TIndexFrm::SetHeader);
+  AddAction(file, "Set Header", "SetHeader1", &TIndexFrm::setHeaderRequested);
   AddAction(file, "Print", "Print1", &TIndexFrm::Print)->setEnabled(false);
   file->addSeparator();
   AddAction(file, "Exit Trabeo", "ExitTrabeo1", &TIndexFrm::ExitTrabeo);
 
   QMenu* input = menuBar()->addMenu("Input");
   input->setObjectName("Input1");
-  AddAction(input, "Beam", "Beam1", &TIndexFrm::InputBeam);
-  AddAction(input, "Loads", "Loads1", &TIndexFrm::InputLoads);
+  AddAction(input, "Beam", "Beam1", &TIndexFrm::beamInputRequested);
+  AddAction(input, "Loads", "Loads1", &TIndexFrm::loadsInputRequested);
 
   QMenu* analyse = menuBar()->addMenu("Analyse");
   analyse->setObjectName("Analyse1");
@@ -112,12 +98,13 @@ void TIndexFrm::BuildMenu() {
 
   QMenu* settings = menuBar()->addMenu("Settings");
   settings->setObjectName("Settings1");
-  AddAction(settings, "Preferences", "Preferences1", &TIndexFrm::Preferences);
+  AddAction(settings, "Preferences", "Preferences1",
+            [this] { ShowModule(&TIndexFrm::preferencesRequested); });
 
   QMenu* info = menuBar()->addMenu("Info");
   info->setObjectName("Info1");
-  AddAction(info, "General", "General1", &TIndexFrm::InfoGeneral);
-  AddAction(info, "About", "About1", &TIndexFrm::InfoAbout);
+  AddAction(info, "General", "General1", [this] { ShowModule(&TIndexFrm::infoRequested); });
+  AddAction(info, "About", "About1", &TIndexFrm::aboutRequested);
 }
 
 void TIndexFrm::BuildIntroPanel() {
@@ -149,8 +136,9 @@ void TIndexFrm::BuildIntroPanel() {
   exit->setObjectName("Button1");
   for (QPushButton* button : {beam, settings, exit})
     layout->addWidget(button);
-  connect(beam, &QPushButton::clicked, this, &TIndexFrm::InputBeam);
-  connect(settings, &QPushButton::clicked, this, &TIndexFrm::Preferences);
+  connect(beam, &QPushButton::clicked, this, &TIndexFrm::beamInputRequested);
+  connect(settings, &QPushButton::clicked, this,
+          [this] { ShowModule(&TIndexFrm::preferencesRequested); });
   connect(exit, &QPushButton::clicked, this, &TIndexFrm::ExitTrabeo);
   introPanel_->adjustSize();
   introPanel_->resize(360, introPanel_->sizeHint().height());
@@ -186,7 +174,7 @@ void TIndexFrm::resizeEvent(QResizeEvent* event) {
 void TIndexFrm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   ApplyScreenGeometry();
-  trabeo::WriteCatalogue(context_.state.StartFolder);
+  trabeo::WriteCatalogue(context_.session.StartFolder());
   picture_->Fill(Qt::black);
 }
 
@@ -208,9 +196,15 @@ void TIndexFrm::SetFileCommandsEnabled(bool save, bool print) {
   actions_["Print1"]->setEnabled(print);
 }
 
-void TIndexFrm::ClearResults() {
+void TIndexFrm::ClearResultsView() {
   SetFileCommandsEnabled(false, false);
-  context_.state.listing.Clear();
+  picture_->Fill(Qt::black);
+  resultsList_->clear();
+}
+
+void TIndexFrm::ResetForNew() {
+  SetFileCommandsEnabled(false, false);
+  setWindowTitle(kProgramTitle);
   picture_->Fill(Qt::black);
   resultsList_->clear();
 }
@@ -218,50 +212,25 @@ void TIndexFrm::ClearResults() {
 // The load diagram and the beam from the current model; the result diagrams only while the
 // results belong to it and the tile shows them.
 void TIndexFrm::Redraw() {
-  AppState& state = context_.state;
-  const trabeo::DiagramInputs inputs{state.project.model, state.analysis->results, state.udlOutline,
-                                     state.units};
+  trabeo::ProjectSession& session = context_.session;
+  const trabeo::DiagramInputs inputs{session.model(), session.results(), session.udlOutline(),
+                                     session.units()};
   const trabeo::MainWindowGeometry window{width(), height(), listHeight_, DiagramOnly};
-  const bool resultDiagrams = state.ResultsValid == 1 && tile_ != trabeo::Tile::Results;
+  const bool resultDiagrams = session.ResultsValid() == 1 && tile_ != trabeo::Tile::Results;
   picture_->Draw([&](trabeo::Canvas& canvas) {
-    const trabeo::DrawnLoadCounts counts = trabeo::DrawMainPicture(
-        canvas, inputs, window, picture_->width(), picture_->height(), resultDiagrams);
-    state.UdlDrawnCount = counts.UdlDrawnCount;
-    state.PointLoadDrawnCount = counts.PointLoadDrawnCount;
+    session.RecordDrawnLoadCounts(trabeo::DrawMainPicture(canvas, inputs, window, picture_->width(),
+                                                          picture_->height(), resultDiagrams));
   });
 }
 
-void TIndexFrm::ShowListing() {
-  AppState& state = context_.state;
-  trabeo::CodeCheckListing codeCheck;
-  const trabeo::ResultsListing listing = trabeo::WriteResultsListing(
-      state.project, state.analysis->results, state.units, codeCheck, state.listing);
+void TIndexFrm::ShowResults(const trabeo::AnalysisOutcome& outcome) {
+  Redraw();
   resultsList_->clear();
-  for (const std::string& line : listing.lines)
+  for (const std::string& line : outcome.listing)
     resultsList_->addItem(QString::fromStdString(line));
   QPalette palette = resultsList_->palette();
-  palette.setColor(QPalette::Text, ToQColor(listing.color));
+  palette.setColor(QPalette::Text, ToQColor(outcome.listColour));
   resultsList_->setPalette(palette);
-}
-
-void TIndexFrm::Analyse() {
-  show();
-  raise();
-  AppState& state = context_.state;
-  std::vector<std::string> messages;
-  {
-    BusyCursor busy;
-    state.udlOutline = trabeo::BuildUdlOutline(state.project.model.Loads);
-    trabeo::AnalysisReport report = trabeo::RunAnalysis(state.project.model, *state.analysis);
-    if (!report.ran) return;
-    messages = std::move(report.messages);
-    state.ResultsValid = 1;
-    Redraw();
-    ShowListing();
-  }
-  for (const std::string& message : messages)
-    context_.dialogs.Message(message);
-  SetFileCommandsEnabled(true, true);
 }
 
 void TIndexFrm::SetTile(trabeo::Tile tile) {
@@ -271,23 +240,6 @@ void TIndexFrm::SetTile(trabeo::Tile tile) {
   DiagramOnly = layout.DiagramOnly;
   LayOutClientArea();
   Redraw();
-}
-
-void TIndexFrm::FileNew() {
-  AppState& state = context_.state;
-  HideIntroPanel();
-  context_.forms.beam->hide();
-  context_.forms.loads->hide();
-  SetFileCommandsEnabled(false, false);
-  trabeo::ResetProjectForNew(state.project, state.header, state.units, state.StartFolder);
-  state.ResultsValid = 0;
-  setWindowTitle(kProgramTitle);
-  picture_->Fill(Qt::black);
-  context_.forms.loads->ClearRows();
-  context_.forms.beam->ResetForNew();
-  resultsList_->clear();
-  context_.forms.beam->show();
-  context_.forms.beam->raise();
 }
 
 void TIndexFrm::FileOpen() {
@@ -303,32 +255,8 @@ void TIndexFrm::Print() {
   NotYetAvailable("Printing the beam report");
 }
 
-void TIndexFrm::SetHeader() {
-  context_.forms.setHeader->setWindowModality(Qt::ApplicationModal);
-  context_.forms.setHeader->show();
-  context_.forms.setHeader->raise();
-}
-
 void TIndexFrm::ExitTrabeo() {
   close();
-}
-
-void TIndexFrm::InputBeam() {
-  HideIntroPanel();
-  ClearResults();
-  context_.forms.beam->show();
-  context_.forms.beam->raise();
-}
-
-void TIndexFrm::InputLoads() {
-  HideIntroPanel();
-  if (context_.state.project.model.TotalLength == 0) {
-    context_.dialogs.Message("Specify beam data first");
-    return;
-  }
-  ClearResults();
-  context_.forms.loads->show();
-  context_.forms.loads->raise();
 }
 
 void TIndexFrm::ResultsAtPoint() {
@@ -344,22 +272,10 @@ void TIndexFrm::TimberMemberCapacity() {
   NotYetAvailable("The timber member capacity module");
 }
 
-void TIndexFrm::Preferences() {
+// Every command that opens a module hides the introductory panel first.
+void TIndexFrm::ShowModule(void (TIndexFrm::*request)()) {
   HideIntroPanel();
-  context_.forms.preferences->show();
-  context_.forms.preferences->raise();
-}
-
-void TIndexFrm::InfoGeneral() {
-  HideIntroPanel();
-  context_.forms.info->show();
-  context_.forms.info->raise();
-}
-
-void TIndexFrm::InfoAbout() {
-  context_.forms.about->setWindowModality(Qt::ApplicationModal);
-  context_.forms.about->show();
-  context_.forms.about->raise();
+  (this->*request)();
 }
 
 void TIndexFrm::NotYetAvailable(const char* module) {

@@ -22,21 +22,32 @@ class TIndexFrm : public QMainWindow {
  public:
   explicit TIndexFrm(AppContext& context);
 
-  // Empties the results, their stores and the picture before an entry sequence starts.
-  void ClearResults();
-  // The end of the entry sequence: shows this window, analyses the beam, draws the diagrams,
-  // reports the analysis messages and writes the listing.
-  void Analyse();
+  // Before an entry form shows: the picture, the results list and the file commands are
+  // cleared (the session empties the stores).
+  void ClearResultsView();
+  // File New: the caption, the picture and the results list as at start.
+  void ResetForNew();
+  // After an analysis: the picture with its result diagrams and the results listing in its
+  // colour. The file commands are enabled by the caller once the messages were shown.
+  void ShowResults(const trabeo::AnalysisOutcome& outcome);
   // Redraws the picture for the current tile (the load diagram, the beam and the diagrams).
   void Redraw();
   void HideIntroPanel();
+  void SetFileCommandsEnabled(bool save, bool print);
 
   PictureWidget* picture() const { return picture_; }
   QListWidget* resultsList() const { return resultsList_; }
   QAction* action(const std::string& name) const;
   int listHeight() const { return listHeight_; }
-  // The shared state, for the program's own tests to set up and inspect.
-  AppContext& context() const { return context_; }
+
+ Q_SIGNALS:
+  void newRequested();
+  void beamInputRequested();
+  void loadsInputRequested();
+  void setHeaderRequested();
+  void preferencesRequested();
+  void infoRequested();
+  void aboutRequested();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -46,22 +57,18 @@ class TIndexFrm : public QMainWindow {
  private:
   void BuildMenu();
   void BuildIntroPanel();
-  QAction* AddAction(QMenu* menu, const char* caption, const char* name, void (TIndexFrm::*slot)());
+  // A menu command; `slot` is a member function or a callable.
+  template <typename Slot>
+  QAction* AddAction(QMenu* menu, const char* caption, const char* name, Slot slot);
   void ApplyScreenGeometry();
   void LayOutClientArea();
   void SetTile(trabeo::Tile tile);
-  void ShowListing();
-  void SetFileCommandsEnabled(bool save, bool print);
 
-  void FileNew();
   void FileOpen();
   void FileSave();
   void FileSaveAs();
-  void SetHeader();
   void Print();
   void ExitTrabeo();
-  void InputBeam();
-  void InputLoads();
   void ResultsAtPoint();
   void TileDefault() { SetTile(trabeo::Tile::Default); }
   void TileDiagrams() { SetTile(trabeo::Tile::Diagrams); }
@@ -69,9 +76,7 @@ class TIndexFrm : public QMainWindow {
   void BoltCapacity();
   void SteelMemberCapacity();
   void TimberMemberCapacity();
-  void Preferences();
-  void InfoGeneral();
-  void InfoAbout();
+  void ShowModule(void (TIndexFrm::*request)());
   void NotYetAvailable(const char* module);
 
   AppContext& context_;

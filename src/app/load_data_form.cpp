@@ -18,13 +18,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/beam_form.h"
 #include "app/busy_cursor.h"
-#include "app/index_form.h"
 #include "app/picture_widget.h"
 #include "app/qt_canvas.h"
 #include "beam_input/load_sketch.h"
-#include "beam_input/udl_outline.h"
 #include "settings/unit_conversion.h"
 
 using trabeo::LoadRowTexts;
@@ -36,6 +33,7 @@ constexpr int kFormWidth = 790;
 constexpr int kSketchWidth = 737;
 constexpr int kSketchHeight = 145;
 constexpr int kRowHeight = 40;
+const QColor kSketchGrey(128, 128, 128);
 
 QLabel* HeadLabel(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -65,12 +63,11 @@ void TLoadDataFrm::BuildSketch() {
   sketch_ = new PictureWidget(this);
   sketch_->setObjectName("Image_Beam");
   sketch_->setFixedSize(kSketchWidth, kSketchHeight);
-  lengthLabel_ = new QLabel(this);
+  // The length label stands on the sketch, under the beam line.
+  lengthLabel_ = new QLabel(sketch_);
   lengthLabel_->setObjectName("lbl_Length");
   lengthLabel_->hide();
-  auto* box = static_cast<QVBoxLayout*>(layout());
-  box->addWidget(sketch_, 0, Qt::AlignHCenter);
-  box->addWidget(lengthLabel_, 0, Qt::AlignHCenter);
+  static_cast<QVBoxLayout*>(layout())->addWidget(sketch_, 0, Qt::AlignHCenter);
 }
 
 void TLoadDataFrm::BuildHeads() {
@@ -221,28 +218,29 @@ void TLoadDataFrm::BuildCommands() {
 
 void TLoadDataFrm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  const trabeo::UnitSettings& units = context_.state.units;
+  const trabeo::UnitSettings& units = context_.session.units();
   filling_ = true;
   unitHeads_[0]->setText(ToQString(trabeo::UnitHeading(units.PointLoadUnitName)));
   unitHeads_[1]->setText(ToQString(trabeo::UnitHeading(units.LengthUnitName)));
   unitHeads_[2]->setText(ToQString(trabeo::UnitHeading(units.UdlUnitName)));
   findChild<QLabel*>("lbl_UDLF_Unit")->setText(ToQString(trabeo::UnitHeading(units.UdlUnitName)));
   unitHeads_[3]->setText(ToQString(trabeo::UnitHeading(units.LengthUnitName)));
-  working_ = context_.state.project.model.Loads;
-  rowsInUse_ = context_.state.project.LoadRowCount != 0 ? context_.state.project.LoadRowCount : 5;
+  working_ = context_.session.model().Loads;
+  const int32_t rowCount = context_.session.project().LoadRowCount;
+  rowsInUse_ = rowCount != 0 ? rowCount : 5;
   for (int number = 6; number <= trabeo::kUserLoadRows; ++number) {
     rows_[static_cast<std::size_t>(number)].panel->hide();
   }
   Reveal();
-  if (context_.state.project.model.TotalLength != 0) FillFromWorkingCopy();
+  if (context_.session.model().TotalLength != 0) FillFromWorkingCopy();
   RedrawSketch(true);
   ShowSelfWeightGroup();
   filling_ = false;
 }
 
 void TLoadDataFrm::ShowSelfWeightGroup() {
-  const trabeo::UnitSettings& units = context_.state.units;
-  const bool steel = trabeo::IsSteelSectionKind(context_.state.project.section.SectionKind);
+  const trabeo::UnitSettings& units = context_.session.units();
+  const bool steel = trabeo::IsSteelSectionKind(context_.session.section().SectionKind);
   selfWeight_->setVisible(steel);
   if (!steel) {
     selfWeightApply_->setChecked(false);
@@ -262,7 +260,7 @@ void TLoadDataFrm::ShowTypeBoxes(int number) {
   row.startRate->setVisible(!point);
   row.finishRate->setVisible(!point);
   row.cover->setVisible(!point);
-  row.factor->setVisible(context_.state.units.FactoredLoads == trabeo::kSettingOn);
+  row.factor->setVisible(context_.session.units().FactoredLoads == trabeo::kSettingOn);
 }
 
 void TLoadDataFrm::ChooseType(int number) {
@@ -294,7 +292,7 @@ void TLoadDataFrm::SetRowType(Row& row, LoadRowType type) {
 
 void TLoadDataFrm::FillRow(int number) {
   Row& row = rows_[static_cast<std::size_t>(number)];
-  const LoadRowTexts texts = trabeo::ShowLoadRow(working_.row(number), context_.state.units);
+  const LoadRowTexts texts = trabeo::ShowLoadRow(working_.row(number), context_.session.units());
   SetRowType(row, texts.type);
   if (texts.type == LoadRowType::None) {
     for (QLineEdit* box :
@@ -343,26 +341,41 @@ bool TLoadDataFrm::ReadForm(bool validate) {
     Row& row = rows_[static_cast<std::size_t>(number)];
     if (!row.point->isChecked() && !row.udl->isChecked()) row.apply->setChecked(false);
     working_.row(number) =
-        trabeo::ReadLoadRow(RowTexts(row), context_.state.units, working_.row(number));
+        trabeo::ReadLoadRow(RowTexts(row), context_.session.units(), working_.row(number));
   }
   working_.row(trabeo::kSelfWeightRow) =
       trabeo::ReadSelfWeightRow({selfWeightApply_->isChecked(), TextOf(selfWeightFactor_)},
                                 working_.row(trabeo::kSelfWeightRow));
   if (!validate) return true;
-  const auto messages =
-      trabeo::ValidateLoadRows(working_, context_.state.project.model.TotalLength);
+  const auto messages = trabeo::ValidateLoadRows(working_, context_.session.model().TotalLength);
   for (const std::string& message : messages)
     context_.dialogs.Message(message);
   return messages.empty();
 }
 
-void TLoadDataFrm::RedrawSketch(bool) {
-  sketch_->Fill(QColor(128, 128, 128));
+void TLoadDataFrm::RedrawSketch(bool withLoads) {
+  const trabeo::ProjectSession& session = context_.session;
+  const trabeo::SketchSize size{sketch_->width(), sketch_->height()};
+  trabeo::SketchLengthLabel label;
+  sketch_->Draw([&](trabeo::Canvas& canvas) {
+    if (withLoads) {
+      label = trabeo::DrawLoadSketch(canvas, session.model(), working_, session.udlOutline(),
+                                     session.units(), size);
+    } else {
+      trabeo::ClearLoadSketch(canvas);
+      label = trabeo::DrawSketchBeam(canvas, session.model(), session.units(), size);
+    }
+  });
+  lengthLabel_->setText(ToQString(label.text));
+  lengthLabel_->adjustSize();
+  lengthLabel_->move((sketch_->width() - lengthLabel_->width()) / 2, label.top);
+  lengthLabel_->setVisible(label.visible);
 }
 
 void TLoadDataFrm::ApplyClicked() {
   if (filling_) return;
   ReadForm(true);
+  context_.session.RebuildUdlOutline(working_);
   RedrawSketch(true);
 }
 
@@ -410,35 +423,17 @@ void TLoadDataFrm::Cancel() {
   hide();
 }
 
-void TLoadDataFrm::StoreWorkingCopy() {
-  context_.state.project.model.Loads = working_;
-  context_.state.project.LoadRowCount = rowsInUse_;
-}
-
 void TLoadDataFrm::Back() {
+  sketch_->Fill(kSketchGrey);
   ReadForm(false);
-  StoreWorkingCopy();
-  context_.forms.beam->show();
-  context_.forms.beam->raise();
-  hide();
+  context_.session.StoreLoads(working_, rowsInUse_);
+  Q_EMIT backRequested();
 }
 
 void TLoadDataFrm::Next() {
-  bool ok = ReadForm(true);
-  context_.state.udlOutline = trabeo::BuildUdlOutline(working_);
-  for (const std::string& message : trabeo::NextLoadChecks(working_)) {
+  const bool rowsValid = ReadForm(true);
+  const trabeo::LoadsOutcome outcome = context_.session.ApplyLoads(working_, rowsInUse_, rowsValid);
+  for (const std::string& message : outcome.messages)
     context_.dialogs.Message(message);
-    ok = false;
-  }
-  StoreWorkingCopy();
-  context_.state.ResultsValid = 0;
-  if (!ok) return;
-  const int32_t code = context_.state.project.model.DesignCode;
-  if (code == trabeo::kCodeNone || code == trabeo::kCodeBS5268 || code == trabeo::kCodeBS5950) {
-    hide();
-    context_.forms.index->Analyse();
-    return;
-  }
-  context_.forms.index->show();
-  hide();
+  if (outcome.next != trabeo::StepAfterLoads::StayOnLoads) Q_EMIT accepted(outcome.next);
 }

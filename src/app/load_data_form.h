@@ -32,6 +32,12 @@ class TLoadDataFrm : public QWidget {
   const trabeo::LoadTable& workingCopy() const { return working_; }
   int rowsInUse() const { return rowsInUse_; }
 
+ Q_SIGNALS:
+  // "< Back": the rows were stored; the section form comes back.
+  void backRequested();
+  // "Next >" stored the rows and passed its checks: where the sequence goes on.
+  void accepted(trabeo::StepAfterLoads next);
+
  protected:
   void showEvent(QShowEvent* event) override;
 
@@ -65,7 +71,6 @@ class TLoadDataFrm : public QWidget {
   trabeo::LoadRowTexts RowTexts(const Row& row) const;
   // Reads the boxes into the working copy; validates unless suppressed. True when no problem.
   bool ReadForm(bool validate);
-  void StoreWorkingCopy();
   void ShowSelfWeightGroup();
 
   void ApplyClicked();

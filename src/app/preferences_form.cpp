@@ -19,7 +19,6 @@
 #include <string>
 #include <vector>
 
-#include "app/index_form.h"
 #include "engine/beam_model.h"
 #include "settings/units_file.h"
 
@@ -356,7 +355,7 @@ void TPreferencesFrm::BuildButtons(QVBoxLayout* layout) {
     row->addWidget(button);
   layout->addLayout(row);
   connect(reset_, &QPushButton::clicked, this, &TPreferencesFrm::cmd_ResetClick);
-  connect(cancel, &QPushButton::clicked, this, &TPreferencesFrm::Button1Click);
+  connect(cancel, &QPushButton::clicked, this, &TPreferencesFrm::CancelClicked);
   connect(ok_, &QPushButton::clicked, this, &TPreferencesFrm::cmd_OKClick);
 }
 
@@ -373,7 +372,7 @@ void TPreferencesFrm::showEvent(QShowEvent* event) {
 // Only the buttons' clicked signals run handlers, and setting a button's state does not emit
 // them, so filling the controls cannot trigger the code-switch validation.
 void TPreferencesFrm::FormShow() {
-  const trabeo::PreferenceChoices choices = trabeo::ChoicesShowing(context_.state.units);
+  const trabeo::PreferenceChoices choices = trabeo::ChoicesShowing(context_.session.units());
   for (const trabeo::UnitGroup& unitGroup : trabeo::UnitGroups())
     ShowOption(unitGroups_[static_cast<std::size_t>(unitGroup.quantity)],
                choices.unitOption(unitGroup.quantity));
@@ -436,13 +435,10 @@ void TPreferencesFrm::CodeBoxClick() {
 }
 
 void TPreferencesFrm::cmd_OKClick() {
-  AppState& state = context_.state;
-  trabeo::ApplyChoices(ChoicesFromControls(), state.units);
-  // The beam keeps its own copy of the design code; the codes offered may have changed.
-  state.project.model.DesignCode = trabeo::kCodeNone;
-  if (context_.forms.index != nullptr) context_.forms.index->Redraw();
+  context_.session.ApplyPreferences(ChoicesFromControls());
+  Q_EMIT settingsChanged();
   if (setDefault_->isChecked()) {
-    const std::string error = trabeo::WriteUnitsFile(state.StartFolder, state.units);
+    const std::string error = context_.session.SavePreferencesAsDefault();
     // The settings stay applied; the form stays open so the user may retry or cancel.
     if (!error.empty()) {
       context_.dialogs.Message("The settings could not be saved as default.\n" + error);
@@ -452,19 +448,13 @@ void TPreferencesFrm::cmd_OKClick() {
   hide();
 }
 
-void TPreferencesFrm::Button1Click() {
+void TPreferencesFrm::CancelClicked() {
   hide();
 }
 
 // Takes effect at once, even if the form is then cancelled.
 void TPreferencesFrm::cmd_ResetClick() {
-  AppState& state = context_.state;
-  // The units file also holds the design code; where it gives one, the beam takes it, as when the
-  // settings are loaded for a new beam. Where the file is missing, the beam keeps its code.
-  trabeo::UnitSettings current = state.units;
-  current.DesignCode = state.project.model.DesignCode;
-  state.units = trabeo::ReadUnitsFile(state.StartFolder, current).settings;
-  state.project.model.DesignCode = state.units.DesignCode;
-  if (context_.forms.index != nullptr) context_.forms.index->Redraw();
+  context_.session.ResetPreferencesFromFile();
+  Q_EMIT settingsChanged();
   FormShow();
 }

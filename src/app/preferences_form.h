@@ -39,9 +39,13 @@ class TPreferencesFrm : public QWidget {
   explicit TPreferencesFrm(AppContext& context);
 
   // The settings the program runs with, for the forms that show values in units.
-  const trabeo::UnitSettings& settings() const { return context_.state.units; }
+  const trabeo::UnitSettings& settings() const { return context_.session.units(); }
   // The design code of the beam, which confirming the preferences resets.
-  int32_t beamDesignCode() const { return context_.state.project.model.DesignCode; }
+  int32_t beamDesignCode() const { return context_.session.model().DesignCode; }
+
+ Q_SIGNALS:
+  // OK or "Reset to default values" changed the settings: pictures in units are redrawn.
+  void settingsChanged();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -61,7 +65,7 @@ class TPreferencesFrm : public QWidget {
 
   void CodeBoxClick();
   void cmd_OKClick();
-  void Button1Click();
+  void CancelClicked();
   void cmd_ResetClick();
 
   AppContext& context_;

@@ -4,7 +4,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-#include "app/app_state.h"
+#include "app/app_context.h"
 #include "app/qt_canvas.h"
 
 void QtDialogs::Message(std::string_view text) {

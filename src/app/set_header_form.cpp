@@ -49,7 +49,7 @@ TSetHeaderFrm::TSetHeaderFrm(AppContext& context)
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
   layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &TSetHeaderFrm::Button1Click);
+  connect(ok, &QPushButton::clicked, this, &TSetHeaderFrm::StoreHeaderTexts);
   connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
 }
 
@@ -60,7 +60,7 @@ void TSetHeaderFrm::showEvent(QShowEvent* event) {
 
 // Whatever was typed before a cancelled showing is replaced by the stored texts.
 void TSetHeaderFrm::FormShow() {
-  const trabeo::HeaderEntries entries = trabeo::EntriesOf(context_.state.header);
+  const trabeo::HeaderEntries entries = trabeo::EntriesOf(context_.session.header());
   company_->setText(ToQString(entries.company));
   user_->setText(ToQString(entries.user));
   project1_->setText(ToQString(entries.project1));
@@ -70,9 +70,9 @@ void TSetHeaderFrm::FormShow() {
   company_->setFocus();
 }
 
-void TSetHeaderFrm::Button1Click() {
+void TSetHeaderFrm::StoreHeaderTexts() {
   const trabeo::HeaderEntries entries{TextOf(company_),  TextOf(user_),    TextOf(project1_),
                                       TextOf(project2_), TextOf(jobDesc_), TextOf(jobRef_)};
-  trabeo::ApplyHeaderEntries(entries, context_.state.header);
+  context_.session.ApplyHeader(entries);
   hide();
 }

@@ -19,7 +19,7 @@ class TSetHeaderFrm : public QWidget {
 
  private:
   void FormShow();
-  void Button1Click();
+  void StoreHeaderTexts();
 
   AppContext& context_;
   QLineEdit* company_ = nullptr;

@@ -6,20 +6,24 @@
 #include "app/about_box.h"
 #include "app/app_context.h"
 #include "app/beam_form.h"
+#include "app/entry_flow.h"
 #include "app/index_form.h"
 #include "app/info_form.h"
 #include "app/load_data_form.h"
 #include "app/preferences_form.h"
 #include "app/qt_dialogs.h"
 #include "app/set_header_form.h"
-#include "settings/units_file.h"
 
 class TrabeoApplicationPrivate {
  public:
-  AppState state;
+  explicit TrabeoApplicationPrivate(std::filesystem::path startFolder)
+      : session(std::move(startFolder)) {}
+
+  trabeo::ProjectSession session;
   QtDialogs qtDialogs;
   std::unique_ptr<AppContext> context;
   std::vector<std::unique_ptr<QWidget>> forms;  // destroyed with the application, in reverse
+  EntryFlow* flow = nullptr;                    // owned by the main window
 
   template <typename Form, typename... Args>
   Form* Create(Args&&... args) {
@@ -30,12 +34,22 @@ class TrabeoApplicationPrivate {
   }
 };
 
+namespace {
+
+template <typename Form>
+void ShowForm(Form* form, bool modal = false) {
+  if (modal) form->setWindowModality(Qt::ApplicationModal);
+  form->show();
+  form->raise();
+}
+
+}  // namespace
+
 TrabeoApplication::TrabeoApplication(const AppOptions& options)
-    : d_(std::make_unique<TrabeoApplicationPrivate>()) {
-  d_->state.StartFolder =
-      options.startFolder.empty() ? std::filesystem::current_path() : options.startFolder;
+    : d_(std::make_unique<TrabeoApplicationPrivate>(
+          options.startFolder.empty() ? std::filesystem::current_path() : options.startFolder)) {
   trabeo::Dialogs& dialogs = options.dialogs != nullptr ? *options.dialogs : d_->qtDialogs;
-  d_->context = std::make_unique<AppContext>(AppContext{d_->state, dialogs, {}});
+  d_->context = std::make_unique<AppContext>(AppContext{d_->session, dialogs});
 }
 
 TrabeoApplication::~TrabeoApplication() {
@@ -46,17 +60,33 @@ TrabeoApplication::~TrabeoApplication() {
 void TrabeoApplication::start() {
   QApplication::setApplicationName(kProgramTitle);
   AppContext& context = *d_->context;
-  d_->state.units = trabeo::ReadUnitsFile(d_->state.StartFolder, d_->state.units).settings;
-  d_->state.project.model.DesignCode = d_->state.units.DesignCode;
+  d_->session.LoadPreferences();
 
-  Forms& forms = context.forms;
-  forms.index = d_->Create<TIndexFrm>(context);
-  forms.beam = d_->Create<TBeamFrm>(context);
-  forms.info = d_->Create<TInfoFrm>();
-  forms.loads = d_->Create<TLoadDataFrm>(context);
-  forms.preferences = d_->Create<TPreferencesFrm>(context);
-  forms.setHeader = d_->Create<TSetHeaderFrm>(context);
-  forms.about = d_->Create<TAboutBox>();
-  d_->qtDialogs.set_parent(forms.index);
-  forms.index->show();
+  auto* index = d_->Create<TIndexFrm>(context);
+  auto* beam = d_->Create<TBeamFrm>(context);
+  auto* info = d_->Create<TInfoFrm>();
+  auto* loads = d_->Create<TLoadDataFrm>(context);
+  auto* preferences = d_->Create<TPreferencesFrm>(context);
+  auto* setHeader = d_->Create<TSetHeaderFrm>(context);
+  auto* about = d_->Create<TAboutBox>();
+  d_->flow = new EntryFlow(context, *index, *beam, *loads);
+
+  QObject::connect(index, &TIndexFrm::preferencesRequested,
+                   [preferences] { ShowForm(preferences); });
+  QObject::connect(index, &TIndexFrm::infoRequested, [info] { ShowForm(info); });
+  QObject::connect(index, &TIndexFrm::aboutRequested, [about] { ShowForm(about, true); });
+  QObject::connect(index, &TIndexFrm::setHeaderRequested,
+                   [setHeader] { ShowForm(setHeader, true); });
+  QObject::connect(preferences, &TPreferencesFrm::settingsChanged, index, &TIndexFrm::Redraw);
+
+  d_->qtDialogs.set_parent(index);
+  index->show();
+}
+
+trabeo::ProjectSession& TrabeoApplication::session() {
+  return d_->session;
+}
+
+EntryFlow& TrabeoApplication::entryFlow() {
+  return *d_->flow;
 }

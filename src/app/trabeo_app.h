@@ -4,6 +4,9 @@
 #include <memory>
 
 #include "platform/dialogs.h"
+#include "session/project_session.h"
+
+class EntryFlow;
 
 using trabeo::Dialogs;
 
@@ -24,6 +27,10 @@ class TrabeoApplication {
   TrabeoApplication& operator=(const TrabeoApplication&) = delete;
 
   void start();
+
+  // The project and the entry sequence, for the program's own tests to set up and inspect.
+  trabeo::ProjectSession& session();
+  EntryFlow& entryFlow();
 
  private:
   std::unique_ptr<TrabeoApplicationPrivate> d_;

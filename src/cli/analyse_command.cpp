@@ -4,7 +4,6 @@
 #include <variant>
 
 #include "beam_input/beam_project.h"
-#include "beam_input/udl_outline.h"
 #include "cli/analysed_case.h"
 #include "cli/commands.h"
 #include "cli/results_json.h"
@@ -12,7 +11,7 @@
 #include "fileio/file_bytes.h"
 #include "platform/svg_canvas.h"
 #include "results/main_picture.h"
-#include "results/results_listing.h"
+#include "session/project_session.h"
 
 namespace trabeo::cli {
 namespace {
@@ -96,16 +95,16 @@ std::variant<AnalyseOptions, std::string> ParseOptions(std::span<const std::stri
 }
 
 // The main window's picture, showing what the list box leaves visible.
-std::string DiagramSvg(const BeamModel& model, const BeamResults& results,
-                       const UnitSettings& units, const AnalyseOptions& options) {
+std::string DiagramSvg(const ProjectSession& session, const AnalyseOptions& options) {
   const int width = options.width.value_or(kDefaultWindowWidth);
   const int height = options.height.value_or(kDefaultWindowHeight);
   const Tile tile = options.tile.value_or(Tile::Default);
   const MainWindowGeometry window = GeometryForTile(tile, width, height);
-  const UdlOutline outline = BuildUdlOutline(model.Loads);
   SvgCanvas canvas(width, height - window.listHeight);
-  DrawMainPictureForTile(canvas, DiagramInputs{model, results, outline, units}, tile, width,
-                         height);
+  DrawMainPictureForTile(
+      canvas,
+      DiagramInputs{session.model(), session.results(), session.udlOutline(), session.units()},
+      tile, width, height);
   return canvas.Document();
 }
 
@@ -118,19 +117,16 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
     return kExitBadInput;
   }
   const auto& opts = std::get<AnalyseOptions>(options);
-  auto analysed = AnalyseCaseFile(opts.file, opts.unitsFile);
+  const auto analysed = AnalyseCaseFile(opts.file, opts.unitsFile);
   if (const auto* problem = std::get_if<std::string>(&analysed)) {
     err << "trabeo-cli analyse: " << *problem << "\n";
     return kExitBadInput;
   }
-  AnalysedCase& analysedCase = std::get<AnalysedCase>(analysed);
-  const UnitSettings& unitSettings = analysedCase.units;
-  const BeamProject* project = analysedCase.project.get();
-  const AnalysisState* state = analysedCase.state.get();
-  const AnalysisReport& report = analysedCase.report;
+  const ProjectSession& session = *std::get<AnalysedCase>(analysed).session;
+  const AnalysisOutcome& outcome = std::get<AnalysedCase>(analysed).outcome;
 
   if (opts.diagramFile) {
-    const std::string svg = DiagramSvg(project->model, state->results, unitSettings, opts);
+    const std::string svg = DiagramSvg(session, opts);
     const std::string problem = WriteFileAtomically(
         *opts.diagramFile, std::span(reinterpret_cast<const uint8_t*>(svg.data()), svg.size()));
     if (!problem.empty()) {
@@ -139,25 +135,18 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
     }
   }
 
-  ListingLines listing;
-  if (opts.listing) {
-    auto stores = std::make_unique<ListingStores>();
-    CodeCheckListing codeCheck;
-    listing = WriteResultsListing(*project, state->results, unitSettings, codeCheck, *stores).lines;
-  }
-
   if (opts.json) {
-    nlohmann::json json = ResultsToJson(state->results, report.messages);
-    if (opts.listing) json["Listing"] = listing;
+    nlohmann::json json = ResultsToJson(session.results(), outcome.messages);
+    if (opts.listing) json["Listing"] = outcome.listing;
     out << json.dump(2) << "\n";
   } else if (opts.listing) {
     // Standard output carries the listing alone; the analysis messages go beside it.
-    for (const std::string& message : report.messages)
+    for (const std::string& message : outcome.messages)
       err << message << "\n";
-    for (const std::string& line : listing)
+    for (const std::string& line : outcome.listing)
       out << line << "\n";
   } else {
-    PrintResultsSummary(state->results, report.messages, out);
+    PrintResultsSummary(session.results(), outcome.messages, out);
   }
   return kExitOk;
 }

@@ -1,5 +1,6 @@
 #include "cli/analysed_case.h"
 
+#include "cli/answer_dialogs.h"
 #include "cli/beam_json.h"
 #include "fileio/file_bytes.h"
 #include "settings/sig_fig.h"
@@ -30,9 +31,13 @@ std::variant<AnalysedCase, std::string> AnalyseCaseFile(
   if (const auto* problem = std::get_if<std::string>(&units)) return *problem;
 
   AnalysedCase analysed;
-  analysed.units = std::get<UnitSettings>(units);
-  analysed.project->model = std::get<BeamModel>(parsed);
-  analysed.report = RunAnalysis(analysed.project->model, *analysed.state);
+  analysed.session = std::make_unique<ProjectSession>(std::filesystem::current_path());
+  analysed.session->SetUnits(std::get<UnitSettings>(units));
+  BeamProject project;
+  project.model = std::get<BeamModel>(parsed);
+  analysed.session->LoadCase(project);
+  AnswerDialogs dialogs({});
+  analysed.outcome = analysed.session->Analyse(dialogs);
   return analysed;
 }
 

@@ -5,7 +5,6 @@
 #include "cli/analysed_case.h"
 #include "cli/commands.h"
 #include "results/load_diagram.h"
-#include "results/results_listing.h"
 
 namespace trabeo::cli {
 namespace {
@@ -49,22 +48,25 @@ int RunSaveCommand(std::span<const std::string> args, std::ostream& out, std::os
     err << "trabeo-cli save: " << *problem << "\n";
     return kExitBadInput;
   }
-  AnalysedCase& beam = std::get<AnalysedCase>(analysed);
+  const AnalysedCase& beam = std::get<AnalysedCase>(analysed);
+  const ProjectSession& session = *beam.session;
 
-  // What the desktop program holds after the analysis: its listing, the load diagram's counts,
-  // the default page header and the file name; no code check has run.
-  auto stores = std::make_unique<ListingStores>();
-  CodeCheckListing codeCheck;
-  WriteResultsListing(*beam.project, beam.state->results, beam.units, codeCheck, *stores);
-  DrawnLoadCounts counts = CountDrawnLoads(beam.project->model.Loads);
-  HeaderTexts header;
+  // What the desktop program holds after the analysis: the session's beam, units, results,
+  // listing stores and check state, the loads its load diagram drew, the default page header
+  // and the file name.
+  auto project = std::make_unique<BeamProject>(session.project());
+  UnitSettings units = session.units();
+  HeaderTexts header = session.header();
   header.CurrentFileName = opts.beamFile;
-  auto steel = std::make_unique<SteelCheckState>();
-  const BeamFileData data{*beam.project,
-                          beam.units,
+  auto steel = std::make_unique<SteelCheckState>(session.steelCheck());
+  auto analysis = std::make_unique<AnalysisState>(session.analysis());
+  auto stores = std::make_unique<ListingStores>(session.listing());
+  DrawnLoadCounts counts = CountDrawnLoads(project->model.Loads);
+  const BeamFileData data{*project,
+                          units,
                           header,
                           *steel,
-                          *beam.state,
+                          *analysis,
                           *stores,
                           counts.UdlDrawnCount,
                           counts.PointLoadDrawnCount};
@@ -74,7 +76,7 @@ int RunSaveCommand(std::span<const std::string> args, std::ostream& out, std::os
     err << "trabeo-cli save: " << kFileSavingErrorMessage << ": " << problem << "\n";
     return kExitBadInput;
   }
-  for (const std::string& message : beam.report.messages)
+  for (const std::string& message : beam.outcome.messages)
     out << message << "\n";
   return kExitOk;
 }

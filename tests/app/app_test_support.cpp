@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include "app/entry_flow.h"
+
 namespace trabeo::testing {
 
 void AppFixture::SetUp() {
@@ -60,6 +62,29 @@ QStringList AppFixture::ListLines(const char* className, const char* objectName)
       lines << list->item(row)->text();
   }
   return lines;
+}
+
+BeamProject AppFixture::SimpleBeam() {
+  BeamProject project;
+  BeamModel& model = project.model;
+  model.MainSpan = {1, 6000, 205000, 1e8, 0};
+  model.TotalLength = 6000;
+  model.SectionIxx = 1e8f;
+  model.Loads.row(1) = {kPointLoadKind, 3000, 10000, 0, 0, 1, 1, 0};
+  return project;
+}
+
+void AppFixture::LoadAnalysed(const BeamProject& project) const {
+  Load(project);
+  app->entryFlow().Analyse();
+  QApplication::processEvents();
+}
+
+void AppFixture::EnableCodes(bool steel5950, bool timber5268) const {
+  UnitSettings units = session().units();
+  units.EnableSteel5950 = steel5950 ? kSettingOn : kSettingOff;
+  units.EnableTimber5268 = timber5268 ? kSettingOn : kSettingOff;
+  session().SetUnits(units);
 }
 
 }  // namespace trabeo::testing

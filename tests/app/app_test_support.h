@@ -17,6 +17,7 @@
 #include <string>
 
 #include "app/trabeo_app.h"
+#include "session/project_session.h"
 #include "support/scripted_dialogs.h"
 
 namespace trabeo::testing {
@@ -44,6 +45,16 @@ class AppFixture : public ::testing::Test {
   void Click(const char* className, const char* objectName) const;
   void Type(const char* className, const char* objectName, const QString& text) const;
   QStringList ListLines(const char* className, const char* objectName) const;
+
+  // The project as the tests set it up, through the session as a whole beam.
+  ProjectSession& session() const { return app->session(); }
+  void Load(const BeamProject& project) const { session().LoadCase(project); }
+  // A 6 m simple span (E 205000 N/mm2, Ixx 1e8 mm4) with 10 kN at mid-span.
+  static BeamProject SimpleBeam();
+  // Loads the project and analyses it as the end of the entry sequence does.
+  void LoadAnalysed(const BeamProject& project) const;
+  // The preferences' code switches, as if set on the preferences form.
+  void EnableCodes(bool steel5950, bool timber5268) const;
 
   std::filesystem::path folder;
   ScriptedDialogs dialogs;

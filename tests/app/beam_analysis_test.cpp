@@ -4,6 +4,7 @@
 #include <QTabWidget>
 
 #include "app/app_test_support.h"
+#include "app/entry_flow.h"
 #include "app/index_form.h"
 #include "app/picture_widget.h"
 
@@ -110,8 +111,8 @@ TEST_F(BeamAnalysisTest, TilesRedrawTheDiagramsAtTheirNewSize) {
 // saved beside the test program as main-window.png (the README shows a copy).
 TEST_F(BeamAnalysisTest, ExampleBeamScreenshot) {
   auto* index = static_cast<TIndexFrm*>(Form("TIndexFrm"));
-  AppState& state = index->context().state;
-  BeamModel& model = state.project.model;
+  BeamProject project;
+  BeamModel& model = project.model;
   model.LhCantilever = {1, 1500, 0, 0, 0};
   model.MainSpan = {1, 6000, 205000, 1.2e8, 0};
   model.LhSupportKind = kPinnedSupport;
@@ -122,10 +123,11 @@ TEST_F(BeamAnalysisTest, ExampleBeamScreenshot) {
   model.Loads.row(1) = {kPointLoadKind, 2000, 10000, 0, 0, 1.4f, 1, 0};
   model.Loads.row(2) = {kDistributedLoadKind, 0, 5, 8, 6000, 1.6f, 1, 0};
   model.Loads.row(26) = {kDistributedLoadKind, 0, 0.3f, 0.3f, 7500, 1.4f, 1, 0};
-  state.project.section.SectionDescription = "Example beam";
+  project.section.SectionDescription = "Example beam";
+  app->session().LoadCase(project);
   index->HideIntroPanel();
-  index->Analyse();
-  ASSERT_EQ(state.ResultsValid, 1);
+  app->entryFlow().Analyse();
+  ASSERT_EQ(app->session().ResultsValid(), 1);
   EXPECT_TRUE(Listing().contains(" Factored LH Reaction = 52.21 kN"));
   const QImage shot = index->grab().toImage();
   ASSERT_FALSE(shot.isNull());

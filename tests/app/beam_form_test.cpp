@@ -22,9 +22,9 @@ class BeamFormTest : public AppFixture {
     form = static_cast<TBeamFrm*>(Form("TBeamFrm"));
   }
 
-  AppState& state() const { return index->context().state; }
-  BeamModel& model() const { return state().project.model; }
-  SectionValues& section() const { return state().project.section; }
+  const BeamModel& model() const { return session().model(); }
+  const SectionValues& section() const { return session().section(); }
+  int32_t ResultsValid() const { return session().ResultsValid(); }
 
   // Input > "Beam", as the user opens the form.
   void OpenForm() { Trigger("Beam1"); }
@@ -94,7 +94,8 @@ TEST_F(BeamFormTest, ShowsTheUnitsInItsCaptions) {
 }
 
 TEST_F(BeamFormTest, TypedBeamGoesToTheLoadForm) {
-  state().ResultsValid = 1;
+  LoadAnalysed(SimpleBeam());
+  ASSERT_EQ(ResultsValid(), 1);
   OpenForm();
   TypeBeam();
   EXPECT_EQ(model().TotalLength, 6000);
@@ -110,7 +111,7 @@ TEST_F(BeamFormTest, TypedBeamGoesToTheLoadForm) {
   EXPECT_EQ(model().LhSupportKind, kPinnedSupport);
   EXPECT_EQ(model().FibreDistance, 1e12f);  // typed Ixx
   EXPECT_EQ(model().DesignCode, kCodeNone);
-  EXPECT_EQ(state().ResultsValid, 0);
+  EXPECT_EQ(ResultsValid(), 0);
 
   // "< Back" shows the same beam again.
   Click("TLoadDataFrm", "Button3");
@@ -185,22 +186,23 @@ TEST_F(BeamFormTest, GradeSetsPyAndClass) {
 }
 
 TEST_F(BeamFormTest, PickingASteelSectionChoosesBS5950WhenOffered) {
-  state().units.EnableSteel5950 = kSettingOn;
-  state().units.EnableTimber5268 = kSettingOn;
+  EnableCodes(true, true);
   OpenForm();
   Click("TBeamFrm", "Option_BS5268");
   PickUb25();
   EXPECT_TRUE(Checked("Option_BS5950"));
   EXPECT_FALSE(Checked("Option_BS5268"));
 
-  state().units.EnableSteel5950 = kSettingOff;
+  EnableCodes(false, true);
   ReopenForm();
   PickLine(kUb25Line + 1);
   EXPECT_TRUE(Checked("Option_None"));
 }
 
 TEST_F(BeamFormTest, TheBeamsOwnCodeStaysSelectableWhenNoLongerOffered) {
-  model().DesignCode = kCodeBS5950;
+  BeamProject project;
+  project.model.DesignCode = kCodeBS5950;
+  Load(project);
   OpenForm();
   const auto* bs5950 = Control<QRadioButton>("TBeamFrm", "Option_BS5950");
   EXPECT_TRUE(bs5950->isEnabled());
@@ -210,7 +212,7 @@ TEST_F(BeamFormTest, TheBeamsOwnCodeStaysSelectableWhenNoLongerOffered) {
 
 // The first unusable box stops "Next >"; mending each in turn brings up the next message.
 TEST_F(BeamFormTest, ValidationMessagesComeInOrderAndKeepTheCode) {
-  state().units.EnableSteel5950 = kSettingOn;
+  EnableCodes(true, false);
   OpenForm();
   Click("TBeamFrm", "Check_LH");
   Click("TBeamFrm", "Check_RH");
@@ -225,7 +227,6 @@ TEST_F(BeamFormTest, ValidationMessagesComeInOrderAndKeepTheCode) {
   };
   Menu("UniversalBeams1");
   for (const auto& [message, mend] : steps) {
-    state().ResultsValid = 1;
     dialogs.messages.clear();
     Next();
     ASSERT_EQ(dialogs.messages.size(), 1u) << message;
@@ -233,7 +234,6 @@ TEST_F(BeamFormTest, ValidationMessagesComeInOrderAndKeepTheCode) {
     EXPECT_TRUE(form->isVisible()) << message;
     EXPECT_FALSE(LoadFormShown()) << message;
     EXPECT_EQ(model().DesignCode, kCodeNone) << message;
-    EXPECT_EQ(state().ResultsValid, 0) << message;
     mend();
   }
   dialogs.messages.clear();
@@ -246,19 +246,23 @@ TEST_F(BeamFormTest, ValidationMessagesComeInOrderAndKeepTheCode) {
   EXPECT_EQ(model().RhCantilever.Length, 2000);
 }
 
-TEST_F(BeamFormTest, CodeNotSuitingTheSectionIsRefusedAndKeepsTheResultsFlag) {
-  state().units.EnableSteel5950 = kSettingOn;
-  state().units.EnableTimber5268 = kSettingOn;
+// "Next >" stores the geometry before it looks at the code, so a refused code leaves results
+// that no longer belong to the beam: they are invalidated, as after any other "Next >".
+TEST_F(BeamFormTest, CodeNotSuitingTheSectionIsRefusedAndInvalidatesTheResults) {
+  BeamProject steel = SimpleBeam();
+  steel.section.SectionKind = "Beam";
+  steel.section.DesignStrength = 275;
+  steel.model.FibreDistance = 100;
+  LoadAnalysed(steel);
+  EnableCodes(true, true);
   OpenForm();
-  TypeBeam();
-  PickUb25();
+  ASSERT_EQ(ResultsValid(), 1);
   Click("TBeamFrm", "Option_BS5268");
-  state().ResultsValid = 1;
   Next();
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0], "Cannot check steel beam to timber code");
   EXPECT_TRUE(form->isVisible());
-  EXPECT_EQ(state().ResultsValid, 1);
+  EXPECT_EQ(ResultsValid(), 0);
 
   // Typing in the Ixx box makes the value the user's own: no code check.
   Box("Edit_Span_Ixx", "2400");
@@ -276,10 +280,12 @@ TEST_F(BeamFormTest, CodeNotSuitingTheSectionIsRefusedAndKeepsTheResultsFlag) {
 }
 
 TEST_F(BeamFormTest, TimberSectionIsNotCheckedToTheSteelCode) {
-  state().units.EnableSteel5950 = kSettingOn;
-  section().SectionKind = "Timber";
-  section().SectionDescription = "47 x 200 C24 Timber";
-  model().FibreDistance = 100;
+  EnableCodes(true, false);
+  BeamProject timber;
+  timber.section.SectionKind = "Timber";
+  timber.section.SectionDescription = "47 x 200 C24 Timber";
+  timber.model.FibreDistance = 100;
+  Load(timber);
   OpenForm();
   EXPECT_TRUE(Visible("Frame_Timber"));
   EXPECT_FALSE(Visible("Frame_Steel"));
@@ -295,13 +301,13 @@ TEST_F(BeamFormTest, TimberSectionIsNotCheckedToTheSteelCode) {
 }
 
 TEST_F(BeamFormTest, TimberWithSteelEIsQuestioned) {
-  section().SectionKind = "Timber";
-  section().SectionDescription = "47 x 200 C24 Timber";
+  BeamProject timber = SimpleBeam();
+  timber.section.SectionKind = "Timber";
+  timber.section.SectionDescription = "47 x 200 C24 Timber";
+  LoadAnalysed(timber);
+  ASSERT_EQ(ResultsValid(), 1);
   OpenForm();
-  Box("Edit_Span_L", "4");
   Box("Edit_Span_E", "205000");
-  Box("Edit_Span_Ixx", "3133");
-  state().ResultsValid = 1;
   dialogs.yesNoAnswers = {false};
   Next();
   ASSERT_EQ(dialogs.questions.size(), 1u);
@@ -310,7 +316,7 @@ TEST_F(BeamFormTest, TimberWithSteelEIsQuestioned) {
             "correct?\n");
   EXPECT_TRUE(form->isVisible());
   EXPECT_FALSE(LoadFormShown());
-  EXPECT_EQ(state().ResultsValid, 0);
+  EXPECT_EQ(ResultsValid(), 0);
 
   dialogs.yesNoAnswers = {true};
   Next();

@@ -1,6 +1,7 @@
 #include "app/load_data_form.h"
 #include "app/app_test_support.h"
 #include "app/index_form.h"
+#include "app/picture_widget.h"
 
 namespace trabeo::testing {
 namespace {
@@ -10,10 +11,9 @@ class LoadDataFormTest : public AppFixture {
   void SetUp() override {
     AppFixture::SetUp();
     index = static_cast<TIndexFrm*>(Form("TIndexFrm"));
-    BeamModel& model = index->context().state.project.model;
-    model.MainSpan = {1, 6000, 205000, 1e8, 0};
-    model.TotalLength = 6000;
-    model.SectionIxx = 1e8f;
+    BeamProject project = SimpleBeam();
+    project.model.Loads = LoadTable{};
+    Load(project);
     Trigger("Loads1");
     form = static_cast<TLoadDataFrm*>(Form("TLoadDataFrm"));
   }
@@ -26,7 +26,7 @@ class LoadDataFormTest : public AppFixture {
   bool Visible(const std::string& name) {
     return form->findChild<QWidget*>(QString::fromStdString(name))->isVisible();
   }
-  const BeamModel& model() const { return index->context().state.project.model; }
+  const BeamModel& model() const { return session().model(); }
 
   TIndexFrm* index = nullptr;
   TLoadDataFrm* form = nullptr;
@@ -95,8 +95,8 @@ TEST_F(LoadDataFormTest, NextAnalysesTheBeam) {
   Click("TLoadDataFrm", "cmdOK");
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_FALSE(form->isVisible());
-  EXPECT_EQ(index->context().state.ResultsValid, 1);
-  EXPECT_NEAR(index->context().state.analysis->results.Reactions[0], 5000, 1e-6);
+  EXPECT_EQ(session().ResultsValid(), 1);
+  EXPECT_NEAR(session().results().Reactions[0], 5000, 1e-6);
   EXPECT_TRUE(MenuAction("Save1")->isEnabled());
   EXPECT_TRUE(MenuAction("Print1")->isEnabled());
 }
@@ -130,6 +130,46 @@ TEST_F(LoadDataFormTest, ClearEmptiesTheRowsButNotTheModel) {
   EXPECT_TRUE(Control<QLineEdit>("TLoadDataFrm", "Edit_PL1")->text().isEmpty());
   Click("TLoadDataFrm", "Button2");
   EXPECT_EQ(model().Loads.row(1).Kind, 1);
+}
+
+// The sketch follows "Apply": a yellow arrow for the point load, the red profile of the
+// distributed load, whose outline was rebuilt first (its stacked rate is labelled), and the
+// length label under the beam.
+TEST_F(LoadDataFormTest, ApplyRedrawsTheSketchWithTheLoads) {
+  const auto* sketch = form->findChild<PictureWidget*>("Image_Beam");
+  ASSERT_NE(sketch, nullptr);
+  const auto countPixels = [&](QRgb colour) {
+    int count = 0;
+    const QImage& image = sketch->image();
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x)
+        count += image.pixel(x, y) == colour ? 1 : 0;
+    }
+    return count;
+  };
+  EXPECT_EQ(countPixels(qRgb(255, 255, 0)), 0);
+  EXPECT_EQ(Control<QLabel>("TLoadDataFrm", "lbl_Length")->text(), "Length = 6.00 m");
+  EXPECT_TRUE(Control<QLabel>("TLoadDataFrm", "lbl_Length")->isVisible());
+
+  PickPoint(1);
+  Box("Edit_PL", 1, "10");
+  Box("Edit_Dist", 1, "3");
+  Click("TLoadDataFrm", "Check1");
+  EXPECT_GT(countPixels(qRgb(255, 255, 0)), 0);
+  EXPECT_EQ(countPixels(qRgb(255, 0, 0)), 0);
+
+  for (int row : {2, 3}) {
+    PickUdl(row);
+    Box("Edit_Dist", row, row == 2 ? "0" : "2");
+    Box("Edit_UDLS", row, row == 2 ? "10" : "5");
+    Box("Edit_UDLF", row, row == 2 ? "10" : "5");
+    Box("Edit_Cover", row, "4");
+    Click("TLoadDataFrm", ("Check" + std::to_string(row)).c_str());
+  }
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_GT(countPixels(qRgb(255, 0, 0)), 0);
+  // The second load starts inside the first: 5 + 10 kN/m just inside its start.
+  EXPECT_FLOAT_EQ(session().udlOutline().record(3).StartStacked, 15);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ bool ReadCantilever(bool ticked, const std::string& text, const UnitSettings& un
                     SegmentRecord& segment) {
   if (!ticked) return true;
   segment.Present = 1.0;
-  segment.Length = EntryToInternal(text, units.LengthFactor);
+  segment.Length = TypedToInternal(units, UnitQuantity::Length, text);
   return segment.Length > 0;
 }
 
@@ -35,11 +35,13 @@ std::string LastCharacters(const std::string& text, std::size_t count) {
 }  // namespace
 
 double TotalLengthFromTexts(const BeamEntryTexts& texts, const UnitSettings& units) {
-  const double lh = texts.lhCantilever ? TextToNumber(texts.lhLength) : 0.0;
-  const double rh = texts.rhCantilever ? TextToNumber(texts.rhLength) : 0.0;
-  float total = static_cast<float>(lh * units.LengthFactor);
-  total += static_cast<float>(TextToNumber(texts.spanLength) * units.LengthFactor);
-  total += static_cast<float>(rh * units.LengthFactor);
+  const auto length = [&](bool counted, const std::string& text) {
+    return counted ? static_cast<float>(TypedToInternal(units, UnitQuantity::Length, text)) : 0.0f;
+  };
+  // Summed in single precision, as the total is kept.
+  float total = length(texts.lhCantilever, texts.lhLength);
+  total += length(true, texts.spanLength);
+  total += length(texts.rhCantilever, texts.rhLength);
   return total;
 }
 
@@ -62,15 +64,14 @@ BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts, const UnitSettings&
     return Fail("Enter length for LH Cantilever");
   }
   model.MainSpan.Present = 1.0;
-  model.MainSpan.Length = EntryToInternal(texts.spanLength, units.LengthFactor);
+  model.MainSpan.Length = TypedToInternal(units, UnitQuantity::Length, texts.spanLength);
   if (!(model.MainSpan.Length > 0)) return Fail(" Enter Length for Beam");
-  model.MainSpan.E = EntryToInternal(texts.E, units.EFactor);
+  model.MainSpan.E = TypedToInternal(units, UnitQuantity::E, texts.E);
   if (!(model.MainSpan.E > 0)) return Fail(" Enter E for Beam");
-  model.MainSpan.Ixx = EntryToInternal(texts.Ixx, units.InertiaFactor);
+  model.MainSpan.Ixx = TypedToInternal(units, UnitQuantity::Inertia, texts.Ixx);
   model.SectionIxx = static_cast<float>(model.MainSpan.Ixx);
   if (!(model.MainSpan.Ixx > 0)) return Fail(" Enter Ixx for Beam");
-  if (section.SectionKind != "Timber" && texts.code != kCodeNone &&
-      !(TextToNumber(texts.pyLabel) > 0)) {
+  if (section.SectionKind != "Timber" && texts.code != kCodeNone && !(section.DesignStrength > 0)) {
     return Fail(" Select grade and check value of py");
   }
   if (!ReadCantilever(texts.rhCantilever, texts.rhLength, units, model.RhCantilever)) {
@@ -86,7 +87,7 @@ BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts, const UnitSettings&
     return {BeamEntryStatus::CodeRefused, "Cannot check timber beam to steel code", false};
   }
   if ((model.DesignCode == kCodeBS5268 || model.DesignCode == kCodeBS5950) &&
-      model.FibreDistance > 9e11) {
+      IsIxxTypedByUser(model.FibreDistance)) {
     return {BeamEntryStatus::CodeRefused,
             "Cannot code check section with value of Ixx edited by user", false};
   }
@@ -103,6 +104,22 @@ BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts, const UnitSettings&
   outcome.askTimberWithSteelE = TextToNumber(texts.E) > 200000 &&
                                 LastCharacters(" " + section.SectionDescription, 6) == "Timber";
   return outcome;
+}
+
+BeamPictureInput BeamPictureFromTexts(const BeamEntryTexts& texts, const UnitSettings& units,
+                                      int width, int height) {
+  const auto length = [&](bool counted, const std::string& text) {
+    return counted ? TypedToInternal(units, UnitQuantity::Length, text) : 0.0;
+  };
+  BeamPictureInput beam;
+  beam.width = width;
+  beam.height = height;
+  beam.lhLength = length(texts.lhCantilever, texts.lhLength);
+  beam.spanLength = length(true, texts.spanLength);
+  beam.rhLength = length(texts.rhCantilever, texts.rhLength);
+  beam.lhFixed = texts.lhFixed;
+  beam.rhFixed = texts.rhFixed;
+  return beam;
 }
 
 }  // namespace trabeo

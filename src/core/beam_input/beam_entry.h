@@ -20,7 +20,6 @@ struct BeamEntryTexts {
   std::string E;
   std::string Ixx;
   int32_t code = kCodeNone;  // the selected code option
-  std::string pyLabel;       // the design strength as shown
 };
 
 enum class BeamEntryStatus {
@@ -35,6 +34,8 @@ struct BeamEntryOutcome {
   // A timber section with a steel E: the form asks before going on.
   bool askTimberWithSteelE = false;
 };
+
+inline constexpr const char* kInputBeamSizeMessage = "Input beam size";
 
 inline constexpr const char* kTimberWithSteelEQuestion =
     "You appear to have a timber section \nwith a value of \"E\" for steel.\nIs this correct?\n";
@@ -62,5 +63,10 @@ struct BeamPictureInput {
   bool rhFixed = false;
 };
 void DrawBeamEntryPicture(Canvas& canvas, const BeamPictureInput& beam, const UnitSettings& units);
+
+// The picture's beam as the boxes of the section form describe it: a cantilever counts only
+// when ticked.
+BeamPictureInput BeamPictureFromTexts(const BeamEntryTexts& texts, const UnitSettings& units,
+                                      int width, int height);
 
 }  // namespace trabeo

@@ -2,6 +2,7 @@
 
 #include "beam_input/beam_entry.h"
 #include "settings/sig_fig.h"
+#include "settings/unit_conversion.h"
 
 namespace trabeo {
 namespace {
@@ -31,7 +32,7 @@ void DrawFixed(Canvas& canvas, int x, int y0, bool leftHand) {
 }
 
 std::string LengthText(double length, const UnitSettings& units) {
-  return SigFig3Dec3(length / units.LengthFactor) + " " + units.LengthUnitName;
+  return ShowValueWithUnit(units, UnitQuantity::Length, length, SigFig3Dec3);
 }
 
 // A label centred on x.

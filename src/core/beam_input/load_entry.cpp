@@ -8,8 +8,8 @@
 namespace trabeo {
 namespace {
 
-float Internal(std::string_view typed, float factor) {
-  return static_cast<float>(EntryToInternal(typed, factor));
+float Internal(std::string_view typed, const UnitSettings& units, UnitQuantity quantity) {
+  return static_cast<float>(TypedToInternal(units, quantity, typed));
 }
 
 bool IsBlank(const std::string& text) {
@@ -30,13 +30,13 @@ LoadRecord ReadLoadRow(const LoadRowTexts& texts, const UnitSettings& units,
   row.Spare = previous.Spare;
   if (texts.type == LoadRowType::None) return row;
   row.Kind = texts.type == LoadRowType::Udl ? kDistributedLoadKind : kPointLoadKind;
-  row.Position = Internal(texts.distance, units.LengthFactor);
+  row.Position = Internal(texts.distance, units, UnitQuantity::Length);
   if (texts.type == LoadRowType::Point) {
-    row.Intensity = Internal(texts.pointLoad, units.PointLoadFactor);
+    row.Intensity = Internal(texts.pointLoad, units, UnitQuantity::PointLoad);
   } else {
-    row.Intensity = Internal(texts.startRate, units.UdlFactor);
-    row.EndIntensity = Internal(texts.finishRate, units.UdlFactor);
-    row.Cover = Internal(texts.cover, units.LengthFactor);
+    row.Intensity = Internal(texts.startRate, units, UnitQuantity::Udl);
+    row.EndIntensity = Internal(texts.finishRate, units, UnitQuantity::Udl);
+    row.Cover = Internal(texts.cover, units, UnitQuantity::Length);
   }
   row.Factor = IsBlank(texts.factor) ? 1.0f : static_cast<float>(TextToNumber(texts.factor));
   row.Applied = texts.applied ? 1.0f : 0.0f;
@@ -90,13 +90,16 @@ LoadRowTexts ShowLoadRow(const LoadRecord& row, const UnitSettings& units) {
   if (kind != 1 && kind != -1) return texts;
   texts.type = kind == 1 ? LoadRowType::Point : LoadRowType::Udl;
   texts.applied = std::lround(row.Applied) == 1;
-  texts.distance = Shown(row.Position / units.LengthFactor, texts.applied);
+  const auto shown = [&](UnitQuantity quantity, float internal) {
+    return Shown(ToShownUnits(units, quantity, internal), texts.applied);
+  };
+  texts.distance = shown(UnitQuantity::Length, row.Position);
   if (texts.type == LoadRowType::Point) {
-    texts.pointLoad = Shown(row.Intensity / units.PointLoadFactor, texts.applied);
+    texts.pointLoad = shown(UnitQuantity::PointLoad, row.Intensity);
   } else {
-    texts.startRate = Shown(row.Intensity / units.UdlFactor, texts.applied);
-    texts.finishRate = Shown(row.EndIntensity / units.UdlFactor, texts.applied);
-    texts.cover = Shown(row.Cover / units.LengthFactor, texts.applied);
+    texts.startRate = shown(UnitQuantity::Udl, row.Intensity);
+    texts.finishRate = shown(UnitQuantity::Udl, row.EndIntensity);
+    texts.cover = shown(UnitQuantity::Length, row.Cover);
   }
   const std::string factor = SigFig3Dec3(row.Factor);
   texts.factor = factor == "0.00" ? std::string() : factor;
@@ -104,7 +107,7 @@ LoadRowTexts ShowLoadRow(const LoadRecord& row, const UnitSettings& units) {
 }
 
 std::string SelfWeightLabel(const LoadRecord& selfWeight, const UnitSettings& units) {
-  return " " + SigFig3Dec3(selfWeight.Intensity / units.UdlFactor) + " " + units.UdlUnitName;
+  return " " + ShowValueWithUnit(units, UnitQuantity::Udl, selfWeight.Intensity, SigFig3Dec3);
 }
 
 std::string SelfWeightFactorText(const LoadRecord& selfWeight, const UnitSettings& units) {

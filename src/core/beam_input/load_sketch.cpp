@@ -3,6 +3,7 @@
 #include "beam_input/load_profile.h"
 #include "platform/pixel.h"
 #include "settings/sig_fig.h"
+#include "settings/unit_conversion.h"
 
 namespace trabeo {
 namespace {
@@ -21,7 +22,7 @@ std::string FactorText(float factor) {
 }
 
 std::string LengthText(double length, const UnitSettings& units) {
-  return SigFig3Dec3(length / units.LengthFactor) + " " + units.LengthUnitName;
+  return ShowValueWithUnit(units, UnitQuantity::Length, length, SigFig3Dec3);
 }
 
 enum class Side { Lh, Rh };
@@ -101,33 +102,33 @@ void DrawPointLoads(Canvas& canvas, const LoadTable& loads, const LoadScale& sca
       canvas.Line(x, yb + 5, x, yb + 45);
     }
     canvas.SetFont(SketchFont(colors::kYellow));
-    canvas.TextOut(
-        x - 12, 20,
-        SigFig3Dec3(double{load.Intensity} / units.PointLoadFactor) + FactorText(load.Factor));
+    canvas.TextOut(x - 12, 20,
+                   ShowValue(units, UnitQuantity::PointLoad, load.Intensity, SigFig3Dec3) +
+                       FactorText(load.Factor));
   }
 }
 
 void DrawRates(Canvas& canvas, const UdlOutline& outline, const LoadScale& scale,
                const UnitSettings& units) {
-  const double udlFactor = units.UdlFactor;
+  const auto rate = [&](float value) {
+    return ShowValue(units, UnitQuantity::Udl, value, SigFig4Dec3);
+  };
   for (const UdlOutlineRecord& load : outline.records) {
     const int startX = scale.X(load.StartX);
     const int endX = scale.X(load.EndX);
     canvas.SetFont(SketchFont(colors::kRed));
     if (load.StartIntensity != 0) {
-      canvas.TextOut(startX + 1, 38,
-                     SigFig4Dec3(load.StartIntensity / udlFactor) + FactorText(load.StartFactor));
+      canvas.TextOut(startX + 1, 38, rate(load.StartIntensity) + FactorText(load.StartFactor));
     }
     if (load.EndIntensity != 0 && load.EndIntensity != load.StartIntensity) {
       const std::string factor = FactorText(load.EndFactor);
-      canvas.TextOut(endX - (factor.empty() ? 32 : 65), 38,
-                     SigFig4Dec3(load.EndIntensity / udlFactor) + factor);
+      canvas.TextOut(endX - (factor.empty() ? 32 : 65), 38, rate(load.EndIntensity) + factor);
     }
     canvas.SetFont(SketchFont(colors::kWhite));
     if (load.StartStacked != 0 && load.StartStacked > load.StartIntensity)
-      canvas.TextOut(startX - 12, 3, "(" + SigFig4Dec3(load.StartStacked / udlFactor) + ")");
+      canvas.TextOut(startX - 12, 3, "(" + rate(load.StartStacked) + ")");
     if (load.EndStacked != 0 && load.EndStacked > load.EndIntensity)
-      canvas.TextOut(endX - 12, 3, "(" + SigFig4Dec3(load.EndStacked / udlFactor) + ")");
+      canvas.TextOut(endX - 12, 3, "(" + rate(load.EndStacked) + ")");
   }
 }
 

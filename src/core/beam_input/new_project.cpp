@@ -19,20 +19,22 @@ void ResetSection(SectionValues& section) {
   section = SectionValues{};
 }
 
-// The restraint forms start again, and the timber section loses its computed stiffness and
-// result lines (slots 41 onwards are not kept with a beam and stay as they are). The effective
-// lengths, spacing and clear span are kept, as the restraint forms work them out again.
-void ResetRestraintsAndTimber(BeamProject& project) {
-  SteelRestraints& r = project.restraints;
-  r.IntermediateRestraints = 0;
-  r.SpanRestraintFlags.fill(0);
-  r.LhCantRestraintFlags.fill(0);
-  r.RhCantRestraintFlags.fill(0);
-  r.SpanLeText.clear();
-  r.LhCantLeText.clear();
-  r.RhCantLeText.clear();
-  project.timber.TimberShearStiffness = 0;
-  project.timber.TimberSummaryLines.Clear(0, 40);
+// The restraint forms start again from nothing; the effective lengths and the spacing rule are
+// left for the forms to recompute.
+void ResetRestraints(SteelRestraints& restraints) {
+  restraints.IntermediateRestraints = 0;
+  restraints.SpanRestraintFlags = {};
+  restraints.LhCantRestraintFlags = {};
+  restraints.RhCantRestraintFlags = {};
+  restraints.SpanLeText.clear();
+  restraints.LhCantLeText.clear();
+  restraints.RhCantLeText.clear();
+}
+
+// The timber section's sizes go with the section; its shear stiffness and result lines go too.
+void ResetTimber(TimberBeamValues& timber) {
+  timber.TimberShearStiffness = 0;
+  timber.TimberSummaryLines.Clear(0, 40);
 }
 
 }  // namespace
@@ -53,7 +55,8 @@ void ResetProjectForNew(BeamProject& project, HeaderTexts& header, UnitSettings&
   model.RhSupportKind = 0;
   project.LoadRowCount = 0;
   ResetSection(project.section);
-  ResetRestraintsAndTimber(project);
+  ResetRestraints(project.restraints);
+  ResetTimber(project.timber);
 
   units = ReadUnitsFileForNewBeam(startFolder, units).settings;
   model.DesignCode = units.DesignCode;

@@ -8,11 +8,11 @@
 
 namespace trabeo {
 
-// File New: forgets the beam (geometry, section, loads; the support kinds become 0, which the
-// analysis treats as pinned; the restraint flags and effective-length texts; the timber shear
-// stiffness and result lines), clears the project texts of the page header and the file name but
-// keeps company and user, and reloads the unit settings from the units file in startFolder
-// (the narrower defaults where it is missing). The design code comes from the units file.
+// File New: forgets the beam (geometry, section, loads, restraint choices, the timber section's
+// results; the support kinds become 0, which the analysis treats as pinned), clears the project
+// texts of the page header and the file name but keeps company and user, and reloads the unit
+// settings from the units file in startFolder (the narrower defaults where it is missing). The
+// design code comes from the units file.
 void ResetProjectForNew(BeamProject& project, HeaderTexts& header, UnitSettings& units,
                         const std::filesystem::path& startFolder);
 

@@ -15,12 +15,13 @@ class PropertyWriter {
 
   void Line(const std::string& text) { lines_.Set(next_++, text); }
   void Gap() { ++next_; }
-  void Value(const std::string& label, const std::string& value, const std::string& unit) {
-    Line(label + value + " " + unit);
+  void Value(const std::string& label, UnitQuantity quantity, double internal,
+             Formatter format = SigFig4Dec3) {
+    Line(label + ShowValueWithUnit(units_, quantity, internal, format));
   }
   // A section dimension in the section-dimension unit.
   void Dimension(const std::string& label, double mm, Formatter format = SigFig3Dec3) {
-    Value(label, format(mm / units_.SectLengthFactor), units_.SectLengthUnitName);
+    Value(label, UnitQuantity::SectLength, mm, format);
   }
 
   TextStore<51, 50> Finish() {
@@ -61,41 +62,37 @@ TextStore<51, 50> BuildPropertyLines(const SectionRecord& r, const UnitSettings&
   if (r.Outstand != 0) out.Dimension(" Outstand = ", r.Outstand);
   if (r.WebDepth != 0) out.Dimension(" Web depth = ", r.WebDepth);
   if (r.FlgAngle != 0) out.Line(" Flange taper = " + SigFig3Dec3(r.FlgAngle) + " deg");
-  out.Value(" E = ", SigFig4Dec3(r.E / units.EFactor), units.EUnitName);
+  out.Value(" E = ", UnitQuantity::E, r.E);
   out.Gap();
 
-  out.Value(" Area = ", SigFig3Dec3(r.Area / units.AreaFactor), units.AreaUnitName);
-  out.Value(" Ixx = ", SigFig4Dec3(r.Ixx / units.InertiaFactor), units.InertiaUnitName);
-  out.Value(" Iyy = ", SigFig4Dec3(r.Iyy / units.InertiaFactor), units.InertiaUnitName);
+  out.Value(" Area = ", UnitQuantity::Area, r.Area, SigFig3Dec3);
+  out.Value(" Ixx = ", UnitQuantity::Inertia, r.Ixx);
+  out.Value(" Iyy = ", UnitQuantity::Inertia, r.Iyy);
   out.Dimension(" Rxx = ", r.Rx);
   out.Dimension(" Ryy = ", r.Ry);
   out.Dimension(" x = ", r.ExtremeX);
   out.Dimension(" y = ", r.ExtremeY);
   const double depth = tube ? r.Width : r.Depth;
-  out.Value(" " + units.ElasticXLabel + " = ",
-            SigFig4Dec3(ElasticModulus(r.Ixx, r.ExtremeY, depth) / units.ModulusFactor),
-            units.ModulusUnitName);
-  out.Value(" " + units.ElasticYLabel + " = ",
-            SigFig4Dec3(ElasticModulus(r.Iyy, r.ExtremeX, r.Width) / units.ModulusFactor),
-            units.ModulusUnitName);
+  out.Value(" " + units.ElasticXLabel + " = ", UnitQuantity::Modulus,
+            ElasticModulus(r.Ixx, r.ExtremeY, depth));
+  out.Value(" " + units.ElasticYLabel + " = ", UnitQuantity::Modulus,
+            ElasticModulus(r.Iyy, r.ExtremeX, r.Width));
   out.Gap();
 
-  out.Value(" K = ", SigFig4Dec3(r.K / units.InertiaFactor), units.InertiaUnitName);
+  out.Value(" K = ", UnitQuantity::Inertia, r.K);
   out.Dimension(" t = ", r.TorsionFibre);
   out.Gap();
   if (r.Sxx != 0) {
-    out.Value(" " + units.PlasticXLabel + " = ", SigFig4Dec3(r.Sxx / units.ModulusFactor),
-              units.ModulusUnitName);
-    out.Value(" " + units.PlasticYLabel + " = ", SigFig4Dec3(r.Syy / units.ModulusFactor),
-              units.ModulusUnitName);
+    out.Value(" " + units.PlasticXLabel + " = ", UnitQuantity::Modulus, r.Sxx);
+    out.Value(" " + units.PlasticYLabel + " = ", UnitQuantity::Modulus, r.Syy);
   }
   if (r.Type == "Beam" || r.Type == "RSJ" || r.Type == "RSC") {
     out.Line(" u = " + SigFig4Dec3(r.u));
     out.Line(" x = " + SigFig4Dec3(r.x));
-    out.Value(" H = ", SigFig4Dec3(r.H * units.WarpingFactor), units.WarpingUnitName);
+    out.Value(" H = ", UnitQuantity::Warping, r.H);
   }
   out.Gap();
-  out.Value(" Wt = ", SigFig4Dec3(r.Area * units.WeightFactor), units.WeightUnitName);
+  out.Value(" Wt = ", UnitQuantity::Weight, r.Area);
   return out.Finish();
 }
 

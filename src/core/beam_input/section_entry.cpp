@@ -1,6 +1,7 @@
 #include "beam_input/section_entry.h"
 
 #include "settings/sig_fig.h"
+#include "settings/unit_conversion.h"
 #include "steel/classification.h"
 #include "steel/design_strength.h"
 
@@ -93,7 +94,7 @@ std::string SectionClassLabel(const SectionValues& section) {
 
 std::string TimberSizeText(float mm, const UnitSettings& units) {
   if (mm == 0) return " ";
-  return SigFig3(mm / units.SectLengthFactor);
+  return ShowValue(units, UnitQuantity::SectLength, mm, SigFig3);
 }
 
 }  // namespace trabeo

@@ -48,6 +48,8 @@ struct LoadRecord {
   float Spare = 0;
 
   bool IsApplied() const { return Applied == 1.0f; }
+
+  friend bool operator==(const LoadRecord&, const LoadRecord&) = default;
 };
 
 // Rows 1 to 25 are the user's loads, row 26 the self weight.
@@ -56,7 +58,16 @@ struct LoadTable {
 
   LoadRecord& row(int number) { return rows[static_cast<std::size_t>(number - 1)]; }
   const LoadRecord& row(int number) const { return rows[static_cast<std::size_t>(number - 1)]; }
+
+  friend bool operator==(const LoadTable&, const LoadTable&) = default;
 };
+
+// The fibre distance that marks a second moment of area typed by the user: the section's own
+// fibre distance no longer goes with it, so the code checks refuse the beam.
+inline constexpr float kIxxTypedByUser = 1e12f;
+inline bool IsIxxTypedByUser(float fibreDistance) {
+  return fibreDistance > 9e11f;
+}
 
 struct BeamModel {
   double TotalLength = 0;  // 0 means there is no beam

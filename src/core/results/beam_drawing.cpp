@@ -1,6 +1,7 @@
 #include "results/beam_drawing.h"
 
 #include "settings/sig_fig.h"
+#include "settings/unit_conversion.h"
 
 namespace trabeo {
 namespace {
@@ -29,7 +30,7 @@ void DrawSupport(Canvas& canvas, int px, int32_t kind, Side side) {
 }
 
 std::string LengthLabel(double length, const UnitSettings& units) {
-  return SigFig3Dec3(length / units.LengthFactor) + " " + units.LengthUnitName;
+  return ShowValueWithUnit(units, UnitQuantity::Length, length, SigFig3Dec3);
 }
 
 }  // namespace

@@ -100,34 +100,37 @@ void WriteIntervalTables(const ListingContext& context, ListingLines& list, List
   head.Line(model.DesignCode == kCodeBS5268 ? " (deflection values include shear deflection)" : "");
   head.Finish();
 
-  const double shearFactor = u.ShearFactor;
-  const double momentFactor = u.MomentFactor;
-  const double deflectionFactor = u.DeflectionFactor;
+  const auto length = [&](double value) { return ToShownUnits(u, UnitQuantity::Length, value); };
+  const auto shear = [&](double value) { return ToShownUnits(u, UnitQuantity::Shear, value); };
+  const auto moment = [&](double value) { return ToShownUnits(u, UnitQuantity::Moment, value); };
+  const auto deflection = [&](double value) {
+    return ToShownUnits(u, UnitQuantity::Deflection, value);
+  };
 
   if (model.LhCantilever.IsPresent()) {
     SegmentValues lh;
-    lh.length = model.LhCantilever.Length / u.LengthFactor;
-    lh.shear = [&](int k) { return r.CantShear[0][At(k)] * shearFactor; };
-    lh.moment = [&](int k) { return -r.CantMoment[0][At(k)] * momentFactor; };
-    lh.deflection = [&](int i) { return r.CantDeflection[0][At(i)] * deflectionFactor; };
+    lh.length = length(model.LhCantilever.Length);
+    lh.shear = [&](int k) { return shear(r.CantShear[0][At(k)]); };
+    lh.moment = [&](int k) { return moment(-r.CantMoment[0][At(k)]); };
+    lh.deflection = [&](int i) { return deflection(r.CantDeflection[0][At(i)]); };
     WriteBlock(" LH Cantilever ", lh, u, list, stores.LhIntervalPrintLines, false);
     list.emplace_back(" ");
   }
 
   SegmentValues span;
-  span.length = model.MainSpan.Length / u.LengthFactor;
-  span.shear = [&](int k) { return r.SpanShear[At(k)] * shearFactor; };
-  span.moment = [&](int k) { return r.SpanMoment[At(k)] * momentFactor; };
-  span.deflection = [&](int i) { return -r.SpanDeflection[At(i)] * deflectionFactor; };
+  span.length = length(model.MainSpan.Length);
+  span.shear = [&](int k) { return shear(r.SpanShear[At(k)]); };
+  span.moment = [&](int k) { return moment(r.SpanMoment[At(k)]); };
+  span.deflection = [&](int i) { return deflection(-r.SpanDeflection[At(i)]); };
   span.decimalsFromEveryStation = true;
   WriteBlock(" SPAN", span, u, list, stores.SpanIntervalPrintLines, true);
 
   if (model.RhCantilever.IsPresent()) {
     SegmentValues rh;
-    rh.length = model.RhCantilever.Length / u.LengthFactor;
-    rh.shear = [&](int k) { return r.CantShear[1][At(k)] * shearFactor; };
-    rh.moment = [&](int k) { return -r.CantMoment[1][At(k)] * momentFactor; };
-    rh.deflection = [&](int i) { return -r.CantDeflection[1][At(i)] * deflectionFactor; };
+    rh.length = length(model.RhCantilever.Length);
+    rh.shear = [&](int k) { return shear(r.CantShear[1][At(k)]); };
+    rh.moment = [&](int k) { return moment(-r.CantMoment[1][At(k)]); };
+    rh.deflection = [&](int i) { return deflection(-r.CantDeflection[1][At(i)]); };
     WriteBlock(" RH Cantilever", rh, u, list, stores.RhIntervalPrintLines, false);
   }
 }

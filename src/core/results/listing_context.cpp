@@ -30,10 +30,4 @@ double RatioDivisor(double deflection) {
   return deflection == 0 ? 1e-16 : deflection;
 }
 
-std::string ValueText(std::string valueText, std::string_view unitName) {
-  valueText += ' ';
-  valueText += unitName;
-  return valueText;
-}
-
 }  // namespace trabeo

@@ -29,7 +29,4 @@ ListingContext MakeListingContext(const BeamProject& project, const BeamResults&
 // overflows its formatter instead of dividing by zero.
 double RatioDivisor(double deflection);
 
-// "value unit".
-std::string ValueText(std::string valueText, std::string_view unitName);
-
 }  // namespace trabeo

@@ -2,6 +2,7 @@
 
 #include "beam_input/load_profile.h"
 #include "settings/sig_fig.h"
+#include "settings/unit_conversion.h"
 
 namespace trabeo {
 namespace {
@@ -59,32 +60,32 @@ void DrawPointLoads(Canvas& canvas, const DiagramInputs& in, const HorizontalSca
       canvas.Line(x, kBase + 5, x + 5, kBase + 15);
     }
     canvas.SetFont(DiagramFont(colors::kYellow));
-    canvas.TextOut(
-        x - 15, kBase - 75,
-        SigFig4Dec3(double{row.Intensity} / in.units.PointLoadFactor) + FactorSuffix(row.Factor));
+    canvas.TextOut(x - 15, kBase - 75,
+                   ShowValue(in.units, UnitQuantity::PointLoad, row.Intensity, SigFig4Dec3) +
+                       FactorSuffix(row.Factor));
   }
 }
 
 void DrawUdlLabels(Canvas& canvas, const DiagramInputs& in, const HorizontalScale& scale) {
-  const double udlFactor = in.units.UdlFactor;
+  const auto rate = [&](float value) {
+    return ShowValue(in.units, UnitQuantity::Udl, value, SigFig3Dec3);
+  };
   for (const UdlOutlineRecord& load : in.outline.records) {
     const int startX = scale.X(load.StartX);
     const int endX = scale.X(load.EndX);
     canvas.SetFont(DiagramFont(colors::kRed));
     if (load.StartIntensity != 0) {
-      canvas.TextOut(startX + 5, 35,
-                     SigFig3Dec3(load.StartIntensity / udlFactor) + FactorSuffix(load.StartFactor));
+      canvas.TextOut(startX + 5, 35, rate(load.StartIntensity) + FactorSuffix(load.StartFactor));
     }
     if (load.EndIntensity != 0 && load.EndIntensity != load.StartIntensity) {
       const std::string factor = FactorSuffix(load.EndFactor);
-      canvas.TextOut(endX - (factor.empty() ? 35 : 70), 35,
-                     SigFig3Dec3(load.EndIntensity / udlFactor) + factor);
+      canvas.TextOut(endX - (factor.empty() ? 35 : 70), 35, rate(load.EndIntensity) + factor);
     }
     canvas.SetFont(DiagramFont(colors::kWhite));
     if (load.StartStacked != 0 && load.StartStacked != load.StartIntensity)
-      canvas.TextOut(startX - 12, 3, "(" + SigFig3Dec3(load.StartStacked / udlFactor) + ")");
+      canvas.TextOut(startX - 12, 3, "(" + rate(load.StartStacked) + ")");
     if (load.EndStacked != 0 && load.EndStacked != load.EndIntensity)
-      canvas.TextOut(endX - 12, 3, "(" + SigFig3Dec3(load.EndStacked / udlFactor) + ")");
+      canvas.TextOut(endX - 12, 3, "(" + rate(load.EndStacked) + ")");
   }
 }
 
@@ -94,7 +95,7 @@ void DrawReactions(Canvas& canvas, const DiagramInputs& in, const HorizontalScal
     const double reaction = in.results.Reactions[static_cast<std::size_t>(side)];
     canvas.SetFont(DiagramFont(reaction >= 0 ? colors::kYellow : colors::kRed));
     canvas.TextOut(scale.X(supports[side]) - 20, kBase + 30,
-                   SigFig3Dec3(reaction * in.units.ShearFactor) + " " + in.units.ShearUnitName);
+                   ShowValueWithUnit(in.units, UnitQuantity::Shear, reaction, SigFig3Dec3));
   }
 }
 

@@ -58,11 +58,17 @@ void WriteUdlTable(const ListingContext& context, ListingLines& list, ListingSto
   block.Line(units);
 
   const auto position = [&](const LoadRecord& row) {
-    return double{row.Position} / u.LengthFactor;
+    return ToShownUnits(u, UnitQuantity::Length, row.Position);
   };
-  const auto start = [&](const LoadRecord& row) { return double{row.Intensity} / u.UdlFactor; };
-  const auto finish = [&](const LoadRecord& row) { return double{row.EndIntensity} / u.UdlFactor; };
-  const auto cover = [&](const LoadRecord& row) { return double{row.Cover} / u.LengthFactor; };
+  const auto start = [&](const LoadRecord& row) {
+    return ToShownUnits(u, UnitQuantity::Udl, row.Intensity);
+  };
+  const auto finish = [&](const LoadRecord& row) {
+    return ToShownUnits(u, UnitQuantity::Udl, row.EndIntensity);
+  };
+  const auto cover = [&](const LoadRecord& row) {
+    return ToShownUnits(u, UnitQuantity::Length, row.Cover);
+  };
   const auto anyRow = [](const LoadRecord&) { return true; };
   const auto udlRow = [](const LoadRecord& row) { return KindRoundsTo(row, -1); };
   const int positionDecimals = ColumnDecimals(loads, kLoadRows, position, anyRow);
@@ -99,10 +105,10 @@ void WritePointLoadTable(const ListingContext& context, ListingLines& list, List
   block.Line(units);
 
   const auto value = [&](const LoadRecord& row) {
-    return double{row.Intensity} / u.PointLoadFactor;
+    return ToShownUnits(u, UnitQuantity::PointLoad, row.Intensity);
   };
   const auto position = [&](const LoadRecord& row) {
-    return double{row.Position} / u.LengthFactor;
+    return ToShownUnits(u, UnitQuantity::Length, row.Position);
   };
   const auto anyRow = [](const LoadRecord&) { return true; };
   const int valueDecimals = ColumnDecimals(loads, kUserLoadRows, value, anyRow);

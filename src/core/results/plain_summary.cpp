@@ -1,15 +1,9 @@
 #include "results/plain_summary.h"
 
 #include "settings/sig_fig.h"
+#include "settings/unit_conversion.h"
 
 namespace trabeo {
-namespace {
-
-// Sections whose properties the user typed carry this marker in place of a fibre distance.
-constexpr float kEditedPropertiesMarker = 9e11f;
-
-}  // namespace
-
 const char* StressLabel(const LoadTable& loads) {
   const LoadRecord* last = nullptr;
   for (const LoadRecord& row : loads.rows) {
@@ -27,25 +21,20 @@ void WritePlainSummary(const ListingContext& context, ListingLines& list, Listin
   StoreBlock block(list, stores.SummaryPrintLines);
 
   std::string description = " Beam Description  " + context.project.section.SectionDescription;
-  if (model.FibreDistance > kEditedPropertiesMarker) description += "(Properties edited by user)";
+  if (IsIxxTypedByUser(model.FibreDistance)) description += "(Properties edited by user)";
   block.Line(description);
-  block.LineThenBlank(
-      " Length = " + ValueText(SigFig4Dec3(model.TotalLength / u.LengthFactor), u.LengthUnitName) +
-      "         Ixx = " +
-      ValueText(SigFig4Dec3(model.MainSpan.Ixx / u.InertiaFactor), u.InertiaUnitName) +
-      "         E = " + ValueText(SigFig4Dec3(model.MainSpan.E / u.EFactor), u.EUnitName));
+  const auto shown = [&](UnitQuantity quantity, double value) {
+    return ShowValueWithUnit(u, quantity, value, SigFig4Dec3);
+  };
+  block.LineThenBlank(" Length = " + shown(UnitQuantity::Length, model.TotalLength) +
+                      "         Ixx = " + shown(UnitQuantity::Inertia, model.MainSpan.Ixx) +
+                      "         E = " + shown(UnitQuantity::E, model.MainSpan.E));
   block.LineThenBlank(" RESULTS");
 
   const bool factored = r.FactoredLoadCount != 0;
-  const auto shear = [&](double value) {
-    return ValueText(SigFig4Dec3(value * u.ShearFactor), u.ShearUnitName);
-  };
-  const auto moment = [&](double value) {
-    return ValueText(SigFig4Dec3(value * u.MomentFactor), u.MomentUnitName);
-  };
-  const auto deflection = [&](double value) {
-    return ValueText(SigFig4Dec3(value * u.DeflectionFactor), u.DeflectionUnitName);
-  };
+  const auto shear = [&](double value) { return shown(UnitQuantity::Shear, value); };
+  const auto moment = [&](double value) { return shown(UnitQuantity::Moment, value); };
+  const auto deflection = [&](double value) { return shown(UnitQuantity::Deflection, value); };
   block.Line((factored ? " Factored LH Reaction = " : " LH Reaction = ") + shear(r.Reactions[0]));
   block.LineThenBlank((factored ? " Factored RH Reaction = " : " RH Reaction = ") +
                       shear(r.Reactions[1]));
@@ -78,9 +67,9 @@ void WritePlainSummary(const ListingContext& context, ListingLines& list, Listin
   block.LineThenBlank(ratios.back(), " ");
 
   // A stress that overflows its formatter (the 1e12 of a failed computation) is left out.
-  const std::string stress = SigFig4Dec3(r.BendingStress * u.StressFactor);
+  const std::string stress = ShowValue(u, UnitQuantity::Stress, r.BendingStress, SigFig4Dec3);
   if (stress != kOverflowText) {
-    block.LineInPlace(StressLabel(model.Loads) + ValueText(stress, u.StressUnitName));
+    block.LineInPlace(StressLabel(model.Loads) + WithUnit(stress, u.StressUnitName));
     list.emplace_back();
   }
   block.Finish();

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "settings/sig_fig.h"
+#include "settings/unit_conversion.h"
 
 namespace trabeo {
 namespace {
@@ -23,8 +24,10 @@ struct Diagram {
 
 class DiagramPainter {
  public:
-  DiagramPainter(Canvas& canvas, const BeamModel& model, const MainWindowGeometry& window)
+  DiagramPainter(Canvas& canvas, const BeamModel& model, const UnitSettings& units,
+                 const MainWindowGeometry& window)
       : canvas_(canvas),
+        units_(units),
         window_(window),
         beamScale_(MakeHorizontalScale(window.width, kBeamRightMargin, model.TotalLength)) {}
 
@@ -46,25 +49,26 @@ class DiagramPainter {
 
   // A value beside its point of the curve: positive values in yellow above it, negative ones in
   // cyan below it; the other way round on a diagram drawn upside down.
-  void ValueLabel(double x, const Diagram& diagram, double internal, float factor,
-                  const std::string& unit, bool always) {
-    const double shown = internal * factor;
+  void ValueLabel(double x, const Diagram& diagram, double internal, UnitQuantity quantity,
+                  bool always) {
+    const double shown = ToShownUnits(units_, quantity, internal);
     if (!always && std::fabs(shown) <= 0.001) return;
     const bool positive = shown >= 0;
     const bool above = positive == (diagram.direction > 0);
     const double y = diagram.Y(internal) + (above ? -25 : 10);
     canvas_.SetFont(DiagramFont(positive ? colors::kYellow : colors::kCyan));
-    canvas_.TextOut(TruncToPixel(x), TruncToPixel(y), SigFig3Dec3(shown) + " " + unit);
+    canvas_.TextOut(TruncToPixel(x), TruncToPixel(y),
+                    ShowValueWithUnit(units_, quantity, internal, SigFig3Dec3));
   }
 
   // A caption and its value at the left margin, above the axis or below it.
-  void Extreme(const Diagram& diagram, bool above, const char* caption, double shown,
-               const std::string& unit, Color color) {
+  void Extreme(const Diagram& diagram, bool above, const char* caption, UnitQuantity quantity,
+               double internal, Color color) {
     const int th = TextHeight();
     const int captionY = above ? diagram.baseline - th - 30 : diagram.baseline + th;
     canvas_.SetFont(DiagramFont(color));
     canvas_.TextOut(8, captionY, caption);
-    canvas_.TextOut(8, captionY + 15, SigFig3Dec3(shown) + " " + unit);
+    canvas_.TextOut(8, captionY + 15, ShowValueWithUnit(units_, quantity, internal, SigFig3Dec3));
   }
 
   double LabelX(double position) const { return 130 + position * beamScale_.pixelsPerUnit; }
@@ -80,6 +84,7 @@ class DiagramPainter {
   }
 
   Canvas& canvas_;
+  const UnitSettings& units_;
   const MainWindowGeometry& window_;
   HorizontalScale beamScale_;
   int textHeight_ = 0;
@@ -87,74 +92,69 @@ class DiagramPainter {
 
 void ShearLabels(DiagramPainter& paint, const DiagramInputs& in, const Diagram& d) {
   const BeamResults& r = in.results;
-  const UnitSettings& u = in.units;
   const bool lh = in.model.LhCantilever.IsPresent();
   const bool rh = in.model.RhCantilever.IsPresent();
   const double lhX = paint.LabelX(LhSupportPosition(in.model));
   const double rhX = paint.LabelX(RhSupportPosition(in.model));
-  if (lh) paint.ValueLabel(lhX, d, r.LhSupportShear, u.ShearFactor, u.ShearUnitName, false);
-  paint.ValueLabel(lhX, d, r.SupportShears[0], u.ShearFactor, u.ShearUnitName, true);
-  paint.ValueLabel(rhX, d, r.SupportShears[1], u.ShearFactor, u.ShearUnitName, true);
-  if (rh) paint.ValueLabel(rhX, d, r.SupportShears[2], u.ShearFactor, u.ShearUnitName, false);
+  if (lh) paint.ValueLabel(lhX, d, r.LhSupportShear, UnitQuantity::Shear, false);
+  paint.ValueLabel(lhX, d, r.SupportShears[0], UnitQuantity::Shear, true);
+  paint.ValueLabel(rhX, d, r.SupportShears[1], UnitQuantity::Shear, true);
+  if (rh) paint.ValueLabel(rhX, d, r.SupportShears[2], UnitQuantity::Shear, false);
 
   // The extremes are shown when the support shears reach that side of the axis.
   const std::array<double, 4> supportShears{lh ? r.LhSupportShear : 0.0, r.SupportShears[0],
                                             r.SupportShears[1], rh ? r.SupportShears[2] : 0.0};
   const auto [smallest, largest] = std::minmax_element(supportShears.begin(), supportShears.end());
   if (std::fabs(*largest) > 1e-5) {
-    paint.Extreme(d, true, "Max +ve Shear", r.ShearExtremes[1] * u.ShearFactor, u.ShearUnitName,
+    paint.Extreme(d, true, "Max +ve Shear", UnitQuantity::Shear, r.ShearExtremes[1],
                   colors::kYellow);
   }
   if (std::fabs(*smallest) > 1e-5) {
-    paint.Extreme(d, false, "Max -ve Shear", r.ShearExtremes[2] * u.ShearFactor, u.ShearUnitName,
+    paint.Extreme(d, false, "Max -ve Shear", UnitQuantity::Shear, r.ShearExtremes[2],
                   colors::kCyan);
   }
 }
 
 void MomentLabels(DiagramPainter& paint, const DiagramInputs& in, const Diagram& d) {
   const BeamResults& r = in.results;
-  const UnitSettings& u = in.units;
   const double lhSupport = LhSupportPosition(in.model);
   const double rhSupport = RhSupportPosition(in.model);
   const auto& profile = r.SpanMomentProfile;
-  paint.ValueLabel(paint.LabelX(lhSupport), d, profile[0], u.MomentFactor, u.MomentUnitName, false);
+  paint.ValueLabel(paint.LabelX(lhSupport), d, profile[0], UnitQuantity::Moment, false);
   paint.ValueLabel(paint.LabelX(lhSupport + in.model.MainSpan.Length / 2), d, profile[1],
-                   u.MomentFactor, u.MomentUnitName, false);
-  paint.ValueLabel(paint.SupportX(rhSupport) - 20, d, profile[2], u.MomentFactor, u.MomentUnitName,
-                   false);
+                   UnitQuantity::Moment, false);
+  paint.ValueLabel(paint.SupportX(rhSupport) - 20, d, profile[2], UnitQuantity::Moment, false);
 
   const bool inverted = d.direction < 0;
-  paint.Extreme(d, !inverted, "Max +ve Mom", r.MomentExtremes[2] * u.MomentFactor, u.MomentUnitName,
+  paint.Extreme(d, !inverted, "Max +ve Mom", UnitQuantity::Moment, r.MomentExtremes[2],
                 colors::kYellow);
-  paint.Extreme(d, inverted, "Max -ve Mom", r.MomentExtremes[1] * u.MomentFactor, u.MomentUnitName,
+  paint.Extreme(d, inverted, "Max -ve Mom", UnitQuantity::Moment, r.MomentExtremes[1],
                 colors::kCyan);
 }
 
 void DeflectionLabels(DiagramPainter& paint, const DiagramInputs& in, const Diagram& d,
                       int windowWidth) {
   const BeamResults& r = in.results;
-  const UnitSettings& u = in.units;
   // The diagram draws downward deflection below the axis; the labelled values are upward
   // positive, so they are drawn as their negatives.
   const Diagram upward{d.baseline, d.scale, 1};
   const auto& tips = r.TipDeflections;
   if (in.model.LhCantilever.IsPresent())
-    paint.ValueLabel(130, upward, tips[0], u.DeflectionFactor, u.DeflectionUnitName, false);
+    paint.ValueLabel(130, upward, tips[0], UnitQuantity::Deflection, false);
   paint.ValueLabel(paint.LabelX(LhSupportPosition(in.model) + in.model.MainSpan.Length / 2), upward,
-                   tips[1], u.DeflectionFactor, u.DeflectionUnitName, true);
+                   tips[1], UnitQuantity::Deflection, true);
   if (in.model.RhCantilever.IsPresent()) {
-    paint.ValueLabel(windowWidth - 95, upward, tips[11], u.DeflectionFactor, u.DeflectionUnitName,
-                     false);
+    paint.ValueLabel(windowWidth - 95, upward, tips[11], UnitQuantity::Deflection, false);
   }
 
   const auto& extremes = r.DeflectionExtremes;
   if (extremes[2] > 0) {
-    paint.Extreme(d, true, "Max +ve Deflection", extremes[2] * u.DeflectionFactor,
-                  u.DeflectionUnitName, colors::kYellow);
+    paint.Extreme(d, true, "Max +ve Deflection", UnitQuantity::Deflection, extremes[2],
+                  colors::kYellow);
   }
   if (extremes[1] < 0) {
-    paint.Extreme(d, false, "Max -ve Deflection", extremes[1] * u.DeflectionFactor,
-                  u.DeflectionUnitName, colors::kCyan);
+    paint.Extreme(d, false, "Max -ve Deflection", UnitQuantity::Deflection, extremes[1],
+                  colors::kCyan);
   }
 }
 
@@ -191,7 +191,7 @@ void DrawResultDiagrams(Canvas& canvas, const DiagramInputs& in, const MainWindo
   canvas.TextOut(8, deflection.baseline - 5, "DEFLECTION");
   canvas.SetFont(DiagramFont(colors::kWhite));
 
-  DiagramPainter paint(canvas, in.model, window);
+  DiagramPainter paint(canvas, in.model, in.units, window);
   paint.Curve(r.ShearPolyline, shear);
   paint.Curve(r.MomentPolyline, moment);
   paint.Curve(r.DeflectionPolyline, deflection);

@@ -54,22 +54,9 @@ double TextToNumber(std::string_view text) {
   return negative ? -value : value;
 }
 
-double EntryToInternal(std::string_view typed, float entryFactor) {
-  return TextToNumber(typed) * static_cast<double>(entryFactor);
-}
-
-double InternalToEntryUnits(double internal, float entryFactor) {
-  return internal / static_cast<double>(entryFactor);
-}
-
-double InternalToResultUnits(double internal, float resultFactor) {
-  return internal * static_cast<double>(resultFactor);
-}
-
 double ToShownUnits(const UnitSettings& settings, UnitQuantity quantity, double internal) {
-  const float factor = UnitFactorOf(settings, quantity);
-  return KindOf(quantity) == FactorKind::Entry ? InternalToEntryUnits(internal, factor)
-                                               : InternalToResultUnits(internal, factor);
+  const double factor = UnitFactorOf(settings, quantity);
+  return KindOf(quantity) == FactorKind::Entry ? internal / factor : internal * factor;
 }
 
 double ToInternalUnits(const UnitSettings& settings, UnitQuantity quantity, double shown) {

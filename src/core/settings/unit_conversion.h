@@ -15,13 +15,9 @@ double TextToNumber(std::string_view text);
 
 using Formatter = std::string (*)(double);
 
-// Entry factors: internal = shown x factor.
-double EntryToInternal(std::string_view typed, float entryFactor);
-double InternalToEntryUnits(double internal, float entryFactor);
-// Result factors: shown = internal x factor.
-double InternalToResultUnits(double internal, float resultFactor);
-
-// The value in the quantity's current unit, by the kind of its factor, and back.
+// The value in the quantity's current unit, and back: entry factors give internal = shown x
+// factor, result factors shown = internal x factor. This and the functions below are the one
+// path between internal values and what the user types and sees.
 double ToShownUnits(const UnitSettings& settings, UnitQuantity quantity, double internal);
 double ToInternalUnits(const UnitSettings& settings, UnitQuantity quantity, double shown);
 // Typed text in the quantity's current unit, as an internal value.

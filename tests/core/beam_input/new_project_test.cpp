@@ -22,13 +22,6 @@ TEST(NewProjectTest, ForgetsTheBeamAndKeepsCompanyAndUser) {
   project.section.SectionArea = 3200;
   project.section.SectionClassText = "Plastic";
   project.LoadRowCount = 7;
-  project.restraints.IntermediateRestraints = 1;
-  project.restraints.SpanRestraintFlags[1] = 1;
-  project.restraints.RhCantLeText = "1.2 L";
-  project.restraints.EffectiveLengths[10] = 5400;
-  project.timber.TimberShearStiffness = 5e6f;
-  project.timber.TimberSummaryLines.Set(40, "last kept line");
-  project.timber.TimberSummaryLines.Set(41, "not kept with the beam");
   HeaderTexts header;
   header.HeaderCompany = "Company";
   header.HeaderUser = "User";
@@ -53,13 +46,6 @@ TEST(NewProjectTest, ForgetsTheBeamAndKeepsCompanyAndUser) {
   EXPECT_TRUE(project.section.SectionKind.empty());
   EXPECT_EQ(project.section.SectionArea, 0);
   EXPECT_TRUE(project.section.SectionClassText.empty());
-  EXPECT_EQ(project.restraints.IntermediateRestraints, 0);
-  EXPECT_EQ(project.restraints.SpanRestraintFlags[1], 0);
-  EXPECT_TRUE(project.restraints.RhCantLeText.empty());
-  EXPECT_EQ(project.restraints.EffectiveLengths[10], 5400);
-  EXPECT_EQ(project.timber.TimberShearStiffness, 0);
-  EXPECT_TRUE(project.timber.TimberSummaryLines[40].empty());
-  EXPECT_EQ(project.timber.TimberSummaryLines[41], "not kept with the beam");
   EXPECT_EQ(header.HeaderCompany, "Company");
   EXPECT_EQ(header.HeaderUser, "User");
   EXPECT_TRUE(header.HeaderProject1.empty());

@@ -54,10 +54,12 @@ TEST(TextToNumberTest, IgnoresTheProcessLocale) {
 }
 
 TEST(UnitConversionTest, EntryFactorsMultiplyTypedValues) {
-  EXPECT_DOUBLE_EQ(EntryToInternal("4.5", 1000.0f), 4500.0);  // m to mm
-  EXPECT_DOUBLE_EQ(EntryToInternal("x", 1000.0f), 0.0);
-  EXPECT_DOUBLE_EQ(InternalToEntryUnits(4500.0, 1000.0f), 4.5);
-  EXPECT_DOUBLE_EQ(InternalToResultUnits(12.5e6, 1e-6f), 12.5e6 * static_cast<double>(1e-6f));
+  const UnitSettings s;
+  EXPECT_DOUBLE_EQ(TypedToInternal(s, UnitQuantity::Length, "4.5"), 4500.0);  // m to mm
+  EXPECT_DOUBLE_EQ(TypedToInternal(s, UnitQuantity::Length, "x"), 0.0);
+  EXPECT_DOUBLE_EQ(ToShownUnits(s, UnitQuantity::Length, 4500.0), 4.5);
+  // N mm to kN-m, through a factor held in single precision
+  EXPECT_NEAR(ToShownUnits(s, UnitQuantity::Moment, 12.5e6), 12.5, 1e-6);
 }
 
 TEST(UnitConversionTest, DefaultUnitsShowInternalValues) {

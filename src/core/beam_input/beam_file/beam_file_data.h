@@ -9,15 +9,14 @@
 #include "engine/analysis.h"
 #include "results/listing_stores.h"
 #include "settings/page_header.h"
+#include "settings/program_version.h"
 #include "settings/unit_settings.h"
 #include "steel/steel_beam_state.h"
 
 namespace trabeo {
 
-// The program's version as every beam data file it writes names it: the header is "Version "
-// followed by kProgramVersion, then comes the suffix and the marker.
-inline constexpr std::string_view kProgramVersion = "4.0";
-inline constexpr std::string_view kVersionSuffix = ".0";
+// Every beam data file the program writes begins "Version " and kProgramVersion, then the
+// version suffix and the marker.
 inline constexpr std::string_view kFileMarker = "1";
 inline constexpr std::string_view kVersionPrefix = "Version ";
 

@@ -114,8 +114,8 @@ void TransferVersion4(Io& io, const BeamFileData& d, BeamFileMarkers& markers) {
 }  // namespace beam_file
 
 std::vector<uint8_t> EncodeBeamFile(const BeamFileData& data) {
-  BeamFileMarkers markers{std::string(kVersionPrefix) + std::string(kProgramVersion),
-                          std::string(kVersionSuffix), std::string(kFileMarker)};
+  BeamFileMarkers markers{std::string(kVersionPrefix) + kProgramVersion, kVersionSuffix,
+                          std::string(kFileMarker)};
   FieldWriter io;
   beam_file::TransferVersion4(io, data, markers);
   // The padding carries no data; it keeps the file the length earlier readers expect.

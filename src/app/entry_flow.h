@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+
+#include "app/app_context.h"
+
+class TBeamFrm;
+class TIndexFrm;
+class TLoadDataFrm;
+
+// The order of the beam entry forms: section and span, loads, then (for steel I and channel
+// sections under BS 5950) the restraint forms, then the analysis in the main window. The forms
+// only say what the user did; this decides what shows next and runs the analysis through the
+// session.
+class EntryFlow : public QObject {
+  Q_OBJECT
+
+ public:
+  EntryFlow(AppContext& context, TIndexFrm& index, TBeamFrm& beam, TLoadDataFrm& loads);
+
+  // Input > "Beam" and "Beam Analysis".
+  void StartBeamEntry();
+  // Input > "Loads".
+  void StartLoadEntry();
+  // File > "New".
+  void StartNewProject();
+  // The end of the sequence: the main window shows, the beam is analysed, drawn and listed.
+  void Analyse();
+
+ private:
+  void BeamAccepted();
+  void LoadsBack();
+  void LoadsAccepted(trabeo::StepAfterLoads next);
+  void HideEntryForms();
+  template <typename Form>
+  void ShowForm(Form& form);
+
+  AppContext& context_;
+  TIndexFrm& index_;
+  TBeamFrm& beam_;
+  TLoadDataFrm& loads_;
+};

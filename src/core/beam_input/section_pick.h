@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "beam_input/beam_project.h"
+#include "beam_input/section_entry.h"
+#include "sections/section_record.h"
+#include "settings/unit_settings.h"
+
+namespace trabeo {
+
+// What picking a line of a section table did, for the section form to show.
+struct SectionPick {
+  std::string descriptionText;  // the description box: the designation after one blank
+  double Ixx = 0;               // for the Ixx and E boxes, internal units
+  double E = 0;
+  SectionDesignUpdate design;  // py and class under the grade chosen
+  int32_t code = kCodeNone;    // the code option the form selects
+};
+
+// A code option of the section form is offered when the preferences enable its code, or when
+// it is the beam's own code (which stays selectable after the preferences withdraw it).
+bool CodeOffered(const UnitSettings& units, int32_t beamCode, int32_t code);
+
+// Takes a picked record into the beam: its section values, fibre distance and property list,
+// then py and class under `grade`. A separator line stands for no section: its blank name with
+// zero properties and no kind, whatever else the table keeps in it (the property list keeps
+// what it showed). A steel section is checked to the steel code wherever that code is offered.
+SectionPick ApplyPickedSection(const SectionRecord& picked, int32_t grade,
+                               const UnitSettings& units, BeamProject& project);
+
+}  // namespace trabeo

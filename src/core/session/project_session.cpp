@@ -1,0 +1,187 @@
+#include "session/project_session.h"
+
+#include <utility>
+
+#include "beam_input/load_entry.h"
+#include "beam_input/new_project.h"
+#include "results/results_listing.h"
+#include "sections/section_table_file.h"
+#include "settings/unit_conversion.h"
+#include "settings/units_file.h"
+
+namespace trabeo {
+
+ProjectSession::ProjectSession(std::filesystem::path startFolder)
+    : startFolder_(std::move(startFolder)),
+      project_(std::make_unique<BeamProject>()),
+      analysis_(std::make_unique<AnalysisState>()),
+      steelCheck_(std::make_unique<SteelCheckState>()),
+      listing_(std::make_unique<ListingStores>()) {}
+
+ProjectSession::~ProjectSession() = default;
+
+void ProjectSession::LoadPreferences() {
+  units_ = ReadUnitsFile(startFolder_, units_).settings;
+  SetDesignCode(units_.DesignCode);
+}
+
+void ProjectSession::SetUnits(const UnitSettings& units) {
+  units_ = units;
+}
+
+void ProjectSession::ApplyPreferences(const PreferenceChoices& choices) {
+  ApplyChoices(choices, units_);
+  SetDesignCode(kCodeNone);
+}
+
+std::string ProjectSession::SavePreferencesAsDefault() const {
+  return WriteUnitsFile(startFolder_, units_);
+}
+
+void ProjectSession::ResetPreferencesFromFile() {
+  UnitSettings current = units_;
+  current.DesignCode = project_->model.DesignCode;
+  units_ = ReadUnitsFile(startFolder_, current).settings;
+  SetDesignCode(units_.DesignCode);
+}
+
+void ProjectSession::ApplyHeader(const HeaderEntries& entries) {
+  ApplyHeaderEntries(entries, header_);
+}
+
+void ProjectSession::StartNew() {
+  ResetProjectForNew(*project_, header_, units_, startFolder_);
+  analysis_->results.Reactions = {};
+  udlDrawnCount_ = 0;
+  pointLoadDrawnCount_ = 0;
+  Invalidate();
+}
+
+void ProjectSession::ListSectionFamily(const std::string& family) {
+  project_->section.SectionFamily = family;
+}
+
+std::optional<SectionPick> ProjectSession::PickTableSection(const std::string& tableFile,
+                                                            std::size_t line, int32_t grade) {
+  const std::optional<SectionRecord> picked = PickSectionRecord(startFolder_, tableFile, line);
+  if (!picked) return std::nullopt;
+  Invalidate();
+  return ApplyPickedSection(*picked, grade, units_, *project_);
+}
+
+SectionDesignUpdate ProjectSession::ApplyGrade(int32_t grade) {
+  Invalidate();
+  return ApplySteelGrade(project_->section, grade);
+}
+
+void ProjectSession::MarkIxxTypedByUser() {
+  project_->model.FibreDistance = kIxxTypedByUser;
+  Invalidate();
+}
+
+double ProjectSession::ApplyTypedLengths(const BeamEntryTexts& texts) {
+  const double total = TotalLengthFromTexts(texts, units_);
+  if (total != project_->model.TotalLength) Invalidate();
+  project_->model.TotalLength = total;
+  return total;
+}
+
+std::optional<std::string> ProjectSession::ApplyTimberSize(std::string_view widthText,
+                                                           std::string_view depthText) {
+  const double width = TypedToInternal(units_, UnitQuantity::SectLength, widthText);
+  const double depth = TypedToInternal(units_, UnitQuantity::SectLength, depthText);
+  // Sizes below zero are refused with the zero ones: no timber section has them.
+  if (!(width > 0) || !(depth > 0)) return std::string(kInputBeamSizeMessage);
+  project_->section.TimberWidth = static_cast<float>(width);
+  project_->section.TimberDepth = static_cast<float>(depth);
+  Invalidate();
+  return std::nullopt;
+}
+
+BeamEntryOutcome ProjectSession::ApplyBeamEntry(const BeamEntryTexts& texts) {
+  Invalidate();
+  return trabeo::ApplyBeamEntry(texts, units_, *project_);
+}
+
+const UdlOutline& ProjectSession::RebuildUdlOutline(const LoadTable& working) {
+  udlOutline_ = BuildUdlOutline(working);
+  return udlOutline_;
+}
+
+void ProjectSession::StoreLoads(const LoadTable& working, int32_t rowsInUse) {
+  if (!(working == project_->model.Loads)) Invalidate();
+  project_->model.Loads = working;
+  project_->LoadRowCount = rowsInUse;
+}
+
+LoadsOutcome ProjectSession::ApplyLoads(const LoadTable& working, int32_t rowsInUse,
+                                        bool rowsValid) {
+  LoadsOutcome outcome;
+  udlOutline_ = BuildUdlOutline(working);
+  outcome.messages = NextLoadChecks(working);
+  project_->model.Loads = working;
+  project_->LoadRowCount = rowsInUse;
+  Invalidate();
+  if (!rowsValid || !outcome.messages.empty()) return outcome;
+  outcome.next = StepAfterLoadsFor(project_->model.DesignCode, project_->section.SectionKind);
+  return outcome;
+}
+
+void ProjectSession::LoadCase(const BeamProject& project) {
+  *project_ = project;
+  Invalidate();
+}
+
+void ProjectSession::ClearResults() {
+  listing_->Clear();
+  TimberBeamValues& timber = project_->timber;
+  timber.TimberCodeLine.clear();
+  timber.TimberVerdict.clear();
+  timber.TimberTorsionNote.clear();
+}
+
+AnalysisOutcome ProjectSession::Analyse(Dialogs& dialogs) {
+  (void)dialogs;  // the code checks ask through it
+  AnalysisOutcome outcome;
+  udlOutline_ = BuildUdlOutline(project_->model.Loads);
+  AnalysisReport report = RunAnalysis(project_->model, *analysis_);
+  if (!report.ran) return outcome;
+  resultsValid_ = 1;
+  outcome.ran = true;
+  outcome.messages = std::move(report.messages);
+  CodeCheckListing codeCheck;
+  ResultsListing listing =
+      WriteResultsListing(*project_, analysis_->results, units_, codeCheck, *listing_);
+  outcome.listing = std::move(listing.lines);
+  outcome.listColour = listing.color;
+  outcome.saveEnabled = true;
+  outcome.printEnabled = true;
+  return outcome;
+}
+
+void ProjectSession::RecordDrawnLoadCounts(const DrawnLoadCounts& counts) {
+  udlDrawnCount_ = counts.UdlDrawnCount;
+  pointLoadDrawnCount_ = counts.PointLoadDrawnCount;
+}
+
+void ProjectSession::SetDesignCode(int32_t code) {
+  if (code != project_->model.DesignCode) Invalidate();
+  project_->model.DesignCode = code;
+}
+
+StepAfterLoads StepAfterLoadsFor(int32_t designCode, const std::string& sectionKind) {
+  switch (designCode) {
+    case kCodeNone:
+    case kCodeBS5268:
+      return StepAfterLoads::Analyse;
+    case kCodeBS5950:
+      // Angles, boxes and tubes have no lateral restraint to enter.
+      if (sectionKind == "RSA" || sectionKind == "Box" || sectionKind == "Tube")
+        return StepAfterLoads::Analyse;
+      return StepAfterLoads::SpanForm;
+    default:
+      return StepAfterLoads::MainWindow;
+  }
+}
+
+}  // namespace trabeo

@@ -1,0 +1,159 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "beam_input/beam_entry.h"
+#include "beam_input/beam_project.h"
+#include "beam_input/section_entry.h"
+#include "beam_input/section_pick.h"
+#include "beam_input/udl_outline.h"
+#include "engine/analysis.h"
+#include "platform/canvas.h"
+#include "platform/dialogs.h"
+#include "results/listing_stores.h"
+#include "results/listing_writer.h"
+#include "results/load_diagram.h"
+#include "sections/section_record.h"
+#include "settings/page_header.h"
+#include "settings/preferences.h"
+#include "settings/unit_settings.h"
+#include "steel/steel_beam_state.h"
+
+namespace trabeo {
+
+// Where "Next >" of the load form leads.
+enum class StepAfterLoads {
+  StayOnLoads,  // a check failed: the form stays open
+  Analyse,      // show the main window and analyse
+  SpanForm,     // the span restraint form comes first (steel I and channel sections, BS 5950)
+  MainWindow,   // show the main window; the code has no analysis path of its own
+};
+
+// The load form's "Next >": the further checks' messages and where the sequence goes.
+struct LoadsOutcome {
+  std::vector<std::string> messages;
+  StepAfterLoads next = StepAfterLoads::StayOnLoads;
+};
+
+// What the main window shows after an analysis.
+struct AnalysisOutcome {
+  bool ran = false;                   // false without a beam
+  std::vector<std::string> messages;  // to show after the results, in order
+  ListingLines listing;               // the results list, line by line
+  Color listColour = colors::kBlack;
+  bool saveEnabled = false;  // "Save" and "Save As"
+  bool printEnabled = false;
+};
+
+// The one project of the program: the beam with its section, loads and restraints, the unit
+// settings and page header in force, the last analysis with its listing stores and check texts,
+// and whether the results shown belong to the beam as it now stands (`ResultsValid`). Every
+// change to the beam goes through an operation here, so that the results are invalidated in one
+// place; the desktop forms and the batch front end share these operations.
+class ProjectSession {
+ public:
+  explicit ProjectSession(std::filesystem::path startFolder);
+  ~ProjectSession();
+  ProjectSession(const ProjectSession&) = delete;
+  ProjectSession& operator=(const ProjectSession&) = delete;
+
+  const std::filesystem::path& StartFolder() const { return startFolder_; }
+  const BeamProject& project() const { return *project_; }
+  const BeamModel& model() const { return project_->model; }
+  const SectionValues& section() const { return project_->section; }
+  const UnitSettings& units() const { return units_; }
+  const HeaderTexts& header() const { return header_; }
+  const AnalysisState& analysis() const { return *analysis_; }
+  const BeamResults& results() const { return analysis_->results; }
+  const SteelCheckState& steelCheck() const { return *steelCheck_; }
+  const ListingStores& listing() const { return *listing_; }
+  const UdlOutline& udlOutline() const { return udlOutline_; }
+  int32_t ResultsValid() const { return resultsValid_; }
+  int32_t UdlDrawnCount() const { return udlDrawnCount_; }
+  int32_t PointLoadDrawnCount() const { return pointLoadDrawnCount_; }
+
+  // --- settings and header
+  // Start-up: the preferences from the units file in the start folder; the beam takes the
+  // design code the file holds.
+  void LoadPreferences();
+  // The batch front end's units (from a file it was given, or the start-up defaults).
+  void SetUnits(const UnitSettings& units);
+  // OK of the preferences form. The codes offered may have changed, so the beam's own code
+  // returns to none.
+  void ApplyPreferences(const PreferenceChoices& choices);
+  // "Save as default": writes the units file; an error text, empty on success.
+  std::string SavePreferencesAsDefault() const;
+  // "Reset to default values": the units file's settings; where it gives a design code, the
+  // beam takes it, and where the file is missing the beam keeps its own.
+  void ResetPreferencesFromFile();
+  void ApplyHeader(const HeaderEntries& entries);
+
+  // --- beam entry
+  // File New: forgets the beam, its loads, restraints and results, clears the project texts of
+  // the header and reloads the preferences from the units file.
+  void StartNew();
+  // The section form lists a table family ("UB", ..., "Misc") or the timber group ("Timber").
+  void ListSectionFamily(const std::string& family);
+  // A line of the listed table was picked. Nothing changes when the file no longer holds it.
+  std::optional<SectionPick> PickTableSection(const std::string& tableFile, std::size_t line,
+                                              int32_t grade);
+  SectionDesignUpdate ApplyGrade(int32_t grade);
+  // The user typed a second moment of area: the section's fibre distance no longer goes with
+  // it, which the code checks refuse.
+  void MarkIxxTypedByUser();
+  // The picture of the section form and the total length follow the boxes as they are typed.
+  double ApplyTypedLengths(const BeamEntryTexts& texts);
+  // The timber size boxes; the refusal message when a size is not a positive number.
+  std::optional<std::string> ApplyTimberSize(std::string_view widthText,
+                                             std::string_view depthText);
+  // "Next >" of the section form.
+  BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts);
+
+  // --- loads
+  // "Apply" on the load form: the outline of the distributed loads the form now holds.
+  const UdlOutline& RebuildUdlOutline(const LoadTable& working);
+  // "< Back": the rows as typed, without the checks of "Next >".
+  void StoreLoads(const LoadTable& working, int32_t rowsInUse);
+  // "Next >": stores the rows whatever the checks find (the form has shown the messages of its
+  // row checks; `rowsValid` says whether there were none), then the further checks.
+  LoadsOutcome ApplyLoads(const LoadTable& working, int32_t rowsInUse, bool rowsValid);
+
+  // --- a whole beam at once (the batch front end)
+  void LoadCase(const BeamProject& project);
+
+  // --- analysis and results
+  // Input > "Beam" and "Loads": the listing and its stores are emptied before the entry forms
+  // show; the check texts stay.
+  void ClearResults();
+  // Runs the analysis with the code checks of the beam's design code, then writes the listing.
+  // The checks may ask through `dialogs`.
+  AnalysisOutcome Analyse(Dialogs& dialogs);
+  // The main window reports the loads its last load diagram drew.
+  void RecordDrawnLoadCounts(const DrawnLoadCounts& counts);
+
+ private:
+  void Invalidate() { resultsValid_ = 0; }
+  void SetDesignCode(int32_t code);
+
+  std::filesystem::path startFolder_;
+  std::unique_ptr<BeamProject> project_;
+  UnitSettings units_;
+  HeaderTexts header_;
+  std::unique_ptr<AnalysisState> analysis_;
+  std::unique_ptr<SteelCheckState> steelCheck_;
+  std::unique_ptr<ListingStores> listing_;
+  UdlOutline udlOutline_;
+  int32_t resultsValid_ = 0;
+  int32_t udlDrawnCount_ = 0;
+  int32_t pointLoadDrawnCount_ = 0;
+};
+
+// Where "Next >" of the load form leads for the beam's design code and section kind.
+StepAfterLoads StepAfterLoadsFor(int32_t designCode, const std::string& sectionKind);
+
+}  // namespace trabeo
