@@ -4,8 +4,7 @@
 #include <variant>
 
 #include "beam_input/beam_project.h"
-#include "cli/answer_dialogs.h"
-#include "cli/beam_json.h"
+#include "cli/analysed_case.h"
 #include "cli/commands.h"
 #include "cli/results_json.h"
 #include "cli/steel_case_json.h"
@@ -14,8 +13,6 @@
 #include "platform/svg_canvas.h"
 #include "results/main_picture.h"
 #include "session/project_session.h"
-#include "settings/sig_fig.h"
-#include "settings/units_file.h"
 
 namespace trabeo::cli {
 namespace {
@@ -98,36 +95,6 @@ std::variant<AnalyseOptions, std::string> ParseOptions(std::span<const std::stri
   return options;
 }
 
-void PrintSummary(const BeamResults& r, const std::vector<std::string>& messages,
-                  std::ostream& out) {
-  for (const std::string& message : messages)
-    out << message << "\n";
-  const auto kN = [](double newtons) { return SigFig4(newtons / 1000) + " kN"; };
-  const auto kNm = [](double newtonMillimetres) {
-    return SigFig4(newtonMillimetres / 1e6) + " kN-m";
-  };
-  const auto mm = [](double millimetres) { return SigFig4(millimetres) + " mm"; };
-  out << "Reactions:          LH " << kN(r.Reactions[0]) << ", RH " << kN(r.Reactions[1]) << "\n";
-  out << "Total applied load: " << kN(r.TotalAppliedLoad) << "\n";
-  out << "Largest shear:      " << kN(r.ShearExtremes[0]) << " (greatest " << kN(r.ShearExtremes[1])
-      << ", least " << kN(r.ShearExtremes[2]) << ")\n";
-  out << "Largest moment:     " << kNm(r.MomentExtremes[0]) << " (sagging "
-      << kNm(r.MomentExtremes[2]) << ", hogging " << kNm(r.MomentExtremes[1]) << ")\n";
-  out << "Largest deflection: " << mm(r.DeflectionExtremes[0]) << " (downward "
-      << mm(-r.DeflectionExtremes[1]) << ", upward " << mm(r.DeflectionExtremes[2]) << ")\n";
-}
-
-// The unit settings: the start-up defaults, or those a units file holds over them.
-std::variant<UnitSettings, std::string> LoadUnits(const AnalyseOptions& options) {
-  UnitSettings units;
-  ApplyStartupDefaults(units);
-  if (!options.unitsFile) return units;
-  const auto bytes = ReadFileBytes(*options.unitsFile);
-  if (!bytes) return "cannot read units file " + *options.unitsFile;
-  DecodeUnitsFile(*bytes, units);
-  return units;
-}
-
 // The main window's picture, showing what the list box leaves visible.
 std::string DiagramSvg(const ProjectSession& session, const AnalyseOptions& options) {
   const int width = options.width.value_or(kDefaultWindowWidth);
@@ -151,41 +118,15 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
     return kExitBadInput;
   }
   const auto& opts = std::get<AnalyseOptions>(options);
-  const auto bytes = ReadFileBytes(opts.file);
-  if (!bytes) {
-    err << "trabeo-cli analyse: cannot read " << opts.file << "\n";
-    return kExitBadInput;
-  }
-  const std::string text(bytes->begin(), bytes->end());
-  const auto parsed = ParseBeamJson(text);
-  if (const auto* problem = std::get_if<std::string>(&parsed)) {
-    err << "trabeo-cli analyse: " << opts.file << ": " << *problem << "\n";
-    return kExitBadInput;
-  }
-  // BS 5950 check: the case's section, restraints, n rule and answers.
-  const auto steelCase = ParseSteelCase(text);
-  if (const auto* problem = std::get_if<std::string>(&steelCase)) {
-    err << "trabeo-cli analyse: " << opts.file << ": " << *problem << "\n";
-    return kExitBadInput;
-  }
-  const auto units = LoadUnits(opts);
-  if (const auto* problem = std::get_if<std::string>(&units)) {
+  const auto analysed = AnalyseCaseFile(opts.file, opts.unitsFile);
+  if (const auto* problem = std::get_if<std::string>(&analysed)) {
     err << "trabeo-cli analyse: " << *problem << "\n";
     return kExitBadInput;
   }
-  UnitSettings unitSettings = std::get<UnitSettings>(units);
-
-  // BS 5950: the case's section and restraints, as picked and entered on the forms.
-  const SteelCase& steel = std::get<SteelCase>(steelCase);
-  auto project = std::make_unique<BeamProject>();
-  project->model = std::get<BeamModel>(parsed);
-  std::vector<std::string> messages = ApplySteelCase(steel, *project, unitSettings);
-  ProjectSession session(std::filesystem::current_path());
-  session.SetUnits(unitSettings);
-  session.LoadCase(*project);
-  AnswerDialogs dialogs(steel.answers);
-  const AnalysisOutcome outcome = session.Analyse(dialogs);
-  messages.insert(messages.end(), outcome.messageLog.begin(), outcome.messageLog.end());
+  const AnalysedCase& analysedCase = std::get<AnalysedCase>(analysed);
+  const ProjectSession& session = *analysedCase.session;
+  const AnalysisOutcome& outcome = analysedCase.outcome;
+  const std::vector<std::string>& messages = analysedCase.messages;
 
   if (opts.diagramFile) {
     const std::string svg = DiagramSvg(session, opts);
@@ -201,7 +142,7 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
     nlohmann::json json = ResultsToJson(session.results(), messages);
     if (opts.listing) json["Listing"] = outcome.listing;
     if (session.model().DesignCode == kCodeBS5950)
-      AddSteelCheckJson(json, session.project(), session.steelCheck(), dialogs);
+      AddSteelCheckJson(json, session.project(), session.steelCheck(), *analysedCase.dialogs);
     out << json.dump(2) << "\n";
   } else if (opts.listing) {
     // Standard output carries the listing alone; the analysis messages go beside it.
@@ -210,7 +151,7 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
     for (const std::string& line : outcome.listing)
       out << line << "\n";
   } else {
-    PrintSummary(session.results(), messages, out);
+    PrintResultsSummary(session.results(), messages, out);
   }
   return kExitOk;
 }

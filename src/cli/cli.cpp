@@ -13,7 +13,9 @@ constexpr std::string_view kUsage =
     "  calc SHAPE key=value ... [--json]   (tube, box, ibeam, joist, channel, angle)\n"
     "  catalogue --dir DIR\n"
     "  member FILE.json [--json]\n"
-    "  member-file FILE.trm [--json]\n";
+    "  member-file FILE.trm [--json]\n"
+    "  save CASE.json OUT.trb [--units FILE]\n"
+    "  open FILE.trb [--json] [--listing]\n";
 
 }  // namespace
 
@@ -30,6 +32,8 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
   if (command == "catalogue") return RunCatalogueCommand(rest, out, err);
   if (command == "member") return RunMemberCommand(rest, out, err);
   if (command == "member-file") return RunMemberFileCommand(rest, out, err);
+  if (command == "save") return RunSaveCommand(rest, out, err);
+  if (command == "open") return RunOpenCommand(rest, out, err);
   if (command == "--help" || command == "-h" || command == "help") {
     out << kUsage;
     return kExitOk;

@@ -18,6 +18,8 @@ int RunCalcCommand(std::span<const std::string> args, std::ostream& out, std::os
 int RunCatalogueCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunMemberCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunMemberFileCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunSaveCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunOpenCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 // Dispatches on the first argument, the command name.
 int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err);

@@ -209,7 +209,8 @@ std::vector<std::string> ApplySteelCase(const SteelCase& steelCase, BeamProject&
   project.restraints = steelCase.restraints;
   if (steelCase.nFactorMode) units.NFactorMode = *steelCase.nFactorMode;
   if (!steelCase.section) return {};
-  return ApplyPickedSection(*steelCase.section, steelCase.steelGrade, units, project).design.messages;
+  return ApplyPickedSection(*steelCase.section, steelCase.steelGrade, units, project)
+      .design.messages;
 }
 
 void AddSteelCheckJson(json& out, const BeamProject& project, const SteelCheckState& check,

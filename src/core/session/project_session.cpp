@@ -163,6 +163,25 @@ void ProjectSession::LoadCase(const BeamProject& project) {
   Invalidate();
 }
 
+BeamFileData ProjectSession::FileData() {
+  return {*project_,  units_,    header_,        *steelCheck_,
+          *analysis_, *listing_, udlDrawnCount_, pointLoadDrawnCount_};
+}
+
+OpenBeamResult ProjectSession::OpenBeamFile(const std::filesystem::path& path) {
+  StartNew();
+  OpenBeamResult opened = trabeo::OpenBeamFile(path, FileData());
+  if (opened.opened) {
+    udlOutline_ = opened.udlOutline;
+    resultsValid_ = opened.ResultsValid;
+  }
+  return opened;
+}
+
+SaveOutcome ProjectSession::SaveBeamFile(SaveCommand command, Dialogs& dialogs) {
+  return SaveBeam(command, FileData(), dialogs);
+}
+
 void ProjectSession::ClearResults() {
   listing_->Clear();
   TimberBeamValues& timber = project_->timber;

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "beam_input/beam_entry.h"
+#include "beam_input/beam_file/open_beam_file.h"
+#include "beam_input/beam_file/save_beam_file.h"
 #include "beam_input/beam_project.h"
 #include "beam_input/section_entry.h"
 #include "beam_input/section_pick.h"
@@ -126,8 +128,13 @@ class ProjectSession {
   // row checks; `rowsValid` says whether there were none), then the further checks.
   LoadsOutcome ApplyLoads(const LoadTable& working, int32_t rowsInUse, bool rowsValid);
 
-  // --- a whole beam at once (the batch front end)
+  // --- a whole beam at once
+  // The batch front end's case.
   void LoadCase(const BeamProject& project);
+  // File > "Open": File New, then the file's beam with its results, listing and check texts.
+  OpenBeamResult OpenBeamFile(const std::filesystem::path& path);
+  // File > "Save" and "Save As"; the file name chosen is asked through `dialogs`.
+  SaveOutcome SaveBeamFile(SaveCommand command, Dialogs& dialogs);
 
   // --- analysis and results
   // Input > "Beam" and "Loads": the listing and its stores are emptied before the entry forms
@@ -141,6 +148,7 @@ class ProjectSession {
 
  private:
   void Invalidate() { resultsValid_ = 0; }
+  BeamFileData FileData();
   void SetDesignCode(int32_t code);
 
   std::filesystem::path startFolder_;

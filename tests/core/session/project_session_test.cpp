@@ -194,6 +194,33 @@ TEST_F(ProjectSessionTest, PreferencesChangeTheNextListing) {
             inNewtons.listing.end());
 }
 
+TEST_F(ProjectSessionTest, SavedBeamOpensWithItsResultsInANewProgram) {
+  const fs::path file = folder_ / "simple.trb";
+  {
+    ProjectSession session(folder_);
+    AnalyseSimpleBeam(session);
+    dialogs_.saveAnswers = {file.string()};
+    const SaveOutcome saved = session.SaveBeamFile(SaveCommand::SaveAs, dialogs_);
+    ASSERT_TRUE(saved.saved);
+    EXPECT_EQ(session.header().CurrentFileName, file.string());
+  }
+  ProjectSession reopened(folder_);
+  reopened.LoadPreferences();
+  const OpenBeamResult opened = reopened.OpenBeamFile(file);
+  ASSERT_TRUE(opened.opened);
+  EXPECT_EQ(reopened.ResultsValid(), 1);
+  EXPECT_EQ(reopened.model().Loads, SimpleBeam().model.Loads);
+  EXPECT_NEAR(reopened.results().Reactions[0], 5000, 1e-3);
+  EXPECT_TRUE(opened.printEnabled);
+  EXPECT_FALSE(opened.listing.empty());
+
+  // A refused file leaves the project as File New left it.
+  const OpenBeamResult refused = reopened.OpenBeamFile(folder_ / "missing.trb");
+  EXPECT_FALSE(refused.opened);
+  EXPECT_EQ(reopened.ResultsValid(), 0);
+  EXPECT_EQ(reopened.model().TotalLength, 0);
+}
+
 TEST(StepAfterLoadsTest, SteelIAndChannelSectionsGoToTheRestraintForms) {
   EXPECT_EQ(StepAfterLoadsFor(kCodeNone, "Beam"), StepAfterLoads::Analyse);
   EXPECT_EQ(StepAfterLoadsFor(kCodeBS5268, "Timber"), StepAfterLoads::Analyse);

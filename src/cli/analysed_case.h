@@ -1,0 +1,37 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "cli/answer_dialogs.h"
+#include "session/project_session.h"
+
+namespace trabeo::cli {
+
+// A beam case read from its JSON file and analysed in a session, as the end of the desktop
+// program's entry sequence analyses it.
+struct AnalysedCase {
+  std::unique_ptr<ProjectSession> session;
+  std::unique_ptr<AnswerDialogs> dialogs;  // the questions the checks put, as answered
+  AnalysisOutcome outcome;
+  // Every message in the order it arose: the section pick's, then the analysis' with the
+  // checks' own.
+  std::vector<std::string> messages;
+};
+
+// Reads the case and the units (the start-up defaults, or those a units file holds over them),
+// gives the beam the case's section and restraints as the forms would, and analyses it in a
+// session started in the current folder, answering the checks' questions from the case. Either
+// the analysed case or what is wrong with the input.
+std::variant<AnalysedCase, std::string> AnalyseCaseFile(
+    const std::string& caseFile, const std::optional<std::string>& unitsFile);
+
+// The messages, then the reactions, applied load and extremes in kN, kN-m and mm.
+void PrintResultsSummary(const BeamResults& results, const std::vector<std::string>& messages,
+                         std::ostream& out);
+
+}  // namespace trabeo::cli

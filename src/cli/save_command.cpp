@@ -1,0 +1,84 @@
+#include <optional>
+#include <variant>
+
+#include "beam_input/beam_file/save_beam_file.h"
+#include "cli/analysed_case.h"
+#include "cli/commands.h"
+#include "results/load_diagram.h"
+
+namespace trabeo::cli {
+namespace {
+
+struct SaveOptions {
+  std::string caseFile;
+  std::string beamFile;
+  std::optional<std::string> unitsFile;
+};
+
+std::variant<SaveOptions, std::string> ParseOptions(std::span<const std::string> args) {
+  SaveOptions options;
+  std::vector<std::string> files;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--units") {
+      if (i + 1 == args.size()) return std::string("--units needs a value");
+      options.unitsFile = args[++i];
+    } else if (args[i].starts_with("--")) {
+      return "unknown option " + args[i];
+    } else {
+      files.push_back(args[i]);
+    }
+  }
+  if (files.size() != 2) return std::string("give a beam case and the beam data file to write");
+  options.caseFile = files[0];
+  options.beamFile = files[1];
+  return options;
+}
+
+}  // namespace
+
+int RunSaveCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  const auto options = ParseOptions(args);
+  if (const auto* problem = std::get_if<std::string>(&options)) {
+    err << "trabeo-cli save: " << *problem << "\n";
+    return kExitBadInput;
+  }
+  const auto& opts = std::get<SaveOptions>(options);
+  auto analysed = AnalyseCaseFile(opts.caseFile, opts.unitsFile);
+  if (const auto* problem = std::get_if<std::string>(&analysed)) {
+    err << "trabeo-cli save: " << *problem << "\n";
+    return kExitBadInput;
+  }
+  const AnalysedCase& beam = std::get<AnalysedCase>(analysed);
+  const ProjectSession& session = *beam.session;
+
+  // What the desktop program holds after the analysis: the session's beam, units, results,
+  // listing stores and check state, the loads its load diagram drew, the default page header
+  // and the file name.
+  auto project = std::make_unique<BeamProject>(session.project());
+  UnitSettings units = session.units();
+  HeaderTexts header = session.header();
+  header.CurrentFileName = opts.beamFile;
+  auto steel = std::make_unique<SteelCheckState>(session.steelCheck());
+  auto analysis = std::make_unique<AnalysisState>(session.analysis());
+  auto stores = std::make_unique<ListingStores>(session.listing());
+  DrawnLoadCounts counts = CountDrawnLoads(project->model.Loads);
+  const BeamFileData data{*project,
+                          units,
+                          header,
+                          *steel,
+                          *analysis,
+                          *stores,
+                          counts.UdlDrawnCount,
+                          counts.PointLoadDrawnCount};
+
+  const std::string problem = WriteBeamFile(opts.beamFile, data);
+  if (!problem.empty()) {
+    err << "trabeo-cli save: " << kFileSavingErrorMessage << ": " << problem << "\n";
+    return kExitBadInput;
+  }
+  for (const std::string& message : beam.outcome.messages)
+    out << message << "\n";
+  return kExitOk;
+}
+
+}  // namespace trabeo::cli
