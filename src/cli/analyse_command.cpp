@@ -8,6 +8,7 @@
 #include "cli/beam_json.h"
 #include "cli/commands.h"
 #include "cli/results_json.h"
+#include "cli/timber_case_json.h"
 #include "engine/analysis.h"
 #include "fileio/file_bytes.h"
 #include "platform/svg_canvas.h"
@@ -15,6 +16,7 @@
 #include "results/results_listing.h"
 #include "settings/sig_fig.h"
 #include "settings/units_file.h"
+#include "timber/timber_shear_deflection.h"
 
 namespace trabeo::cli {
 namespace {
@@ -154,7 +156,9 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
     err << "trabeo-cli analyse: cannot read " << opts.file << "\n";
     return kExitBadInput;
   }
-  const auto parsed = ParseBeamJson(std::string(bytes->begin(), bytes->end()));
+  const std::string caseText(bytes->begin(), bytes->end());
+  // Timber: E, Ixx and the fibre distance come from the section (timber_case_json.h).
+  const auto parsed = ParseBeamJson(BeamTextOfCase(caseText));
   if (const auto* problem = std::get_if<std::string>(&parsed)) {
     err << "trabeo-cli analyse: " << opts.file << ": " << *problem << "\n";
     return kExitBadInput;
@@ -169,8 +173,16 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
   // The project is large (its stores hold hundreds of lines); keep it off the stack.
   auto project = std::make_unique<BeamProject>();
   project->model = std::get<BeamModel>(parsed);
+  // Timber: the section window's values into the project, and its shear deflection.
+  if (const std::string refused = ApplyTimberCase(caseText, unitSettings, *project);
+      !refused.empty()) {
+    err << "trabeo-cli analyse: " << opts.file << ": " << refused << "\n";
+    return kExitBadInput;
+  }
+  AnalysisHooks hooks;
+  hooks.timberShearDeflection = TimberShearDeflectionHook(project->timber.TimberShearStiffness);
   auto state = std::make_unique<AnalysisState>();
-  const AnalysisReport report = RunAnalysis(project->model, *state);
+  const AnalysisReport report = RunAnalysis(project->model, *state, hooks);
 
   if (opts.diagramFile) {
     const std::string svg = DiagramSvg(project->model, state->results, unitSettings, opts);

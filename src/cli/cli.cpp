@@ -11,7 +11,11 @@ constexpr std::string_view kUsage =
     "          [--width W] [--height H] [--tile default|diagrams|results]]\n"
     "  sections FILE.sct [--json]\n"
     "  calc SHAPE key=value ... [--json]   (tube, box, ibeam, joist, channel, angle)\n"
-    "  catalogue --dir DIR\n";
+    "  catalogue --dir DIR\n"
+    "  timber-section CASE.json [--json]\n"
+    "  timber-member FILE.json [--json]\n"
+    "  bolt [--size M6...M30] [--grade 4.6|8.8] [--steel S275|S355] [--shank]\n"
+    "       [--thickness T] [--json]\n";
 
 }  // namespace
 
@@ -26,6 +30,9 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
   if (command == "sections") return RunSectionsCommand(rest, out, err);
   if (command == "calc") return RunCalcCommand(rest, out, err);
   if (command == "catalogue") return RunCatalogueCommand(rest, out, err);
+  if (command == "timber-section") return RunTimberSectionCommand(rest, out, err);
+  if (command == "timber-member") return RunTimberMemberCommand(rest, out, err);
+  if (command == "bolt") return RunBoltCommand(rest, out, err);
   if (command == "--help" || command == "-h" || command == "help") {
     out << kUsage;
     return kExitOk;
