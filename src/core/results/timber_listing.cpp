@@ -91,8 +91,8 @@ void WriteSegment(const ListingContext& context, const TimberListingInputs& timb
   out.Line(ratio);
 }
 
-void WriteCheckData(const ListingContext& context, const TimberListingInputs& timber,
-                    ListingLines& list, ListingStores& stores) {
+void WriteTimberCheckLines(const ListingContext& context, const TimberListingInputs& timber,
+                           ListingLines& list, ListingStores& stores) {
   const BeamModel& model = context.model();
   const auto& peaks = context.results.SegmentPeaks;
   CheckLines out(list, stores.TimberPrintLines);
@@ -162,7 +162,7 @@ void WriteTimberSummaryBlock(const ListingContext& context, TimberListingInputs&
   block.LineThenBlank(" Maximum -ve deflection = " + deflection(r.DeflectionExtremes[1]), " ");
   block.Finish();
 
-  WriteCheckData(context, timber, list, stores);
+  WriteTimberCheckLines(context, timber, list, stores);
 }
 
 void WriteTimberSectionLines(const ListingContext& context, const TimberListingInputs&,

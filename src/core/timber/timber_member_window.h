@@ -53,6 +53,14 @@ struct TimberDurationChoices {
   std::string Edit_Mom;                           // applied moment, kN m ("Comb" only)
 };
 
+// Texts of the duration dialog.
+inline constexpr std::string_view kDurationDialogCaption = "DurationFrm";
+inline constexpr std::string_view kBendingDurationGroup = "Load Duration  K3 - Bending";
+inline constexpr std::string_view kStrutDurationGroup = "Load Duration  K3 - Strut";
+inline constexpr std::string_view kAppliedLoadsPrompt = "Enter axial load and bending moment";
+inline constexpr std::string_view kAppliedAxialCaption = "Applied Axial Load";
+inline constexpr std::string_view kAppliedMomentCaption = "Applied Moment";
+
 // Which parts of the duration dialog the mode enables or shows.
 bool BendingDurationEnabled(TimberMemberMode mode);
 bool StrutDurationEnabled(TimberMemberMode mode);

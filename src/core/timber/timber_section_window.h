@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "beam_input/beam_project.h"
@@ -10,6 +11,13 @@
 #include "timber/timber_section.h"
 
 namespace trabeo {
+
+// The legend window TK3Frm ("K3 Help"): its three lines, in black, blue and red.
+inline constexpr std::string_view kK3HelpBlack = "Black Text is to BS 5268 (Timber)";
+inline constexpr std::string_view kK3HelpBlue =
+    "Blue Text is to the recommendations of 'Formwork a guide to good practice' 1986 by the "
+    "Concrete Society.";
+inline constexpr std::string_view kK3HelpRed = "Red Text is to BS 5975 (Falsework)";
 
 // The labels of the timber section window as they read. The recalculation reads the sizes, K1,
 // K3 and the grade values back from them, so what is shown is what is computed with.
