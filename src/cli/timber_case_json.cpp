@@ -10,6 +10,8 @@ using nlohmann::json;
 
 constexpr const char* kTimberKey = "Timber";
 constexpr const char* kSteelCodeRefused = "Cannot check timber beam to steel code";
+constexpr const char* kTimberSectionNeeded =
+    "DesignCode 5268 checks a timber section: give it as \"Timber\"";
 
 std::optional<double> Size(const json& timber, const char* name, std::string& problem) {
   const auto found = timber.find(name);
@@ -123,7 +125,12 @@ std::string ApplyTimberCase(std::string_view caseText, const UnitSettings& units
   const json root = json::parse(caseText, nullptr, false);
   if (root.is_discarded()) return {};
   const json* timber = TimberObject(root);
-  if (timber == nullptr) return {};
+  if (timber == nullptr) {
+    // Without a section there are no permissible values to check against.
+    const bool checked = root.is_object() && root.contains("DesignCode") &&
+                         root["DesignCode"].is_number() && root["DesignCode"] == kCodeBS5268;
+    return checked ? kTimberSectionNeeded : std::string();
+  }
   const auto read = ReadTimberCase(*timber);
   if (const auto* problem = std::get_if<std::string>(&read)) return *problem;
   const TimberCase& c = std::get<TimberCase>(read);

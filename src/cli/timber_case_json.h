@@ -49,7 +49,8 @@ std::string BeamTextOfCase(std::string_view caseText);
 
 // For a case with a "Timber" section: the section taken into the project as above, then the
 // case's design code (BS 5268 unless it says otherwise, whatever the preferences enable).
-// Returns the message when the case is refused, empty otherwise (and for a case without timber).
+// Returns the message when the case is refused, empty otherwise. A case without timber is left as
+// it is, unless it asks for the BS 5268 check, which needs the section's permissible values.
 std::string ApplyTimberCase(std::string_view caseText, const UnitSettings& units,
                             BeamProject& project);
 
