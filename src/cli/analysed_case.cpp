@@ -3,6 +3,7 @@
 #include "cli/answer_dialogs.h"
 #include "cli/beam_json.h"
 #include "cli/steel_case_json.h"
+#include "cli/timber_case_json.h"
 #include "fileio/file_bytes.h"
 #include "settings/sig_fig.h"
 #include "settings/units_file.h"
@@ -27,7 +28,8 @@ std::variant<AnalysedCase, std::string> AnalyseCaseFile(
   const auto bytes = ReadFileBytes(caseFile);
   if (!bytes) return "cannot read " + caseFile;
   const std::string text(bytes->begin(), bytes->end());
-  const auto parsed = ParseBeamJson(text);
+  // A timber case takes E, Ixx and the fibre distance from its section.
+  const auto parsed = ParseBeamJson(BeamTextOfCase(text));
   if (const auto* problem = std::get_if<std::string>(&parsed)) return caseFile + ": " + *problem;
   const auto steelCase = ParseSteelCase(text);
   if (const auto* problem = std::get_if<std::string>(&steelCase)) return caseFile + ": " + *problem;
@@ -40,6 +42,8 @@ std::variant<AnalysedCase, std::string> AnalyseCaseFile(
   project->model = std::get<BeamModel>(parsed);
   AnalysedCase analysed;
   analysed.messages = ApplySteelCase(steel, *project, unitSettings);
+  if (const std::string refused = ApplyTimberCase(text, unitSettings, *project); !refused.empty())
+    return caseFile + ": " + refused;
   analysed.session = std::make_unique<ProjectSession>(std::filesystem::current_path());
   analysed.session->SetUnits(unitSettings);
   analysed.session->LoadCase(*project);

@@ -15,7 +15,11 @@ constexpr std::string_view kUsage =
     "  member FILE.json [--json]\n"
     "  member-file FILE.trm [--json]\n"
     "  save CASE.json OUT.trb [--units FILE]\n"
-    "  open FILE.trb [--json] [--listing]\n";
+    "  open FILE.trb [--json] [--listing]\n"
+    "  timber-section CASE.json [--json]\n"
+    "  timber-member FILE.json [--json]\n"
+    "  bolt [--size M6...M30] [--grade 4.6|8.8] [--steel S275|S355] [--shank]\n"
+    "       [--thickness T] [--json]\n";
 
 }  // namespace
 
@@ -34,6 +38,9 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
   if (command == "member-file") return RunMemberFileCommand(rest, out, err);
   if (command == "save") return RunSaveCommand(rest, out, err);
   if (command == "open") return RunOpenCommand(rest, out, err);
+  if (command == "timber-section") return RunTimberSectionCommand(rest, out, err);
+  if (command == "timber-member") return RunTimberMemberCommand(rest, out, err);
+  if (command == "bolt") return RunBoltCommand(rest, out, err);
   if (command == "--help" || command == "-h" || command == "help") {
     out << kUsage;
     return kExitOk;

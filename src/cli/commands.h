@@ -20,6 +20,10 @@ int RunMemberCommand(std::span<const std::string> args, std::ostream& out, std::
 int RunMemberFileCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunSaveCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunOpenCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunTimberSectionCommand(std::span<const std::string> args, std::ostream& out,
+                            std::ostream& err);
+int RunTimberMemberCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunBoltCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 // Dispatches on the first argument, the command name.
 int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err);

@@ -4,7 +4,6 @@
 #include <charconv>
 
 namespace trabeo::cli {
-namespace {
 
 double SingleAsDecimal(float value) {
   std::array<char, 32> buffer{};
@@ -13,8 +12,6 @@ double SingleAsDecimal(float value) {
   std::from_chars(buffer.data(), written.ptr, decimal);
   return decimal;
 }
-
-}  // namespace
 
 nlohmann::ordered_json SectionRecordJson(const SectionRecord& r) {
   nlohmann::ordered_json j = nlohmann::ordered_json::object();

@@ -12,6 +12,9 @@ namespace trabeo::cli {
 // out.
 nlohmann::ordered_json SectionRecordJson(const SectionRecord& record);
 
+// A single as the shortest decimal that reads back as the same single.
+double SingleAsDecimal(float value);
+
 // Texts from files may hold bytes that are not UTF-8; they are replaced rather than refused.
 std::string DumpJson(const nlohmann::ordered_json& json);
 

@@ -13,7 +13,8 @@ namespace trabeo {
 // unit load at x_i = i L / N, whatever the fixity of the real supports.
 void UnitLoadDiagram(int i, double L, int N, std::span<double> row);
 
-// Shear deflections of a timber section at the service-pass stations, downward positive.
+// Shear deflections of a timber section at the service-pass stations, upward positive: the
+// deflection step subtracts them from the downward-positive bending deflections.
 struct ShearDeflections {
   std::array<double, kServiceStations> span{};
   Table<double, 2, kServiceStations> cant{};

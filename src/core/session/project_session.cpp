@@ -9,6 +9,7 @@
 #include "settings/unit_conversion.h"
 #include "settings/units_file.h"
 #include "steel/beam_check/steel_check_hook.h"
+#include "timber/timber_shear_deflection.h"
 
 namespace trabeo {
 namespace {
@@ -205,6 +206,7 @@ AnalysisOutcome ProjectSession::Analyse(Dialogs& dialogs) {
     steelCheck(model, state, messages);
   };
 
+  hooks.timberShearDeflection = TimberShearDeflectionHook(project_->timber.TimberShearStiffness);
   AnalysisReport report = RunAnalysis(project_->model, *analysis_, hooks);
   if (!report.ran) return outcome;
   resultsValid_ = 1;
@@ -219,6 +221,7 @@ AnalysisOutcome ProjectSession::Analyse(Dialogs& dialogs) {
   codeCheck.steel.check = steelCheck_.get();
   ResultsListing listing =
       WriteResultsListing(*project_, analysis_->results, units_, codeCheck, *listing_);
+  StoreTimberVerdict(codeCheck.timber, project_->timber);
   outcome.listing = std::move(listing.lines);
   outcome.listColour = listing.color;
   // The steel check's warning block in place of the results is nothing to keep or print.

@@ -1,5 +1,6 @@
 #include "settings/sig_fig.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -188,6 +189,16 @@ std::string FixedDecimals(double value, int listDecimals) {
   std::string text = PrintFixed(value, listDecimals);
   if (text.size() < 5) text.insert(0, 5 - text.size(), ' ');
   return text;
+}
+
+std::string FixedPointText(double value, int decimals) {
+  if (!std::isfinite(value)) return kOverflowText;
+  // Room for the 309 integer digits of the largest double and up to 17 decimals.
+  std::array<char, 400> buffer{};
+  const int places = std::clamp(decimals, 0, 17);
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::fixed, places);
+  return std::string(buffer.data(), result.ptr);
 }
 
 }  // namespace trabeo

@@ -18,6 +18,11 @@ std::string SigFig4Dec3(double value);  // 3 decimals up to 1, then 4 significan
 // results listing; beyond 1e5 the SigFig5 text.
 std::string FixedDecimals(double value, int listDecimals);
 
+// decimals decimals with no padding, rounded to nearest as a C "%1.<decimals>f" format does: the
+// fixed formats of the timber factors and of the check ratios. A value that is not finite (a ratio
+// to a permissible value of 0) prints as the overflow text.
+std::string FixedPointText(double value, int decimals);
+
 inline constexpr const char* kOverflowText = "#####";
 
 }  // namespace trabeo
