@@ -31,11 +31,14 @@ class TextPages {
   void PrintSlots(const TextStore<Slots, Capacity>& store, int first, int last, int freshLine) {
     last = std::min(last, Slots - 1);
     if (last < first) return;
-    if (current_ + (last - first + 1) > geometry_.lastLine && current_ > freshLine)
+    // A page too short to hold a line below freshLine gains nothing from a new page.
+    const bool freshPageHelps = freshLine < geometry_.lastLine;
+    if (current_ + (last - first + 1) > geometry_.lastLine && current_ > freshLine &&
+        freshPageHelps)
       NewPage(freshLine);
     for (int slot = first; slot <= last; ++slot) {
       int line = current_ + (slot - first + 1);
-      if (line > geometry_.lastLine) {
+      if (line > geometry_.lastLine && freshPageHelps) {
         NewPage(freshLine);
         current_ -= slot - first;  // the rest of the block follows on from the new page's top
         line = current_ + (slot - first + 1);
