@@ -21,7 +21,7 @@
 #include "app/load_data_form.h"
 #include "app/picture_widget.h"
 #include "app/preferences_form.h"
-#include "app/qt_canvas.h"
+#include "app/print/qt_canvas.h"
 #include "app/set_header_form.h"
 #include "beam_input/new_project.h"
 #include "results/main_picture.h"
