@@ -5,7 +5,7 @@
 
 #include "beam_input/beam_project.h"
 #include "beam_input/udl_outline.h"
-#include "cli/beam_json.h"
+#include "cli/analysed_case.h"
 #include "cli/commands.h"
 #include "cli/results_json.h"
 #include "engine/analysis.h"
@@ -14,7 +14,6 @@
 #include "results/main_picture.h"
 #include "results/results_listing.h"
 #include "settings/sig_fig.h"
-#include "settings/units_file.h"
 
 namespace trabeo::cli {
 namespace {
@@ -115,17 +114,6 @@ void PrintSummary(const BeamResults& r, const AnalysisReport& report, std::ostre
       << mm(-r.DeflectionExtremes[1]) << ", upward " << mm(r.DeflectionExtremes[2]) << ")\n";
 }
 
-// The unit settings: the start-up defaults, or those a units file holds over them.
-std::variant<UnitSettings, std::string> LoadUnits(const AnalyseOptions& options) {
-  UnitSettings units;
-  ApplyStartupDefaults(units);
-  if (!options.unitsFile) return units;
-  const auto bytes = ReadFileBytes(*options.unitsFile);
-  if (!bytes) return "cannot read units file " + *options.unitsFile;
-  DecodeUnitsFile(*bytes, units);
-  return units;
-}
-
 // The main window's picture, showing what the list box leaves visible.
 std::string DiagramSvg(const BeamModel& model, const BeamResults& results,
                        const UnitSettings& units, const AnalyseOptions& options) {
@@ -149,28 +137,12 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
     return kExitBadInput;
   }
   const auto& opts = std::get<AnalyseOptions>(options);
-  const auto bytes = ReadFileBytes(opts.file);
-  if (!bytes) {
-    err << "trabeo-cli analyse: cannot read " << opts.file << "\n";
-    return kExitBadInput;
-  }
-  const auto parsed = ParseBeamJson(std::string(bytes->begin(), bytes->end()));
-  if (const auto* problem = std::get_if<std::string>(&parsed)) {
-    err << "trabeo-cli analyse: " << opts.file << ": " << *problem << "\n";
-    return kExitBadInput;
-  }
-  const auto units = LoadUnits(opts);
-  if (const auto* problem = std::get_if<std::string>(&units)) {
+  auto analysed = AnalyseCaseFile(opts.file, opts.unitsFile);
+  if (const auto* problem = std::get_if<std::string>(&analysed)) {
     err << "trabeo-cli analyse: " << *problem << "\n";
     return kExitBadInput;
   }
-  const UnitSettings& unitSettings = std::get<UnitSettings>(units);
-
-  // The project is large (its stores hold hundreds of lines); keep it off the stack.
-  auto project = std::make_unique<BeamProject>();
-  project->model = std::get<BeamModel>(parsed);
-  auto state = std::make_unique<AnalysisState>();
-  const AnalysisReport report = RunAnalysis(project->model, *state);
+  auto& [project, state, report, unitSettings] = std::get<AnalysedCase>(analysed);
 
   if (opts.diagramFile) {
     const std::string svg = DiagramSvg(project->model, state->results, unitSettings, opts);

@@ -11,7 +11,9 @@ constexpr std::string_view kUsage =
     "          [--width W] [--height H] [--tile default|diagrams|results]]\n"
     "  sections FILE.sct [--json]\n"
     "  calc SHAPE key=value ... [--json]   (tube, box, ibeam, joist, channel, angle)\n"
-    "  catalogue --dir DIR\n";
+    "  catalogue --dir DIR\n"
+    "  point FILE.json X [--units FILE] [--json]   (X in the display length unit)\n"
+    "  report FILE.json|FILE.trb -o OUT.pdf [--units FILE]\n";
 
 }  // namespace
 
@@ -26,6 +28,8 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
   if (command == "sections") return RunSectionsCommand(rest, out, err);
   if (command == "calc") return RunCalcCommand(rest, out, err);
   if (command == "catalogue") return RunCatalogueCommand(rest, out, err);
+  if (command == "point") return RunPointCommand(rest, out, err);
+  if (command == "report") return RunReportCommand(rest, out, err);
   if (command == "--help" || command == "-h" || command == "help") {
     out << kUsage;
     return kExitOk;

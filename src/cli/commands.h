@@ -16,6 +16,8 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
 int RunSectionsCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunCalcCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunCatalogueCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunPointCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunReportCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 // Dispatches on the first argument, the command name.
 int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err);
