@@ -105,5 +105,12 @@ TEST_F(ReportCommandTest, UnwritablePlaceKeepsNothingHalfWritten) {
   EXPECT_EQ(RunTrabeoCli({"report", kExample}).status, 2);  // no -o
 }
 
+TEST(ReportCommandWithoutQtTest, SaysItIsNotAvailable) {
+  if (cli::ReportPdfAvailable()) GTEST_SKIP() << "built with Qt";
+  const auto run = RunTrabeoCli({"report", kExample, "-o", "unused.pdf"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("not available"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace trabeo

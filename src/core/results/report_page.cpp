@@ -1,6 +1,7 @@
 #include "results/report_page.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 namespace trabeo {
@@ -20,9 +21,22 @@ PageGeometry GeometryOf(const PrintJob& job) {
   return g;
 }
 
+namespace {
+
+// Opening takes "trb" in any letter case for a beam data file, so the header does too.
+bool EndsInTrb(std::string_view name) {
+  if (name.size() < 3) return false;
+  const std::string_view end = name.substr(name.size() - 3);
+  return std::equal(end.begin(), end.end(), "trb", [](char a, char b) {
+    return std::tolower(static_cast<unsigned char>(a)) == b;
+  });
+}
+
+}  // namespace
+
 PrintHeader BeamPrintHeader(const HeaderSource& source) {
   PrintHeader header{source.texts, source.programTitle, source.dateTime};
-  header.texts.CurrentFileName = FileNameForPrintout(source.texts.CurrentFileName, "trb");
+  if (!EndsInTrb(source.texts.CurrentFileName)) header.texts.CurrentFileName.clear();
   return header;
 }
 

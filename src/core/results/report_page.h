@@ -41,8 +41,9 @@ struct PrintHeader {
   std::string_view dateTime;
 };
 
-// The header of a beam printout: the current file name only when it ends in "trb", so that the
-// header never names a file of another kind (a member capacity file) above the beam's results.
+// The header of a beam printout: the current file name only when it ends in "trb" (in any letter
+// case), so that the header never names a file of another kind (a member capacity file) above
+// the beam's results.
 PrintHeader BeamPrintHeader(const HeaderSource& source);
 
 // Starts a new page with its header.

@@ -140,6 +140,10 @@ TEST(BeamReportTest, EveryPageHasTheHeaderWithABeamFileNameOnly) {
   RecordingPrintJob other;
   reported.Print(other);
   EXPECT_EQ(other.recorder().FindText("C:\\jobs\\roof"), nullptr);
+  reported.header.CurrentFileName = "C:\\JOBS\\ROOF.TRB";  // opened as a beam data file
+  RecordingPrintJob upper;
+  reported.Print(upper);
+  EXPECT_EQ(upper.recorder().TextsEqualTo("C:\\JOBS\\ROOF.TRB").size(), 3u);
 }
 
 // Five restrained lengths' worth of steel sections and check text: the sections break after
