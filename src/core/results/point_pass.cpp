@@ -1,5 +1,7 @@
 #include "results/point_pass.h"
 
+#include <algorithm>
+
 #include "engine/cantilever.h"
 #include "engine/resultants.h"
 #include "engine/span_solution.h"
@@ -25,7 +27,8 @@ StationArrays& ViewArrays(PointPassArrays& arrays, int N) {
 }  // namespace
 
 const StationArrays& RunFactoredPassAt(const BeamModel& model, int N, PointPassArrays& arrays) {
-  StationArrays& stations = ViewArrays(arrays, N);
+  // The arrays hold 2001 stations: a count beyond them is held at their size.
+  StationArrays& stations = ViewArrays(arrays, std::clamp(N, 1, kMaxStationCount));
   const double L = model.MainSpan.Length;
   const double I = model.MainSpan.Ixx;
 

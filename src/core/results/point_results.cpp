@@ -177,6 +177,7 @@ PointStationResults ComputePointStation(const BeamModel& model, const BeamResult
   const int p = fraction.p;
   const int q = fraction.q;
   PointStationResults out;
+  if (q < 1 || q > kMaxStationCount || p < 0 || p > q) return out;  // not a station of a pass
   out.position = SegmentStart(s, segment) + p * SegmentLength(s, segment) / q;
 
   auto arrays = std::make_unique<PointPassArrays>();

@@ -64,7 +64,8 @@ std::optional<PointLocation> LocatePoint(const BeamModel& model, double x);
 // The results at station p/q of a segment: the position it stands for (mm from the LH end); the
 // shear (beam convention) and sagging moment from a factored pass with q intervals; the stress
 // from that moment; and the deflection (upward positive) interpolated between the last
-// analysis's 21 service-pass stations of the segment. The analysis's results are only read.
+// analysis's 21 service-pass stations of the segment. The analysis's results are only read. A
+// fraction that is no station of a pass (q outside 1 ... 2000, p outside 0 ... q) gives zeros.
 struct PointStationResults {
   double position = 0;
   double shear = 0;
