@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev                    # the desktop program (Widgets, PrintSupport)
   fonts-dejavu-core               # fonts for offscreen rendering in the GUI tests
   clang-format                    # the format check of the test command
+  poppler-utils                   # pdftotext, to read back the PDF report in the tests
 )
 
 missing=()

@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/picture_widget.h"
-#include "app/qt_canvas.h"
+#include "app/print/qt_canvas.h"
 #include "results/main_picture.h"
 #include "sections/catalogue/catalogue.h"
 

@@ -20,7 +20,7 @@
 
 #include "app/busy_cursor.h"
 #include "app/picture_widget.h"
-#include "app/qt_canvas.h"
+#include "app/print/qt_canvas.h"
 #include "beam_input/load_sketch.h"
 #include "settings/unit_conversion.h"
 

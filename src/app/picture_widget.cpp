@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 
-#include "app/qt_canvas.h"
+#include "app/print/qt_canvas.h"
 
 PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent) {
   image_ = QImage(1, 1, QImage::Format_RGB32);

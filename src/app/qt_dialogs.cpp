@@ -5,7 +5,7 @@
 #include <QMessageBox>
 
 #include "app/app_context.h"
-#include "app/qt_canvas.h"
+#include "app/qt_text.h"
 
 void QtDialogs::Message(std::string_view text) {
   QMessageBox::information(parent_, kProgramTitle, ToQString(text));

@@ -9,7 +9,6 @@
 #include "settings/units_file.h"
 
 namespace trabeo::cli {
-namespace {
 
 std::variant<UnitSettings, std::string> LoadUnits(const std::optional<std::string>& unitsFile) {
   UnitSettings units;
@@ -20,8 +19,6 @@ std::variant<UnitSettings, std::string> LoadUnits(const std::optional<std::strin
   DecodeUnitsFile(*bytes, units);
   return units;
 }
-
-}  // namespace
 
 std::variant<AnalysedCase, std::string> AnalyseCaseFile(
     const std::string& caseFile, const std::optional<std::string>& unitsFile) {

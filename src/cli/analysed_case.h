@@ -23,6 +23,10 @@ struct AnalysedCase {
   std::vector<std::string> messages;
 };
 
+// The unit settings: the start-up defaults, or those a units file holds over them; a message
+// when the file cannot be read.
+std::variant<UnitSettings, std::string> LoadUnits(const std::optional<std::string>& unitsFile);
+
 // Reads the case and the units (the start-up defaults, or those a units file holds over them),
 // gives the beam the case's section and restraints as the forms would, and analyses it in a
 // session started in the current folder, answering the checks' questions from the case. Either

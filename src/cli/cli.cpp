@@ -19,7 +19,9 @@ constexpr std::string_view kUsage =
     "  timber-section CASE.json [--json]\n"
     "  timber-member FILE.json [--json]\n"
     "  bolt [--size M6...M30] [--grade 4.6|8.8] [--steel S275|S355] [--shank]\n"
-    "       [--thickness T] [--json]\n";
+    "       [--thickness T] [--json]\n"
+    "  point FILE.json X [--units FILE] [--json]   (X in the display length unit)\n"
+    "  report FILE.json|FILE.trb -o OUT.pdf [--units FILE]\n";
 
 }  // namespace
 
@@ -41,6 +43,8 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
   if (command == "timber-section") return RunTimberSectionCommand(rest, out, err);
   if (command == "timber-member") return RunTimberMemberCommand(rest, out, err);
   if (command == "bolt") return RunBoltCommand(rest, out, err);
+  if (command == "point") return RunPointCommand(rest, out, err);
+  if (command == "report") return RunReportCommand(rest, out, err);
   if (command == "--help" || command == "-h" || command == "help") {
     out << kUsage;
     return kExitOk;

@@ -24,6 +24,8 @@ int RunTimberSectionCommand(std::span<const std::string> args, std::ostream& out
                             std::ostream& err);
 int RunTimberMemberCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunBoltCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunPointCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunReportCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 // Dispatches on the first argument, the command name.
 int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err);

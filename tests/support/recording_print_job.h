@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstddef>
+#include <vector>
+
 #include "platform/print_job.h"
 #include "support/recording_canvas.h"
 
@@ -12,7 +15,7 @@ class RecordingPrintJob : public PrintJob {
       : dpiX_(dpiX), dpiY_(dpiY), width_(width), height_(height) {}
 
   bool BeginDoc() override;
-  void NewPage() override { ++page_; }
+  void NewPage() override;
   void EndDoc() override { ended_ = true; }
   int PageNumber() const override { return page_; }
   int PageWidth() const override { return width_; }
@@ -26,6 +29,13 @@ class RecordingPrintJob : public PrintJob {
   bool ended() const { return ended_; }
   void set_refuse_begin(bool refuse) { refuseBegin_ = refuse; }
 
+  // A recorded text with the page of the document it was drawn on (1 for the first).
+  struct PageText {
+    int page;
+    RecordedText text;
+  };
+  std::vector<PageText> TextsWithPages() const;
+
  private:
   RecordingCanvas canvas_;
   int dpiX_, dpiY_, width_, height_;
@@ -33,6 +43,7 @@ class RecordingPrintJob : public PrintJob {
   bool began_ = false;
   bool ended_ = false;
   bool refuseBegin_ = false;
+  std::vector<std::size_t> pageStarts_;  // the number of texts recorded when each page began
 };
 
 }  // namespace trabeo::testing

@@ -210,6 +210,8 @@ AnalysisOutcome ProjectSession::Analyse(Dialogs& dialogs) {
   AnalysisReport report = RunAnalysis(project_->model, *analysis_, hooks);
   if (!report.ran) return outcome;
   resultsValid_ = 1;
+  // As the main window's load diagram will count them; the report and the file read them.
+  RecordDrawnLoadCounts(CountDrawnLoads(project_->model.Loads));
   outcome.ran = true;
   outcome.messageLog = report.messages;
   outcome.messageLog.insert(

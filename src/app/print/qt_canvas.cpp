@@ -1,6 +1,17 @@
-#include "app/qt_canvas.h"
+#include "app/print/qt_canvas.h"
 
+#include <QFont>
 #include <QFontMetrics>
+#include <QPen>
+#include <QString>
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
 
 QColor ToQColor(trabeo::Color color) {
   return QColor(color.r, color.g, color.b);
@@ -20,7 +31,7 @@ void QtCanvas::SetBrush(trabeo::Color color) {
 }
 
 void QtCanvas::SetFont(const trabeo::Font& font) {
-  QFont qfont(ToQString(font.name));
+  QFont qfont(FromUtf8(font.name));
   qfont.setPointSize(font.size);
   qfont.setBold((font.style & trabeo::kFontBold) != 0);
   qfont.setItalic((font.style & trabeo::kFontItalic) != 0);
@@ -47,11 +58,11 @@ void QtCanvas::TextOut(int x, int y, std::string_view text) {
   const QPen pen = painter_.pen();
   painter_.setPen(fontColor_);
   const QFontMetrics metrics(painter_.font(), painter_.device());
-  painter_.drawText(QPoint(x, y + metrics.ascent()), ToQString(text));
+  painter_.drawText(QPoint(x, y + metrics.ascent()), FromUtf8(text));
   painter_.setPen(pen);
 }
 
 trabeo::TextSize QtCanvas::TextExtent(std::string_view text) {
   const QFontMetrics metrics(painter_.font(), painter_.device());
-  return {metrics.horizontalAdvance(ToQString(text)), metrics.height()};
+  return {metrics.horizontalAdvance(FromUtf8(text)), metrics.height()};
 }

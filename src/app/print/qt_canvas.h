@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QFont>
+#include <QColor>
 #include <QPainter>
-#include <QPen>
+#include <QPoint>
 
-#include "app/qt_text.h"
 #include "platform/canvas.h"
 
 // The core's canvas over a QPainter: the main window's picture, the load sketch, the printer.
+// It needs Qt's GUI module only, so the batch front end can print through it.
 class QtCanvas : public trabeo::Canvas {
  public:
   explicit QtCanvas(QPainter& painter);
