@@ -21,6 +21,7 @@ class TrabeoApplicationPrivate {
 
   trabeo::ProjectSession session;
   QtDialogs qtDialogs;
+  QtPrinting qtPrinting;
   std::unique_ptr<AppContext> context;
   std::vector<std::unique_ptr<QWidget>> forms;  // destroyed with the application, in reverse
   EntryFlow* flow = nullptr;                    // owned by the main window
@@ -49,7 +50,8 @@ TrabeoApplication::TrabeoApplication(const AppOptions& options)
     : d_(std::make_unique<TrabeoApplicationPrivate>(
           options.startFolder.empty() ? std::filesystem::current_path() : options.startFolder)) {
   trabeo::Dialogs& dialogs = options.dialogs != nullptr ? *options.dialogs : d_->qtDialogs;
-  d_->context = std::make_unique<AppContext>(AppContext{d_->session, dialogs});
+  Printing& printing = options.printing != nullptr ? *options.printing : d_->qtPrinting;
+  d_->context = std::make_unique<AppContext>(AppContext{d_->session, dialogs, printing});
 }
 
 TrabeoApplication::~TrabeoApplication() {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/printing.h"
 #include "platform/dialogs.h"
 #include "session/project_session.h"
 
@@ -12,7 +13,8 @@ using trabeo::Dialogs;
 
 struct AppOptions {
   std::filesystem::path startFolder;
-  Dialogs* dialogs = nullptr;  // null: the real Qt dialogs
+  Dialogs* dialogs = nullptr;    // null: the real Qt dialogs
+  Printing* printing = nullptr;  // null: Qt's print preview and PDF printer
 };
 
 class TrabeoApplicationPrivate;

@@ -18,9 +18,31 @@
 
 #include "app/trabeo_app.h"
 #include "session/project_session.h"
+#include "support/recording_print_job.h"
 #include "support/scripted_dialogs.h"
 
 namespace trabeo::testing {
+
+// Prints every document into a recording print job; "Export PDF" records the path asked for.
+class RecordingPrinting : public Printing {
+ public:
+  void Preview(QWidget*, const std::string& title, const PrintDocument& document) override {
+    titles.push_back(title);
+    job = std::make_unique<RecordingPrintJob>();
+    printed = document(*job);
+  }
+  std::string ExportPdf(const std::string& path, const PrintDocument& document) override {
+    pdfPaths.push_back(path);
+    job = std::make_unique<RecordingPrintJob>();
+    printed = document(*job);
+    return {};
+  }
+
+  std::vector<std::string> titles;
+  std::vector<std::string> pdfPaths;
+  std::unique_ptr<RecordingPrintJob> job;  // the last document printed
+  bool printed = false;
+};
 
 // A started program in a folder of its own, answering dialogs from a script.
 class AppFixture : public ::testing::Test {
@@ -58,6 +80,7 @@ class AppFixture : public ::testing::Test {
 
   std::filesystem::path folder;
   ScriptedDialogs dialogs;
+  RecordingPrinting printing;
   std::unique_ptr<TrabeoApplication> app;
 };
 
