@@ -177,7 +177,7 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
     const std::string problem = WriteFileAtomically(
         *opts.diagramFile, std::span(reinterpret_cast<const uint8_t*>(svg.data()), svg.size()));
     if (!problem.empty()) {
-      err << "trabeo-cli analyse: cannot write " << *opts.diagramFile << ": " << problem << "\n";
+      err << "trabeo-cli analyse: " << problem << "\n";
       return kExitBadInput;
     }
   }
@@ -192,7 +192,8 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
   if (opts.json) {
     nlohmann::json json = ResultsToJson(state->results, report.messages);
     if (opts.listing) json["Listing"] = listing;
-    out << json.dump(2) << "\n";
+    // Valid UTF-8 whatever a file held: a stray byte is replaced, never an exception.
+    out << json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
   } else if (opts.listing) {
     // Standard output carries the listing alone; the analysis messages go beside it.
     for (const std::string& message : report.messages)

@@ -179,6 +179,36 @@ TEST(AnalyseCommandTest, UnitsFileSetsTheListingUnits) {
   EXPECT_NE(missing.err.find("cannot read units file"), std::string::npos);
 }
 
+// The case: byte 0xB5 ("\u00B5" in the Windows code page) in a unit name aborted the JSON
+// output. It comes out as UTF-8, and the listing's columns count it as one character.
+TEST(AnalyseCommandTest, EightBitUnitNameComesOutAsUtf8InJsonAndListing) {
+  TempFolder folder;
+  UnitSettings units;
+  ApplyStartupDefaults(units);
+  units.DeflectionUnitName = "um";
+  units.DeflectionFactor = 1000;
+  auto bytes = EncodeUnitsFile(units);
+  ASSERT_EQ(bytes[91], 'u');
+  bytes[91] = 0xB5;
+  ASSERT_TRUE(WriteFileBytes(folder.path() / "TRB4_Unit.dim", bytes));
+  const std::string unitsFile = (folder.path() / "TRB4_Unit.dim").string();
+
+  const auto run = RunTrabeoCli({"analyse", kExample, "--json", "--listing", "--units", unitsFile});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = nlohmann::json::parse(run.out)["Listing"].get<std::vector<std::string>>();
+  const auto plain = SplitLines(RunTrabeoCli({"analyse", kExample, "--listing"}).out);
+  ASSERT_EQ(lines.size(), plain.size());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), " Maximum +ve deflection = 1547 \u00B5m"),
+            lines.end());
+  // The column heading stands where "(mm)" stood.
+  const auto heading = std::find_if(plain.begin(), plain.end(),
+                                    [](const std::string& l) { return l.ends_with("(mm)"); });
+  ASSERT_NE(heading, plain.end());
+  std::string expected = *heading;
+  expected.replace(expected.size() - 4, 4, "(\u00B5m)");
+  EXPECT_EQ(lines[static_cast<std::size_t>(heading - plain.begin())], expected);
+}
+
 TEST(AnalyseCommandTest, DiagramWritesThePictureTheListLeavesVisible) {
   TempFolder folder;
   struct Case {
