@@ -18,6 +18,7 @@ std::string SigFig4Dec3(double value);  // 3 decimals up to 1, then 4 significan
 // results listing; beyond 1e5 the SigFig5 text.
 std::string FixedDecimals(double value, int listDecimals);
 
+// Shown for a value beyond a formatter's limit, and for infinities and NaN.
 inline constexpr const char* kOverflowText = "#####";
 
 }  // namespace trabeo
