@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/results_json.h"
 #include "engine/analysis.h"
+#include "engine/finite_results.h"
 #include "fileio/file_bytes.h"
 #include "platform/svg_canvas.h"
 #include "results/main_picture.h"
@@ -171,6 +172,10 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
   project->model = std::get<BeamModel>(parsed);
   auto state = std::make_unique<AnalysisState>();
   const AnalysisReport report = RunAnalysis(project->model, *state);
+  if (!ResultsAreFinite(state->results)) {
+    err << "trabeo-cli analyse: " << opts.file << ": " << kResultsNotFiniteMessage << "\n";
+    return kExitBadInput;
+  }
 
   if (opts.diagramFile) {
     const std::string svg = DiagramSvg(project->model, state->results, unitSettings, opts);
