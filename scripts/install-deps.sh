@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev                    # the desktop program (Widgets, PrintSupport)
   fonts-dejavu-core               # fonts for offscreen rendering in the GUI tests
   clang-format                    # the format check of the test command
+  clang libclang-rt-14-dev        # the fuzz targets (libFuzzer)
 )
 
 missing=()
