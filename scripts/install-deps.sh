@@ -12,6 +12,7 @@ packages=(
   fonts-dejavu-core               # fonts for offscreen rendering in the GUI tests
   clang-format                    # the format check of the test command
   poppler-utils                   # pdftotext, to read back the PDF report in the tests
+  clang libclang-rt-14-dev        # the fuzz targets (libFuzzer)
 )
 
 missing=()

@@ -4,6 +4,7 @@
 
 #include "beam_input/load_entry.h"
 #include "beam_input/new_project.h"
+#include "engine/finite_results.h"
 #include "results/results_listing.h"
 #include "sections/section_table_file.h"
 #include "settings/unit_conversion.h"
@@ -209,6 +210,11 @@ AnalysisOutcome ProjectSession::Analyse(Dialogs& dialogs) {
   hooks.timberShearDeflection = TimberShearDeflectionHook(project_->timber.TimberShearStiffness);
   AnalysisReport report = RunAnalysis(project_->model, *analysis_, hooks);
   if (!report.ran) return outcome;
+  if (!ResultsAreFinite(analysis_->results)) {
+    outcome.messages = {kResultsNotFiniteMessage};
+    outcome.messageLog = outcome.messages;
+    return outcome;
+  }
   resultsValid_ = 1;
   // As the main window's load diagram will count them; the report and the file read them.
   RecordDrawnLoadCounts(CountDrawnLoads(project_->model.Loads));

@@ -44,7 +44,7 @@ struct LoadsOutcome {
 
 // What the main window shows after an analysis.
 struct AnalysisOutcome {
-  bool ran = false;                   // false without a beam
+  bool ran = false;  // false without a beam, or when its results are not all finite
   std::vector<std::string> messages;  // to show after the results, in order
   // Every message of the analysis in the order it arose, including those the code checks showed
   // while they ran (the batch front end prints this).
@@ -141,7 +141,8 @@ class ProjectSession {
   // show; the check texts stay.
   void ClearResults();
   // Runs the analysis with the code checks of the beam's design code, then writes the listing.
-  // The checks may ask through `dialogs`.
+  // The checks may ask through `dialogs`. A beam whose results are not all finite (sizes or
+  // loads beyond what the analysis can hold) gives that message and no results.
   AnalysisOutcome Analyse(Dialogs& dialogs);
   // The main window reports the loads its last load diagram drew.
   void RecordDrawnLoadCounts(const DrawnLoadCounts& counts);
