@@ -27,6 +27,8 @@ run_suite() {
 
 echo "== normal build"
 run_suite "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRABEO_WERROR=ON
+echo "== Debian package"
+"$root/scripts/check-package.sh" "$root/build-test"
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DTRABEO_WERROR=ON -DTRABEO_SANITIZE=ON -DTRABEO_BUILD_BENCH=OFF

@@ -1,6 +1,7 @@
 #include "app/trabeo_app.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <vector>
 
 #include "app/about_box.h"
@@ -61,6 +62,9 @@ TrabeoApplication::~TrabeoApplication() {
 
 void TrabeoApplication::start() {
   QApplication::setApplicationName(kProgramTitle);
+  // Every window carries the program's icon: a loaded beam on two supports.
+  Q_INIT_RESOURCE(resources);
+  QApplication::setWindowIcon(QIcon(":/icons/trabeo.svg"));
   AppContext& context = *d_->context;
   d_->session.LoadPreferences();
 
