@@ -9,10 +9,12 @@
 #include "app/entry_flow.h"
 #include "app/index_form.h"
 #include "app/info_form.h"
+#include "app/k3_help_form.h"
 #include "app/load_data_form.h"
 #include "app/preferences_form.h"
 #include "app/qt_dialogs.h"
 #include "app/set_header_form.h"
+#include "app/timber_section_form.h"
 
 class TrabeoApplicationPrivate {
  public:
@@ -44,6 +46,14 @@ void ShowForm(Form* form, bool modal = false) {
   form->raise();
 }
 
+// The timber section window between the beam form and the beam, with its K3 legend.
+void ConnectTimberSection(TBeamFrm* beam, TTimSectFrm* timberSection, TK3Frm* k3Help) {
+  QObject::connect(beam, &TBeamFrm::timberSectionRequested, timberSection,
+                   &TTimSectFrm::ShowForBeam);
+  QObject::connect(timberSection, &TTimSectFrm::handedOver, beam, &TBeamFrm::ShowTimberSection);
+  QObject::connect(timberSection, &TTimSectFrm::k3HelpRequested, [k3Help] { ShowForm(k3Help); });
+}
+
 }  // namespace
 
 TrabeoApplication::TrabeoApplication(const AppOptions& options)
@@ -72,6 +82,9 @@ void TrabeoApplication::start() {
   auto* setHeader = d_->Create<TSetHeaderFrm>(context);
   auto* about = d_->Create<TAboutBox>();
   d_->flow = new EntryFlow(context, *index, *beam, *loads);
+  auto* timberSection = d_->Create<TTimSectFrm>(context);
+  auto* k3Help = d_->Create<TK3Frm>(context);
+  ConnectTimberSection(beam, timberSection, k3Help);
 
   QObject::connect(index, &TIndexFrm::preferencesRequested,
                    [preferences] { ShowForm(preferences); });
