@@ -6,6 +6,8 @@
 #include "app/about_box.h"
 #include "app/app_context.h"
 #include "app/beam_form.h"
+#include "app/bolt_form.h"
+#include "app/duration_form.h"
 #include "app/entry_flow.h"
 #include "app/index_form.h"
 #include "app/info_form.h"
@@ -14,6 +16,7 @@
 #include "app/preferences_form.h"
 #include "app/qt_dialogs.h"
 #include "app/set_header_form.h"
+#include "app/timber_member_form.h"
 #include "app/timber_section_form.h"
 
 class TrabeoApplicationPrivate {
@@ -54,6 +57,20 @@ void ConnectTimberSection(TBeamFrm* beam, TTimSectFrm* timberSection, TK3Frm* k3
   QObject::connect(timberSection, &TTimSectFrm::k3HelpRequested, [k3Help] { ShowForm(k3Help); });
 }
 
+// The timber member window with its duration dialog, and the bolt window, from the main menu.
+void ConnectTimberAndBoltModules(TIndexFrm* index, TTimberFrm* timber, TDurationFrm* duration,
+                                 TStBoltFrm* bolt, TSetHeaderFrm* setHeader) {
+  QObject::connect(index, &TIndexFrm::timberMemberCapacityRequested,
+                   [timber] { ShowForm(timber); });
+  QObject::connect(index, &TIndexFrm::boltCapacityRequested, [bolt] { ShowForm(bolt); });
+  QObject::connect(timber, &TTimberFrm::durationRequested, duration, &TDurationFrm::Open);
+  QObject::connect(duration, &TDurationFrm::confirmed, timber, &TTimberFrm::ConfirmDuration);
+  QObject::connect(timber, &TTimberFrm::setHeaderRequested,
+                   [setHeader] { ShowForm(setHeader, true); });
+  QObject::connect(timber, &TTimberFrm::exitRequested, index, &QWidget::close);
+  QObject::connect(bolt, &TStBoltFrm::exitRequested, index, &QWidget::close);
+}
+
 }  // namespace
 
 TrabeoApplication::TrabeoApplication(const AppOptions& options)
@@ -84,7 +101,11 @@ void TrabeoApplication::start() {
   d_->flow = new EntryFlow(context, *index, *beam, *loads);
   auto* timberSection = d_->Create<TTimSectFrm>(context);
   auto* k3Help = d_->Create<TK3Frm>(context);
+  auto* timber = d_->Create<TTimberFrm>(context);
+  auto* duration = d_->Create<TDurationFrm>(context);
+  auto* bolt = d_->Create<TStBoltFrm>(context);
   ConnectTimberSection(beam, timberSection, k3Help);
+  ConnectTimberAndBoltModules(index, timber, duration, bolt, setHeader);
 
   QObject::connect(index, &TIndexFrm::preferencesRequested,
                    [preferences] { ShowForm(preferences); });
