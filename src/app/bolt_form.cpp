@@ -40,6 +40,7 @@ QGroupBox* OptionGroup(QWidget* parent, const QString& caption, const char* name
     column->addWidget(button);
     QObject::connect(button, &QRadioButton::clicked, group, [clicked, option] { clicked(option); });
   }
+  column->addStretch();
   // The first option is the default one.
   group->findChildren<QRadioButton*>().first()->setChecked(true);
   return group;

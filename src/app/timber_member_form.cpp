@@ -77,6 +77,9 @@ TTimberFrm::TTimberFrm(AppContext& context, QWidget* parent)
   left->addWidget(BuildInputs());
   left->addWidget(BuildOptions());
   left->addWidget(BuildValues());
+  auto* note = Named(new QLabel(ToQString(trabeo::kTimberUnitsNote), this), "lbl_Units");
+  note->setWordWrap(true);
+  left->addWidget(note);
   left->addWidget(BuildButtons());
   left->addStretch();
   layout->addLayout(left, 0, 0, 2, 1);
@@ -91,7 +94,7 @@ TTimberFrm::TTimberFrm(AppContext& context, QWidget* parent)
   layout->setRowStretch(0, 3);
   layout->setRowStretch(1, 2);
   ShowState();
-  resize(900, 640);
+  resize(900, 720);
 }
 
 void TTimberFrm::BuildMenu() {
@@ -193,9 +196,6 @@ QWidget* TTimberFrm::BuildValues() {
     grid->addWidget(new QLabel(kValueLabels[i].caption, group), row, 0);
     grid->addWidget(values_[i], row, 1);
   }
-  auto* note = Named(new QLabel(ToQString(trabeo::kTimberUnitsNote), group), "lbl_Units");
-  note->setWordWrap(true);
-  grid->addWidget(note, static_cast<int>(kValueLabels.size()), 0, 1, 2);
   return group;
 }
 
