@@ -48,6 +48,8 @@ class TIndexFrm : public QMainWindow {
   void preferencesRequested();
   void infoRequested();
   void aboutRequested();
+  void boltCapacityRequested();
+  void timberMemberCapacityRequested();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -136,6 +136,17 @@ BeamEntryOutcome ProjectSession::ApplyBeamEntry(const BeamEntryTexts& texts) {
   return trabeo::ApplyBeamEntry(texts, units_, *project_);
 }
 
+// E and Ixx go into the span as the section form will read them back from its boxes, so the
+// beam stays whole (section, permissible values and stiffness together) even before that form's
+// "Next >".
+std::optional<TimberHandOver> ProjectSession::ApplyTimberSection(TimberSectionWindow& window) {
+  std::optional<TimberHandOver> handOver = NextFromTimberSection(window, units_, *project_);
+  if (!handOver) return std::nullopt;
+  TakeTimberStiffness(*handOver, units_, project_->model);
+  Invalidate();
+  return handOver;
+}
+
 const UdlOutline& ProjectSession::RebuildUdlOutline(const LoadTable& working) {
   udlOutline_ = BuildUdlOutline(working);
   return udlOutline_;

@@ -25,6 +25,7 @@
 #include "settings/preferences.h"
 #include "settings/unit_settings.h"
 #include "steel/steel_beam_state.h"
+#include "timber/timber_section_window.h"
 
 namespace trabeo {
 
@@ -118,6 +119,10 @@ class ProjectSession {
                                              std::string_view depthText);
   // "Next >" of the section form.
   BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts);
+  // "Next >" of the timber section window: the section with its permissible values, E and Ixx
+  // as the section form's boxes then show them, and the code the preferences allow. nullopt,
+  // and nothing changes, when the window's labels give nothing to compute.
+  std::optional<TimberHandOver> ApplyTimberSection(TimberSectionWindow& window);
 
   // --- loads
   // "Apply" on the load form: the outline of the distributed loads the form now holds.
