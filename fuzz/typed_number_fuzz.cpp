@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     fuzz::Require(FitsSinglePrecision(project.model.MainSpan.Length), "a stored span fits");
   }
   SvgCanvas canvas(545, 90);
-  const double length = EntryToInternal(typed, 1000.0f);
+  const double length = TypedToInternal(UnitSettings{}, UnitQuantity::Length, typed);
   DrawBeamEntryPicture(canvas, {545, 90, length, length, length, false, true}, UnitSettings{});
   const std::string picture = canvas.Document();
   fuzz::RequireShowable(std::span(&picture, 1));
