@@ -22,6 +22,7 @@ class TrabeoApplicationPrivate {
   trabeo::ProjectSession session;
   QtDialogs qtDialogs;
   QtPrinting qtPrinting;
+  QtClipboard qtClipboard;
   std::unique_ptr<AppContext> context;
   std::vector<std::unique_ptr<QWidget>> forms;  // destroyed with the application, in reverse
   EntryFlow* flow = nullptr;                    // owned by the main window
@@ -51,7 +52,9 @@ TrabeoApplication::TrabeoApplication(const AppOptions& options)
           options.startFolder.empty() ? std::filesystem::current_path() : options.startFolder)) {
   trabeo::Dialogs& dialogs = options.dialogs != nullptr ? *options.dialogs : d_->qtDialogs;
   Printing& printing = options.printing != nullptr ? *options.printing : d_->qtPrinting;
-  d_->context = std::make_unique<AppContext>(AppContext{d_->session, dialogs, printing});
+  Clipboard& clipboard = options.clipboard != nullptr ? *options.clipboard : d_->qtClipboard;
+  d_->context =
+      std::make_unique<AppContext>(AppContext{d_->session, dialogs, printing, clipboard});
 }
 
 TrabeoApplication::~TrabeoApplication() {
