@@ -585,7 +585,7 @@ void TBeamFrm::CalculateTimber() {
 }
 
 void TBeamFrm::EditMiscellaneous() {
-  context_.dialogs.Message("The miscellaneous section editor is not available in this version.");
+  Q_EMIT editMiscellaneousRequested();
 }
 
 trabeo::BeamEntryTexts TBeamFrm::EntryTexts() const {

@@ -60,6 +60,8 @@ class TBeamFrm : public QWidget {
  Q_SIGNALS:
   // "Next >" stored the beam: the load form comes next.
   void accepted();
+  // "Edit Section Data" > "Edit Miscellaneous": the miscellaneous section editor is to be shown.
+  void editMiscellaneousRequested();
 
  protected:
   void showEvent(QShowEvent* event) override;
