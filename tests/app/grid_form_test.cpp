@@ -161,18 +161,5 @@ TEST_F(GridFormTest, AFailedSaveIsReportedAndTheOldFileStays) {
   EXPECT_EQ(Bytes(), before);
 }
 
-TEST_F(GridFormTest, AddSectionOpensEachCalculator) {
-  Open();
-  const std::vector<std::pair<const char*, const char*>> items = {
-      {"Angle1", "TAngleFrm"},     {"Beam1", "TI_BeamFrm"}, {"Box1", "TBoxFrm"},
-      {"Channel1", "TChannelFrm"}, {"Joist1", "TRSJFrm"},   {"Tube1", "TTubeFrm"},
-  };
-  for (const auto& [action, form] : items) {
-    EXPECT_FALSE(Form(form)->isVisible()) << form;
-    Action("TGridFrm", action);
-    EXPECT_TRUE(Form(form)->isVisible()) << form;
-  }
-}
-
 }  // namespace
 }  // namespace trabeo::testing

@@ -93,14 +93,6 @@ TEST(CalculatorPrintTest, LinesFollowTheVerticalResolution) {
   EXPECT_EQ(job.recorder().TextsEqualTo("Weight = 11.7 kg/m")[0].y, DotsOfLine(37, 300));
 }
 
-TEST(CalculatorPrintTest, NothingIsPrintedWhenThePrinterCannotStart) {
-  RecordingPrintJob job;
-  job.set_refuse_begin(true);
-  HeaderTexts header;
-  EXPECT_FALSE(PrintCalculatorSheet(job, Ub25Sheet(), "UB", {header, "Trabeo", ""}));
-  EXPECT_TRUE(job.recorder().texts().empty());
-}
-
 // B = 50, D = 100, t = 5: A 13.9 cm2, Ixx 169.9, Iyy 55.06, Zxx 33.98, Zyy 22.02, K 134.6,
 // t 36.4, Sxx 43.31, Syy 26.11, weight 10.9 kg/m; b/T = 35/5 and d/t = 85/5 are plastic for both
 // axes at py 275.

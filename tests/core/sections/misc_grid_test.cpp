@@ -115,29 +115,6 @@ TEST(MiscGridTest, TextThatIsNotWhollyANumberIsNamedByRowAndColumn) {
             "Row 2, Area: \"1e40\" is too large.");
 }
 
-// Dragging row 5 above row 2 and saving stores that section as record 2; the numbers move with
-// their rows until the next showing numbers them afresh.
-TEST(MiscGridTest, AMovedRowIsSavedInItsNewPlace) {
-  std::vector<SectionRecord> records;
-  for (int i = 1; i <= 5; ++i) {
-    SectionRecord r = Ub25();
-    r.Designation = "Section " + std::to_string(i);
-    r.RecordNo = i;
-    records.push_back(r);
-  }
-  MiscGrid grid;
-  grid.Load(records);
-  grid.MoveRow(kRow1 + 4, kRow1 + 1);
-  EXPECT_EQ(grid.Cell(kRow1 + 1, 0), "5");
-  EXPECT_EQ(grid.Cell(kRow1 + 1, kMiscDescriptionColumn), "Section 5");
-  const std::vector<SectionRecord> saved = SavedRecords(grid);
-  EXPECT_EQ(saved[1].Designation, "Section 5");
-  EXPECT_EQ(saved[1].RecordNo, 2);
-  EXPECT_EQ(saved[4].Designation, "Section 4");
-  grid.NumberRows();
-  EXPECT_EQ(grid.Cell(kRow1 + 1, 0), "2");
-}
-
 // Loading overwrites only the rows the file holds.
 TEST(MiscGridTest, RowsPastTheFilesEndKeepWhatTheyShow) {
   MiscGrid grid;
@@ -169,24 +146,6 @@ TEST_F(MiscGridFileTest, SaveWithoutAFileWrites250EmptyRecords) {
   LoadMiscGrid(grid, folder_);
   EXPECT_TRUE(SaveMiscGrid(grid, folder_).saved());
   EXPECT_EQ(fs::file_size(file()), 50000u);
-}
-
-TEST_F(MiscGridFileTest, ABadCellOrAFailedWriteLeavesTheFileAsItWas) {
-  ASSERT_TRUE(WriteFileBytes(file(), EncodeSectionTable(std::vector<SectionRecord>{Ub25()})));
-  const auto before = ReadFileBytes(file());
-  MiscGrid grid;
-  LoadMiscGrid(grid, folder_);
-  grid.SetCell(kRow1, kAreaColumn, "abc");
-  const MiscSaveOutcome refused = SaveMiscGrid(grid, folder_);
-  EXPECT_EQ(refused.message, "Row 1, Area: \"abc\" is not a number.\nMisc.sct was not saved.");
-  ASSERT_TRUE(refused.cell.has_value());
-  EXPECT_EQ(ReadFileBytes(file()), before);
-
-  grid.SetCell(kRow1, kAreaColumn, "16.5");
-  const MiscSaveOutcome failed = SaveMiscGrid(grid, folder_ / "no such folder");
-  EXPECT_TRUE(failed.message.starts_with("Misc.sct could not be saved.\n")) << failed.message;
-  EXPECT_FALSE(failed.cell.has_value());
-  EXPECT_EQ(ReadFileBytes(file()), before);
 }
 
 TEST_F(MiscGridFileTest, SectionsPastRow250AreNamedBeforeSaveDropsThem) {
