@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/clipboard.h"
 #include "app/printing.h"
 #include "platform/dialogs.h"
 #include "session/project_session.h"
@@ -9,10 +10,11 @@ using trabeo::kProgramTitle;
 using trabeo::kProgramVersion;
 using trabeo::kVersionSuffix;
 
-// What every form works with: the project session, the dialogs and the printer. Forms never
-// reach one another; the entry flow and the application connect their signals.
+// What every form works with: the project session, the dialogs, the printer and the clipboard.
+// Forms never reach one another; the entry flow and the application connect their signals.
 struct AppContext {
   trabeo::ProjectSession& session;
   trabeo::Dialogs& dialogs;
   Printing& printing;
+  Clipboard& clipboard;
 };

@@ -599,7 +599,7 @@ void TBeamFrm::ShowTimberSection() {
 }
 
 void TBeamFrm::EditMiscellaneous() {
-  context_.dialogs.Message("The miscellaneous section editor is not available in this version.");
+  Q_EMIT editMiscellaneousRequested();
 }
 
 trabeo::BeamEntryTexts TBeamFrm::EntryTexts() const {

@@ -65,6 +65,8 @@ class TBeamFrm : public QWidget {
   void accepted();
   // "Calculate 'E' and 'Ixx'" stored the timber sizes: the timber section window comes next.
   void timberSectionRequested();
+  // "Edit Section Data" > "Edit Miscellaneous": the miscellaneous section editor is to be shown.
+  void editMiscellaneousRequested();
 
  protected:
   void showEvent(QShowEvent* event) override;

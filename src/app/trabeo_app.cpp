@@ -2,14 +2,17 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <map>
 #include <vector>
 
 #include "app/about_box.h"
 #include "app/app_context.h"
 #include "app/beam_form.h"
 #include "app/bolt_form.h"
+#include "app/calculator_windows.h"
 #include "app/duration_form.h"
 #include "app/entry_flow.h"
+#include "app/grid_form.h"
 #include "app/index_form.h"
 #include "app/info_form.h"
 #include "app/k3_help_form.h"
@@ -28,9 +31,13 @@ class TrabeoApplicationPrivate {
   trabeo::ProjectSession session;
   QtDialogs qtDialogs;
   QtPrinting qtPrinting;
+  QtClipboard qtClipboard;
   std::unique_ptr<AppContext> context;
   std::vector<std::unique_ptr<QWidget>> forms;  // destroyed with the application, in reverse
   EntryFlow* flow = nullptr;                    // owned by the main window
+  TGridFrm* sectionEditor = nullptr;            // opened from the beam and member forms
+
+  void ConnectSectionEditor(TBeamFrm* beam);
 
   template <typename Form, typename... Args>
   Form* Create(Args&&... args) {
@@ -74,12 +81,33 @@ void ConnectTimberAndBoltModules(TIndexFrm* index, TTimberFrm* timber, TDuration
 
 }  // namespace
 
+// The miscellaneous section editor, opened from the beam form, and the six calculators, opened
+// from the editor's "Add Section" menu; each calculator's "Save to File" reloads the editor.
+void TrabeoApplicationPrivate::ConnectSectionEditor(TBeamFrm* beam) {
+  auto* grid = sectionEditor = Create<TGridFrm>(*context);
+  std::map<trabeo::CalculatorShape, CalculatorWindow*> calculators = {
+      {trabeo::CalculatorShape::Tube, Create<TTubeFrm>(*context)},
+      {trabeo::CalculatorShape::Box, Create<TBoxFrm>(*context)},
+      {trabeo::CalculatorShape::IBeam, Create<TI_BeamFrm>(*context)},
+      {trabeo::CalculatorShape::Joist, Create<TRSJFrm>(*context)},
+      {trabeo::CalculatorShape::Channel, Create<TChannelFrm>(*context)},
+      {trabeo::CalculatorShape::Angle, Create<TAngleFrm>(*context)},
+  };
+  for (const auto& [shape, calculator] : calculators)
+    QObject::connect(calculator, &CalculatorWindow::sectionSaved, grid, &TGridFrm::Reload);
+  QObject::connect(
+      grid, &TGridFrm::calculatorRequested, grid,
+      [calculators](trabeo::CalculatorShape shape) { ShowForm(calculators.at(shape)); });
+  QObject::connect(beam, &TBeamFrm::editMiscellaneousRequested, grid, [grid] { ShowForm(grid); });
+}
+
 TrabeoApplication::TrabeoApplication(const AppOptions& options)
     : d_(std::make_unique<TrabeoApplicationPrivate>(
           options.startFolder.empty() ? std::filesystem::current_path() : options.startFolder)) {
   trabeo::Dialogs& dialogs = options.dialogs != nullptr ? *options.dialogs : d_->qtDialogs;
   Printing& printing = options.printing != nullptr ? *options.printing : d_->qtPrinting;
-  d_->context = std::make_unique<AppContext>(AppContext{d_->session, dialogs, printing});
+  Clipboard& clipboard = options.clipboard != nullptr ? *options.clipboard : d_->qtClipboard;
+  d_->context = std::make_unique<AppContext>(AppContext{d_->session, dialogs, printing, clipboard});
 }
 
 TrabeoApplication::~TrabeoApplication() {
@@ -118,6 +146,7 @@ void TrabeoApplication::start() {
   QObject::connect(index, &TIndexFrm::setHeaderRequested,
                    [setHeader] { ShowForm(setHeader, true); });
   QObject::connect(preferences, &TPreferencesFrm::settingsChanged, index, &TIndexFrm::Redraw);
+  d_->ConnectSectionEditor(beam);
 
   d_->qtDialogs.set_parent(index);
   index->show();

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/clipboard.h"
 #include "app/printing.h"
 #include "platform/dialogs.h"
 #include "session/project_session.h"
@@ -15,6 +16,8 @@ struct AppOptions {
   std::filesystem::path startFolder;
   Dialogs* dialogs = nullptr;    // null: the real Qt dialogs
   Printing* printing = nullptr;  // null: Qt's print preview and PDF printer
+  // null: the desktop's clipboard
+  Clipboard* clipboard = nullptr;
 };
 
 class TrabeoApplicationPrivate;

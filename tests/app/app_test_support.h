@@ -44,6 +44,14 @@ class RecordingPrinting : public Printing {
   bool printed = false;
 };
 
+// Keeps what "Copy to Clipboard" copied.
+class RecordingClipboard : public Clipboard {
+ public:
+  void SetText(const std::string& copied) override { text = copied; }
+
+  std::string text;
+};
+
 // A started program in a folder of its own, answering dialogs from a script.
 class AppFixture : public ::testing::Test {
  protected:
@@ -81,6 +89,7 @@ class AppFixture : public ::testing::Test {
   std::filesystem::path folder;
   ScriptedDialogs dialogs;
   RecordingPrinting printing;
+  RecordingClipboard clipboard;
   std::unique_ptr<TrabeoApplication> app;
 };
 

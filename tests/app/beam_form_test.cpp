@@ -471,8 +471,8 @@ TEST_F(BeamFormTest, EveryFamilyListsItsTable) {
     EXPECT_EQ(ListLines("TBeamFrm", "List_Sect").size(), f.lines) << f.action;
   }
   Menu("EditMiscellaneous1");
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_NE(dialogs.messages[0].find("not available"), std::string::npos);
+  EXPECT_TRUE(Form("TGridFrm")->isVisible());
+  EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(BeamFormTest, AnglePickGivesItsClass) {
