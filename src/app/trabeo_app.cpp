@@ -5,6 +5,7 @@
 
 #include "app/about_box.h"
 #include "app/app_context.h"
+#include "app/beam_file_commands.h"
 #include "app/beam_form.h"
 #include "app/entry_flow.h"
 #include "app/index_form.h"
@@ -18,6 +19,8 @@ class TrabeoApplicationPrivate {
  public:
   explicit TrabeoApplicationPrivate(std::filesystem::path startFolder)
       : session(std::move(startFolder)) {}
+
+  std::filesystem::path settingsFile;
 
   trabeo::ProjectSession session;
   QtDialogs qtDialogs;
@@ -52,6 +55,7 @@ TrabeoApplication::TrabeoApplication(const AppOptions& options)
   trabeo::Dialogs& dialogs = options.dialogs != nullptr ? *options.dialogs : d_->qtDialogs;
   Printing& printing = options.printing != nullptr ? *options.printing : d_->qtPrinting;
   d_->context = std::make_unique<AppContext>(AppContext{d_->session, dialogs, printing});
+  d_->settingsFile = options.settingsFile;
 }
 
 TrabeoApplication::~TrabeoApplication() {
@@ -61,6 +65,7 @@ TrabeoApplication::~TrabeoApplication() {
 
 void TrabeoApplication::start() {
   QApplication::setApplicationName(kProgramTitle);
+  QApplication::setOrganizationName("Trabeo");
   AppContext& context = *d_->context;
   d_->session.LoadPreferences();
 
@@ -80,6 +85,10 @@ void TrabeoApplication::start() {
   QObject::connect(index, &TIndexFrm::setHeaderRequested,
                    [setHeader] { ShowForm(setHeader, true); });
   QObject::connect(preferences, &TPreferencesFrm::settingsChanged, index, &TIndexFrm::Redraw);
+
+  // The beam data file and the printout.
+  auto* files = new BeamFileCommands(context, *index, d_->settingsFile);
+  QObject::connect(files, &BeamFileCommands::beamFileOpened, d_->flow, &EntryFlow::BeamFileOpened);
 
   d_->qtDialogs.set_parent(index);
   index->show();

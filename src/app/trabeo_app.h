@@ -15,6 +15,9 @@ struct AppOptions {
   std::filesystem::path startFolder;
   Dialogs* dialogs = nullptr;    // null: the real Qt dialogs
   Printing* printing = nullptr;  // null: Qt's print preview and PDF printer
+  // Where the recent files are kept: empty for this user's settings of the program; the tests
+  // give a file of their own.
+  std::filesystem::path settingsFile = {};
 };
 
 class TrabeoApplicationPrivate;
