@@ -11,6 +11,7 @@
 #include "app/index_form.h"
 #include "app/info_form.h"
 #include "app/load_data_form.h"
+#include "app/point_form.h"
 #include "app/preferences_form.h"
 #include "app/qt_dialogs.h"
 #include "app/set_header_form.h"
@@ -86,9 +87,15 @@ void TrabeoApplication::start() {
                    [setHeader] { ShowForm(setHeader, true); });
   QObject::connect(preferences, &TPreferencesFrm::settingsChanged, index, &TIndexFrm::Redraw);
 
-  // The beam data file and the printout.
+  // The beam data file and the printout; results at a point, whose lines File New and Open clear.
   auto* files = new BeamFileCommands(context, *index, d_->settingsFile);
+  auto* point = d_->Create<TPointFrm>(context);
   QObject::connect(files, &BeamFileCommands::beamFileOpened, d_->flow, &EntryFlow::BeamFileOpened);
+  QObject::connect(files, &BeamFileCommands::beamFileOpened, point, &TPointFrm::ShowLines);
+  QObject::connect(index, &TIndexFrm::newRequested, point, &TPointFrm::ShowLines);
+  QObject::connect(index, &TIndexFrm::resultsAtPointRequested, [point] { ShowForm(point); });
+  QObject::connect(point, &TPointFrm::pointCalculated, index,
+                   [index] { index->SetFileCommandsEnabled(true, true); });
 
   d_->qtDialogs.set_parent(index);
   index->show();
