@@ -55,6 +55,15 @@ void EntryFlow::StartNewProject() {
   ShowForm(beam_);
 }
 
+void EntryFlow::BeamFileOpened(const trabeo::OpenBeamResult& opened) {
+  HideEntryForms();
+  loads_.ClearRows();
+  beam_.ResetForNew();
+  if (!opened.opened) return;
+  beam_.ListSectionFamily(opened.sectionForm.SectionFamily);
+  beam_.ShowStoredSectionLabels();
+}
+
 void EntryFlow::BeamAccepted() {
   ShowForm(loads_);
   beam_.hide();

@@ -26,6 +26,9 @@ class EntryFlow : public QObject {
   void StartNewProject();
   // The end of the sequence: the main window shows, the beam is analysed, drawn and listed.
   void Analyse();
+  // File > "Open" ran File New and read a file: the entry forms are emptied as New empties
+  // them, and the section form lists the opened beam's table with its stored labels.
+  void BeamFileOpened(const trabeo::OpenBeamResult& opened);
 
  private:
   void BeamAccepted();

@@ -60,13 +60,17 @@ void TIndexFrm::BuildMenu() {
   QMenu* file = menuBar()->addMenu("File");
   file->setObjectName("File1");
   AddAction(file, "New", "New1", &TIndexFrm::newRequested);
-  AddAction(file, "Open", "Open1", &TIndexFrm::FileOpen);
+  AddAction(file, "Open", "Open1", &TIndexFrm::openRequested);
+  recentFiles_ = file->addMenu("Recent Files");
+  recentFiles_->setObjectName("RecentFiles1");
+  recentFiles_->setEnabled(false);
   file->addSeparator();
-  AddAction(file, "Save", "Save1", &TIndexFrm::FileSave)->setEnabled(false);
-  AddAction(file, "Save As", "SaveAs1", &TIndexFrm::FileSaveAs)->setEnabled(false);
+  AddAction(file, "Save", "Save1", &TIndexFrm::saveRequested)->setEnabled(false);
+  AddAction(file, "Save As", "SaveAs1", &TIndexFrm::saveAsRequested)->setEnabled(false);
   file->addSeparator();
   AddAction(file, "Set Header", "SetHeader1", &TIndexFrm::setHeaderRequested);
-  AddAction(file, "Print", "Print1", &TIndexFrm::Print)->setEnabled(false);
+  AddAction(file, "Print", "Print1", &TIndexFrm::printRequested)->setEnabled(false);
+  AddAction(file, "Export PDF", "ExportPDF1", &TIndexFrm::exportPdfRequested)->setEnabled(false);
   file->addSeparator();
   AddAction(file, "Exit Trabeo", "ExitTrabeo1", &TIndexFrm::ExitTrabeo);
 
@@ -77,7 +81,8 @@ void TIndexFrm::BuildMenu() {
 
   QMenu* analyse = menuBar()->addMenu("Analyse");
   analyse->setObjectName("Analyse1");
-  AddAction(analyse, "Results at Point", "ResultsatPoint1", &TIndexFrm::ResultsAtPoint);
+  AddAction(analyse, "Results at Point", "ResultsatPoint1",
+            [this] { ShowModule(&TIndexFrm::resultsAtPointRequested); });
 
   QMenu* tile = menuBar()->addMenu("Tile");
   tile->setObjectName("Tile1");
@@ -194,6 +199,7 @@ void TIndexFrm::SetFileCommandsEnabled(bool save, bool print) {
   actions_["Save1"]->setEnabled(save);
   actions_["SaveAs1"]->setEnabled(save);
   actions_["Print1"]->setEnabled(print);
+  actions_["ExportPDF1"]->setEnabled(print);
 }
 
 void TIndexFrm::ClearResultsView() {
@@ -225,12 +231,38 @@ void TIndexFrm::Redraw() {
 
 void TIndexFrm::ShowResults(const trabeo::AnalysisOutcome& outcome) {
   Redraw();
+  ShowListing(outcome.listing, outcome.listColour);
+}
+
+void TIndexFrm::ShowOpenedFile(const trabeo::OpenBeamResult& opened) {
+  ResetForNew();
+  if (!opened.opened) return;
+  if (opened.caption) setWindowTitle(ToQString(*opened.caption));
+  Redraw();
+  ShowListing(opened.listing, opened.listColour);
+  SetFileCommandsEnabled(false, opened.printEnabled);
+}
+
+void TIndexFrm::ShowListing(const trabeo::ListingLines& lines, trabeo::Color colour) {
   resultsList_->clear();
-  for (const std::string& line : outcome.listing)
+  for (const std::string& line : lines)
     resultsList_->addItem(QString::fromStdString(line));
   QPalette palette = resultsList_->palette();
-  palette.setColor(QPalette::Text, ToQColor(outcome.listColour));
+  palette.setColor(QPalette::Text, ToQColor(colour));
   resultsList_->setPalette(palette);
+}
+
+void TIndexFrm::SetRecentFiles(const QStringList& files) {
+  recentFiles_->clear();
+  for (int i = 0; i < files.size(); ++i) {
+    const QString path = files[i];
+    QString shown = path;
+    shown.replace("&", "&&");  // a file name's "&" is no shortcut
+    QAction* item = recentFiles_->addAction(QString("&%1  %2").arg(QString::number(i + 1), shown));
+    item->setObjectName(QString("RecentFile%1").arg(i + 1));
+    connect(item, &QAction::triggered, this, [this, path] { Q_EMIT recentFileRequested(path); });
+  }
+  recentFiles_->setEnabled(!files.isEmpty());
 }
 
 void TIndexFrm::SetTile(trabeo::Tile tile) {
@@ -242,26 +274,10 @@ void TIndexFrm::SetTile(trabeo::Tile tile) {
   Redraw();
 }
 
-void TIndexFrm::FileOpen() {
-  NotYetAvailable("Opening beam data files");
-}
-void TIndexFrm::FileSave() {
-  NotYetAvailable("Saving beam data files");
-}
-void TIndexFrm::FileSaveAs() {
-  NotYetAvailable("Saving beam data files");
-}
-void TIndexFrm::Print() {
-  NotYetAvailable("Printing the beam report");
-}
-
 void TIndexFrm::ExitTrabeo() {
   close();
 }
 
-void TIndexFrm::ResultsAtPoint() {
-  NotYetAvailable("Results at a point");
-}
 void TIndexFrm::BoltCapacity() {
   ShowModule(&TIndexFrm::boltCapacityRequested);
 }

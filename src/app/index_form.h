@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 #include <map>
 #include <string>
 
@@ -12,6 +13,7 @@ class QAction;
 class QFrame;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QPushButton;
 
 // The main window: the menu, the beam picture with its diagrams, the results listing and the
@@ -30,6 +32,11 @@ class TIndexFrm : public QMainWindow {
   // After an analysis: the picture with its result diagrams and the results listing in its
   // colour. The file commands are enabled by the caller once the messages were shown.
   void ShowResults(const trabeo::AnalysisOutcome& outcome);
+  // After File > Open: as File New leaves it, then the opened beam's caption, picture and
+  // refilled listing in its colour, with "Print" alone of the file commands.
+  void ShowOpenedFile(const trabeo::OpenBeamResult& opened);
+  // The files under File > "Recent Files", newest first.
+  void SetRecentFiles(const QStringList& files);
   // Redraws the picture for the current tile (the load diagram, the beam and the diagrams).
   void Redraw();
   void HideIntroPanel();
@@ -50,6 +57,13 @@ class TIndexFrm : public QMainWindow {
   void aboutRequested();
   void boltCapacityRequested();
   void timberMemberCapacityRequested();
+  void openRequested();
+  void recentFileRequested(const QString& path);
+  void saveRequested();
+  void saveAsRequested();
+  void printRequested();
+  void exportPdfRequested();
+  void resultsAtPointRequested();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -65,13 +79,9 @@ class TIndexFrm : public QMainWindow {
   void ApplyScreenGeometry();
   void LayOutClientArea();
   void SetTile(trabeo::Tile tile);
+  void ShowListing(const trabeo::ListingLines& lines, trabeo::Color colour);
 
-  void FileOpen();
-  void FileSave();
-  void FileSaveAs();
-  void Print();
   void ExitTrabeo();
-  void ResultsAtPoint();
   void TileDefault() { SetTile(trabeo::Tile::Default); }
   void TileDiagrams() { SetTile(trabeo::Tile::Diagrams); }
   void TileResults() { SetTile(trabeo::Tile::Results); }
@@ -85,6 +95,7 @@ class TIndexFrm : public QMainWindow {
   PictureWidget* picture_ = nullptr;
   QListWidget* resultsList_ = nullptr;
   QFrame* introPanel_ = nullptr;
+  QMenu* recentFiles_ = nullptr;
   std::map<std::string, QAction*> actions_;
   trabeo::Tile tile_ = trabeo::Tile::Default;
   int listHeight_ = 125;

@@ -7,6 +7,7 @@
 
 #include "app/about_box.h"
 #include "app/app_context.h"
+#include "app/beam_file_commands.h"
 #include "app/beam_form.h"
 #include "app/bolt_form.h"
 #include "app/calculator_windows.h"
@@ -17,6 +18,7 @@
 #include "app/info_form.h"
 #include "app/k3_help_form.h"
 #include "app/load_data_form.h"
+#include "app/point_form.h"
 #include "app/preferences_form.h"
 #include "app/qt_dialogs.h"
 #include "app/set_header_form.h"
@@ -27,6 +29,8 @@ class TrabeoApplicationPrivate {
  public:
   explicit TrabeoApplicationPrivate(std::filesystem::path startFolder)
       : session(std::move(startFolder)) {}
+
+  std::filesystem::path settingsFile;
 
   trabeo::ProjectSession session;
   QtDialogs qtDialogs;
@@ -108,6 +112,7 @@ TrabeoApplication::TrabeoApplication(const AppOptions& options)
   Printing& printing = options.printing != nullptr ? *options.printing : d_->qtPrinting;
   Clipboard& clipboard = options.clipboard != nullptr ? *options.clipboard : d_->qtClipboard;
   d_->context = std::make_unique<AppContext>(AppContext{d_->session, dialogs, printing, clipboard});
+  d_->settingsFile = options.settingsFile;
 }
 
 TrabeoApplication::~TrabeoApplication() {
@@ -117,6 +122,7 @@ TrabeoApplication::~TrabeoApplication() {
 
 void TrabeoApplication::start() {
   QApplication::setApplicationName(kProgramTitle);
+  QApplication::setOrganizationName("Trabeo");
   // Every window carries the program's icon: a loaded beam on two supports.
   Q_INIT_RESOURCE(resources);
   QApplication::setWindowIcon(QIcon(":/icons/trabeo.svg"));
@@ -147,6 +153,16 @@ void TrabeoApplication::start() {
                    [setHeader] { ShowForm(setHeader, true); });
   QObject::connect(preferences, &TPreferencesFrm::settingsChanged, index, &TIndexFrm::Redraw);
   d_->ConnectSectionEditor(beam);
+
+  // The beam data file and the printout; results at a point, whose lines File New and Open clear.
+  auto* files = new BeamFileCommands(context, *index, d_->settingsFile);
+  auto* point = d_->Create<TPointFrm>(context);
+  QObject::connect(files, &BeamFileCommands::beamFileOpened, d_->flow, &EntryFlow::BeamFileOpened);
+  QObject::connect(files, &BeamFileCommands::beamFileOpened, point, &TPointFrm::ShowLines);
+  QObject::connect(index, &TIndexFrm::newRequested, point, &TPointFrm::ShowLines);
+  QObject::connect(index, &TIndexFrm::resultsAtPointRequested, [point] { ShowForm(point); });
+  QObject::connect(point, &TPointFrm::pointCalculated, index,
+                   [index] { index->SetFileCommandsEnabled(true, true); });
 
   d_->qtDialogs.set_parent(index);
   index->show();

@@ -18,6 +18,9 @@ struct AppOptions {
   Printing* printing = nullptr;  // null: Qt's print preview and PDF printer
   // null: the desktop's clipboard
   Clipboard* clipboard = nullptr;
+  // Where the recent files are kept: empty for this user's settings of the program; the tests
+  // give a file of their own.
+  std::filesystem::path settingsFile = {};
 };
 
 class TrabeoApplicationPrivate;

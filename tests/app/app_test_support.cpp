@@ -11,7 +11,8 @@ void AppFixture::SetUp() {
   folder = std::filesystem::temp_directory_path() /
            ("trabeo-app-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
   std::filesystem::create_directories(folder);
-  app = std::make_unique<TrabeoApplication>(AppOptions{folder, &dialogs, &printing, &clipboard});
+  app = std::make_unique<TrabeoApplication>(
+      AppOptions{folder, &dialogs, &printing, &clipboard, folder / "settings.ini"});
   app->start();
   QApplication::processEvents();
 }

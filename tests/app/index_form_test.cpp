@@ -16,7 +16,7 @@ TEST_F(IndexFormTest, StartsOnTheMainWindowWithItsPanelAndMenu) {
   EXPECT_EQ(index->windowTitle(), "Trabeo Professional");
   EXPECT_EQ(Control<QLabel>("TIndexFrm", "lbl_Version")->text(), "Version 4.0.0");
   EXPECT_TRUE(index->findChild<QWidget*>("Panel1")->isVisible());
-  for (const char* name : {"Save1", "SaveAs1", "Print1"})
+  for (const char* name : {"Save1", "SaveAs1", "Print1", "ExportPDF1"})
     EXPECT_FALSE(MenuAction(name)->isEnabled());
   for (const char* name :
        {"New1", "Open1", "SetHeader1", "ExitTrabeo1", "Beam1", "Loads1", "ResultsatPoint1",

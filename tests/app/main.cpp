@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <cstdlib>
 
 namespace {
@@ -23,6 +24,9 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   qInstallMessageHandler(QuietOffscreenWarnings);
   QApplication application(argc, argv);
+  // A program started without a settings file of its own keeps its settings where the user's
+  // real ones are safe from the tests.
+  QStandardPaths::setTestModeEnabled(true);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -1,11 +1,9 @@
 // The PDF report through Qt's print support, on the offscreen platform: no display is needed.
 #include <QByteArray>
-#include <QDate>
 #include <QGuiApplication>
-#include <QLocale>
-#include <QTime>
 #include <memory>
 
+#include "app/print/header_date_time.h"
 #include "app/print/pdf_export.h"
 #include "cli/report_pdf.h"
 
@@ -30,13 +28,6 @@ class OffscreenGui {
   char* argv_[2] = {name_, nullptr};
   std::unique_ptr<QGuiApplication> application_;
 };
-
-// The date and time in the system's short date and long time formats, as the header shows them.
-std::string HeaderDateTimeNow() {
-  const QLocale locale = QLocale::system();
-  return HeaderDateTime(locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
-                        locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString());
-}
 
 }  // namespace
 

@@ -182,9 +182,13 @@ void PrintTablePages(TextPages& pages, const BeamReportInputs& in) {
 
 }  // namespace
 
+bool HasResultsToPrint(const BeamResults& results) {
+  return results.ShearExtremes[0] != 0;
+}
+
 BeamReportOutcome PrintBeamReport(PrintJob& job, const BeamReportInputs& in,
                                   const HeaderSource& source) {
-  if (in.results.ShearExtremes[0] == 0) return {false, kNothingToPrintMessage};
+  if (!HasResultsToPrint(in.results)) return {false, kNothingToPrintMessage};
   if (!job.BeginDoc()) return {};
   const PrintHeader header = BeamPrintHeader(source);
   PrintPageHeader(job, header.texts, header.programTitle, header.dateTime);

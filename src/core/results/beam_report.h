@@ -34,6 +34,10 @@ struct BeamReportOutcome {
   std::string message;  // kNothingToPrintMessage when there are no results; show it
 };
 
+// Whether the analysis left results to print: without any shear there are none, and the
+// report shows kNothingToPrintMessage instead. The window asks before it opens a preview.
+bool HasResultsToPrint(const BeamResults& results);
+
 // File > Print: the first page with the header, the beam and its loads, the shear, moment and
 // deflection diagrams and the summary lines; for a timber beam a page of its check; for a steel
 // beam the pages of its check sections and check text; then the load tables and the results

@@ -49,7 +49,8 @@ ProjectSession::ProjectSession(std::filesystem::path startFolder)
       project_(std::make_unique<BeamProject>()),
       analysis_(std::make_unique<AnalysisState>()),
       steelCheck_(std::make_unique<SteelCheckState>()),
-      listing_(std::make_unique<ListingStores>()) {}
+      listing_(std::make_unique<ListingStores>()),
+      pointResults_(std::make_unique<PointResultsState>()) {}
 
 ProjectSession::~ProjectSession() = default;
 
@@ -87,6 +88,7 @@ void ProjectSession::StartNew() {
   analysis_->results.Reactions = {};
   udlDrawnCount_ = 0;
   pointLoadDrawnCount_ = 0;
+  trabeo::ClearPointResults(*pointResults_);
   Invalidate();
 }
 
@@ -252,6 +254,15 @@ AnalysisOutcome ProjectSession::Analyse(Dialogs& dialogs) {
 void ProjectSession::RecordDrawnLoadCounts(const DrawnLoadCounts& counts) {
   udlDrawnCount_ = counts.UdlDrawnCount;
   pointLoadDrawnCount_ = counts.PointLoadDrawnCount;
+}
+
+PointCalculation ProjectSession::CalculatePoint(Dialogs& dialogs) {
+  const PointInputs inputs{project_->model, analysis_->results, units_, resultsValid_};
+  return RunPointCalculate(*pointResults_, inputs, dialogs);
+}
+
+void ProjectSession::ClearPointResults() {
+  trabeo::ClearPointResults(*pointResults_);
 }
 
 void ProjectSession::SetDesignCode(int32_t code) {

@@ -20,6 +20,7 @@
 #include "results/listing_stores.h"
 #include "results/listing_writer.h"
 #include "results/load_diagram.h"
+#include "results/point_results.h"
 #include "sections/section_record.h"
 #include "settings/page_header.h"
 #include "settings/preferences.h"
@@ -82,6 +83,7 @@ class ProjectSession {
   int32_t ResultsValid() const { return resultsValid_; }
   int32_t UdlDrawnCount() const { return udlDrawnCount_; }
   int32_t PointLoadDrawnCount() const { return pointLoadDrawnCount_; }
+  const PointResultsState& pointResults() const { return *pointResults_; }
 
   // --- settings and header
   // Start-up: the preferences from the units file in the start folder; the beam takes the
@@ -152,6 +154,13 @@ class ProjectSession {
   // The main window reports the loads its last load diagram drew.
   void RecordDrawnLoadCounts(const DrawnLoadCounts& counts);
 
+  // --- results at a point
+  // "Calculate" of the "Load at Point" window: asks for the distance through `dialogs`, only
+  // while the results belong to the beam; the analysis's results are only read.
+  PointCalculation CalculatePoint(Dialogs& dialogs);
+  // "Clear" of that window; File New (and so Open) clears its lines too.
+  void ClearPointResults();
+
  private:
   void Invalidate() { resultsValid_ = 0; }
   BeamFileData FileData();
@@ -165,6 +174,7 @@ class ProjectSession {
   std::unique_ptr<SteelCheckState> steelCheck_;
   std::unique_ptr<ListingStores> listing_;
   UdlOutline udlOutline_;
+  std::unique_ptr<PointResultsState> pointResults_;
   int32_t resultsValid_ = 0;
   int32_t udlDrawnCount_ = 0;
   int32_t pointLoadDrawnCount_ = 0;
