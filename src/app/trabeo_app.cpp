@@ -6,6 +6,7 @@
 #include "app/about_box.h"
 #include "app/app_context.h"
 #include "app/beam_form.h"
+#include "app/cantilever_form.h"
 #include "app/entry_flow.h"
 #include "app/index_form.h"
 #include "app/info_form.h"
@@ -13,6 +14,7 @@
 #include "app/preferences_form.h"
 #include "app/qt_dialogs.h"
 #include "app/set_header_form.h"
+#include "app/span_form.h"
 
 class TrabeoApplicationPrivate {
  public:
@@ -71,7 +73,10 @@ void TrabeoApplication::start() {
   auto* preferences = d_->Create<TPreferencesFrm>(context);
   auto* setHeader = d_->Create<TSetHeaderFrm>(context);
   auto* about = d_->Create<TAboutBox>();
-  d_->flow = new EntryFlow(context, *index, *beam, *loads);
+  auto* lhCantilever = d_->Create<TCantLHFrm>(context);
+  auto* rhCantilever = d_->Create<TCantRHFrm>(context);
+  auto* span = d_->Create<TSpanFrm>(context);
+  d_->flow = new EntryFlow(context, *index, *beam, *loads, *span, *lhCantilever, *rhCantilever);
 
   QObject::connect(index, &TIndexFrm::preferencesRequested,
                    [preferences] { ShowForm(preferences); });
