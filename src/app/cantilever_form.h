@@ -31,7 +31,6 @@ class CantileverForm : public QWidget {
   // File New: loading, support, tip and "Cantilever fully restrained" unticked, the factor and
   // the effective length emptied.
   void ResetForNew();
-  const trabeo::CantileverFormState& state() const { return state_; }
 
  Q_SIGNALS:
   // "< Back": nothing is stored; the entry flow decides which form comes back.

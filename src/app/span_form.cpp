@@ -24,7 +24,7 @@ using trabeo::SpanOption;
 namespace {
 
 constexpr int kPictureWidth = 520;
-constexpr int kPictureHeight = 110;
+constexpr int kPictureHeight = 150;
 const QColor kPictureGrey(128, 128, 128);
 
 template <typename T>
@@ -129,10 +129,17 @@ TSpanFrm::TSpanFrm(AppContext& context, QWidget* parent)
   layout->addLayout(results);
   layout->addWidget(BuildCommands());
 
+  // Sized to hold either view with every group shown, as the hidden sizing panels did.
+  layout->setSizeConstraint(QLayout::SetMinimumSize);
+  intermediate_->hide();
+  const QSize endRestraints = sizeHint();
+  panel_->hide();
+  intermediate_->show();
+  resize(endRestraints.expandedTo(sizeHint()));
+  intermediate_->hide();
+  panel_->show();
   for (QGroupBox* group : {lhBoth_, lhBottom_, rhBoth_, rhBottom_})
     group->hide();
-  intermediate_->hide();
-  adjustSize();
   const QRect screen = ScreenRect();
   move(screen.left() + (screen.width() - width()) * 2 / 3,
        screen.top() + (screen.height() - height()) / 5);
@@ -256,6 +263,7 @@ QWidget* TSpanFrm::BuildIntermediateFrame() {
   count_ = Named(new QSpinBox(spacing), "Edit_No");
   count_->setRange(1, 5);
   count_->setValue(1);
+  count_->setFixedWidth(60);
   connect(count_, &QSpinBox::valueChanged, this, &TSpanFrm::CountChanged);
   spacingLayout->addWidget(equal_, 0, 0);
   spacingLayout->addWidget(halfEnds_, 1, 0);

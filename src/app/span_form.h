@@ -39,7 +39,6 @@ class TSpanFrm : public QWidget {
   // File New: the result labels, sub-option groups and interval cells emptied; the options come
   // back from the stored flags at the next showing.
   void ResetForNew();
-  const trabeo::SpanFormState& state() const { return state_; }
 
  Q_SIGNALS:
   // "< Back": the load form comes back; nothing is stored.
