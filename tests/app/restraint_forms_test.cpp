@@ -214,6 +214,16 @@ TEST_F(RestraintFormsTest, IntermediateRestraintsWithBothSpacings) {
   EXPECT_DOUBLE_EQ(Restraints().EffectiveLengths[4], 4000);
   EXPECT_EQ(Restraints().RestraintStations[3], 67);
 
+  // Intervals running past the RH support leave a negative last segment: refused.
+  auto* grid = Control<QTableWidget>(kSpan, "Grid_Int");
+  grid->item(0, 2)->setText("8");
+  EXPECT_DOUBLE_EQ(Restraints().EffectiveLengths[4], -1000);
+  Click(kSpan, "cmd_Next");
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  EXPECT_EQ(dialogs.messages[1], kRestraintsOutsideSpanMessage);
+  EXPECT_TRUE(Shown(kSpan));
+  grid->item(0, 2)->setText("3");
+
   Click(kSpan, "cmd_Next");
   EXPECT_FALSE(Shown(kSpan));
   EXPECT_EQ(Restraints().IntermediateRestraints, 1);
