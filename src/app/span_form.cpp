@@ -98,6 +98,18 @@ TSpanFrm::TSpanFrm(AppContext& context, QWidget* parent)
   setWindowTitle(ToQString(trabeo::kSpanCaption));
   auto* layout = new QVBoxLayout(this);
 
+  layout->addWidget(BuildEndRestraintPanel());
+  layout->addWidget(BuildIntermediateFrame());
+  layout->addLayout(BuildResults());
+  layout->addWidget(BuildCommands());
+
+  SizeForBothViews(layout);
+  const QRect screen = ScreenRect();
+  move(screen.left() + (screen.width() - width()) * 2 / 3,
+       screen.top() + (screen.height() - height()) / 5);
+}
+
+QWidget* TSpanFrm::BuildEndRestraintPanel() {
   panel_ = Named(new QFrame(this), "Panel_Span");
   panel_->setFrameShape(QFrame::StyledPanel);
   auto* columns = new QGridLayout(panel_);
@@ -107,10 +119,11 @@ TSpanFrm::TSpanFrm(AppContext& context, QWidget* parent)
   columns->addWidget(BuildEndColumn(true), 1, 0);
   columns->addWidget(BuildCommonColumn(), 1, 1);
   columns->addWidget(BuildEndColumn(false), 1, 2);
-  layout->addWidget(panel_);
-  layout->addWidget(BuildIntermediateFrame());
+  return panel_;
+}
 
-  // The results stand under both views: the intermediate view shows "n support(s)" and "varies".
+// The results stand under both views: the intermediate view shows "n support(s)" and "varies".
+QLayout* TSpanFrm::BuildResults() {
   auto* results = new QGridLayout();
   results->addWidget(new QLabel("LH effective length factor", this), 0, 0);
   lhFactor_ = Named(new QLabel(this), "lbl_LH_Lf");
@@ -126,10 +139,11 @@ TSpanFrm::TSpanFrm(AppContext& context, QWidget* parent)
   spanLabel_ = Named(new QLabel("Clear Span", this), "Label_Span");
   results->addWidget(spanLabel_, 0, 3, 3, 1, Qt::AlignCenter);
   results->setColumnStretch(3, 1);
-  layout->addLayout(results);
-  layout->addWidget(BuildCommands());
+  return results;
+}
 
-  // Sized to hold either view with every group shown, as the hidden sizing panels did.
+// Sized to hold either view with every group shown, as the hidden sizing panels did.
+void TSpanFrm::SizeForBothViews(QLayout* layout) {
   layout->setSizeConstraint(QLayout::SetMinimumSize);
   intermediate_->hide();
   const QSize endRestraints = sizeHint();
@@ -140,9 +154,6 @@ TSpanFrm::TSpanFrm(AppContext& context, QWidget* parent)
   panel_->show();
   for (QGroupBox* group : {lhBoth_, lhBottom_, rhBoth_, rhBottom_})
     group->hide();
-  const QRect screen = ScreenRect();
-  move(screen.left() + (screen.width() - width()) * 2 / 3,
-       screen.top() + (screen.height() - height()) / 5);
 }
 
 // The core decides which options are ticked, so the buttons do not exclude each other by

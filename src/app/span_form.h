@@ -10,6 +10,7 @@ class PictureWidget;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -50,10 +51,13 @@ class TSpanFrm : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  QWidget* BuildEndRestraintPanel();
   QWidget* BuildEndColumn(bool lh);
   QWidget* BuildCommonColumn();
   QWidget* BuildIntermediateFrame();
+  QLayout* BuildResults();
   QWidget* BuildCommands();
+  void SizeForBothViews(QLayout* layout);
   QRadioButton* AddOption(trabeo::SpanOption option, const QString& caption, const char* name,
                           QWidget* parent, bool wrapCaption = false);
 
