@@ -2,17 +2,35 @@
 
 #include "app/beam_form.h"
 #include "app/busy_cursor.h"
+#include "app/cantilever_form.h"
 #include "app/index_form.h"
 #include "app/load_data_form.h"
+#include "app/span_form.h"
 
-EntryFlow::EntryFlow(AppContext& context, TIndexFrm& index, TBeamFrm& beam, TLoadDataFrm& loads)
-    : QObject(&index), context_(context), index_(index), beam_(beam), loads_(loads) {
+EntryFlow::EntryFlow(AppContext& context, TIndexFrm& index, TBeamFrm& beam, TLoadDataFrm& loads,
+                     TSpanFrm& span, TCantLHFrm& lhCantilever, TCantRHFrm& rhCantilever)
+    : QObject(&index),
+      context_(context),
+      index_(index),
+      beam_(beam),
+      loads_(loads),
+      span_(span),
+      lhCantilever_(lhCantilever),
+      rhCantilever_(rhCantilever) {
   connect(&index_, &TIndexFrm::newRequested, this, &EntryFlow::StartNewProject);
   connect(&index_, &TIndexFrm::beamInputRequested, this, &EntryFlow::StartBeamEntry);
   connect(&index_, &TIndexFrm::loadsInputRequested, this, &EntryFlow::StartLoadEntry);
   connect(&beam_, &TBeamFrm::accepted, this, &EntryFlow::BeamAccepted);
   connect(&loads_, &TLoadDataFrm::backRequested, this, &EntryFlow::LoadsBack);
   connect(&loads_, &TLoadDataFrm::accepted, this, &EntryFlow::LoadsAccepted);
+  connect(&span_, &TSpanFrm::backRequested, this, &EntryFlow::SpanBack);
+  connect(&span_, &TSpanFrm::accepted, this, [this](trabeo::EntryStep next) { GoOn(next, span_); });
+  connect(&lhCantilever_, &CantileverForm::backRequested, this, &EntryFlow::LhCantileverBack);
+  connect(&lhCantilever_, &CantileverForm::accepted, this,
+          [this](trabeo::EntryStep next) { GoOn(next, lhCantilever_); });
+  connect(&rhCantilever_, &CantileverForm::backRequested, this, &EntryFlow::RhCantileverBack);
+  connect(&rhCantilever_, &CantileverForm::accepted, this,
+          [this](trabeo::EntryStep next) { GoOn(next, rhCantilever_); });
 }
 
 template <typename Form>
@@ -24,10 +42,19 @@ void EntryFlow::ShowForm(Form& form) {
 void EntryFlow::HideEntryForms() {
   beam_.hide();
   loads_.hide();
+  HideRestraintForms();
+}
+
+// A restraint form left open would carry on with a beam that is being entered again.
+void EntryFlow::HideRestraintForms() {
+  span_.hide();
+  lhCantilever_.hide();
+  rhCantilever_.hide();
 }
 
 void EntryFlow::StartBeamEntry() {
   index_.HideIntroPanel();
+  HideRestraintForms();
   context_.session.ClearResults();
   index_.ClearResultsView();
   ShowForm(beam_);
@@ -40,6 +67,7 @@ void EntryFlow::StartLoadEntry() {
     return;
   }
   index_.HideIntroPanel();
+  HideRestraintForms();
   context_.session.ClearResults();
   index_.ClearResultsView();
   ShowForm(loads_);
@@ -50,15 +78,22 @@ void EntryFlow::StartNewProject() {
   HideEntryForms();
   context_.session.StartNew();
   index_.ResetForNew();
+  ResetEntryForms();
+  ShowForm(beam_);
+}
+
+// The forms as File New leaves them; opening a file starts from File New too.
+void EntryFlow::ResetEntryForms() {
   loads_.ClearRows();
   beam_.ResetForNew();
-  ShowForm(beam_);
+  lhCantilever_.ResetForNew();
+  rhCantilever_.ResetForNew();
+  span_.ResetForNew();
 }
 
 void EntryFlow::BeamFileOpened(const trabeo::OpenBeamResult& opened) {
   HideEntryForms();
-  loads_.ClearRows();
-  beam_.ResetForNew();
+  ResetEntryForms();
   if (!opened.opened) return;
   beam_.ListSectionFamily(opened.sectionForm.SectionFamily);
   beam_.ShowStoredSectionLabels();
@@ -75,22 +110,50 @@ void EntryFlow::LoadsBack() {
   loads_.hide();
 }
 
-void EntryFlow::LoadsAccepted(trabeo::StepAfterLoads next) {
+void EntryFlow::LoadsAccepted(trabeo::EntryStep next) {
+  GoOn(next, loads_);
+}
+
+void EntryFlow::SpanBack() {
+  ShowForm(loads_);
+  span_.hide();
+}
+
+void EntryFlow::LhCantileverBack() {
+  ShowForm(span_);
+  lhCantilever_.hide();
+}
+
+void EntryFlow::RhCantileverBack() {
+  if (trabeo::BackFromRhCantileverForm(context_.session.model()) ==
+      trabeo::EntryStep::LhCantileverForm) {
+    ShowForm(lhCantilever_);
+  } else {
+    ShowForm(span_);
+  }
+  rhCantilever_.hide();
+}
+
+void EntryFlow::GoOn(trabeo::EntryStep next, QWidget& from) {
   switch (next) {
-    case trabeo::StepAfterLoads::StayOnLoads:
-      return;
-    case trabeo::StepAfterLoads::Analyse:
-    // The restraint forms are not part of the sequence yet: a steel I or channel section is
-    // analysed at once.
-    case trabeo::StepAfterLoads::SpanForm:
-      loads_.hide();
+    case trabeo::EntryStep::SpanForm:
+      ShowForm(span_);
+      break;
+    case trabeo::EntryStep::LhCantileverForm:
+      ShowForm(lhCantilever_);
+      break;
+    case trabeo::EntryStep::RhCantileverForm:
+      ShowForm(rhCantilever_);
+      break;
+    case trabeo::EntryStep::Analyse:
+      from.hide();
       Analyse();
       return;
-    case trabeo::StepAfterLoads::MainWindow:
+    case trabeo::EntryStep::MainWindowOnly:
       ShowForm(index_);
-      loads_.hide();
-      return;
+      break;
   }
+  from.hide();
 }
 
 void EntryFlow::Analyse() {

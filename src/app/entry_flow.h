@@ -4,9 +4,13 @@
 
 #include "app/app_context.h"
 
+class CantileverForm;
 class TBeamFrm;
+class TCantLHFrm;
+class TCantRHFrm;
 class TIndexFrm;
 class TLoadDataFrm;
+class TSpanFrm;
 
 // The order of the beam entry forms: section and span, loads, then (for steel I and channel
 // sections under BS 5950) the restraint forms, then the analysis in the main window. The forms
@@ -16,7 +20,8 @@ class EntryFlow : public QObject {
   Q_OBJECT
 
  public:
-  EntryFlow(AppContext& context, TIndexFrm& index, TBeamFrm& beam, TLoadDataFrm& loads);
+  EntryFlow(AppContext& context, TIndexFrm& index, TBeamFrm& beam, TLoadDataFrm& loads,
+            TSpanFrm& span, TCantLHFrm& lhCantilever, TCantRHFrm& rhCantilever);
 
   // Input > "Beam" and "Beam Analysis".
   void StartBeamEntry();
@@ -33,8 +38,15 @@ class EntryFlow : public QObject {
  private:
   void BeamAccepted();
   void LoadsBack();
-  void LoadsAccepted(trabeo::StepAfterLoads next);
+  void LoadsAccepted(trabeo::EntryStep next);
+  void SpanBack();
+  void LhCantileverBack();
+  void RhCantileverBack();
+  // Shows the step `next` leads to and hides the form that led there.
+  void GoOn(trabeo::EntryStep next, QWidget& from);
   void HideEntryForms();
+  void ResetEntryForms();
+  void HideRestraintForms();
   template <typename Form>
   void ShowForm(Form& form);
 
@@ -42,4 +54,7 @@ class EntryFlow : public QObject {
   TIndexFrm& index_;
   TBeamFrm& beam_;
   TLoadDataFrm& loads_;
+  TSpanFrm& span_;
+  TCantLHFrm& lhCantilever_;
+  TCantRHFrm& rhCantilever_;
 };

@@ -455,5 +455,5 @@ void TLoadDataFrm::Next() {
   const trabeo::LoadsOutcome outcome = context_.session.ApplyLoads(working_, rowsInUse_, rowsValid);
   for (const std::string& message : outcome.messages)
     context_.dialogs.Message(message);
-  if (outcome.next != trabeo::StepAfterLoads::StayOnLoads) Q_EMIT accepted(outcome.next);
+  if (!outcome.stays) Q_EMIT accepted(outcome.next);
 }

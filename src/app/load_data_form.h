@@ -36,7 +36,7 @@ class TLoadDataFrm : public QWidget {
   // "< Back": the rows were stored; the section form comes back.
   void backRequested();
   // "Next >" stored the rows and passed its checks: where the sequence goes on.
-  void accepted(trabeo::StepAfterLoads next);
+  void accepted(trabeo::EntryStep next);
 
  protected:
   void showEvent(QShowEvent* event) override;

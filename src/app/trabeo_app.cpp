@@ -11,6 +11,7 @@
 #include "app/beam_form.h"
 #include "app/bolt_form.h"
 #include "app/calculator_windows.h"
+#include "app/cantilever_form.h"
 #include "app/duration_form.h"
 #include "app/entry_flow.h"
 #include "app/grid_form.h"
@@ -22,6 +23,7 @@
 #include "app/preferences_form.h"
 #include "app/qt_dialogs.h"
 #include "app/set_header_form.h"
+#include "app/span_form.h"
 #include "app/timber_member_form.h"
 #include "app/timber_section_form.h"
 
@@ -136,7 +138,10 @@ void TrabeoApplication::start() {
   auto* preferences = d_->Create<TPreferencesFrm>(context);
   auto* setHeader = d_->Create<TSetHeaderFrm>(context);
   auto* about = d_->Create<TAboutBox>();
-  d_->flow = new EntryFlow(context, *index, *beam, *loads);
+  auto* lhCantilever = d_->Create<TCantLHFrm>(context);
+  auto* rhCantilever = d_->Create<TCantRHFrm>(context);
+  auto* span = d_->Create<TSpanFrm>(context);
+  d_->flow = new EntryFlow(context, *index, *beam, *loads, *span, *lhCantilever, *rhCantilever);
   auto* timberSection = d_->Create<TTimSectFrm>(context);
   auto* k3Help = d_->Create<TK3Frm>(context);
   auto* timber = d_->Create<TTimberFrm>(context);

@@ -1,5 +1,6 @@
 #include "beam_input/span_restraints.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "beam_input/intermediate_restraints.h"
@@ -84,6 +85,16 @@ void UntickEndOptions(SpanFormChoices& c) {
 std::string DisplayedLength(double mm, const UnitSettings& units, Formatter format) {
   if (units.LengthFactor == 0) return "";
   return format(mm / units.LengthFactor);
+}
+
+// Every interval of the intermediate restraints, the remainder to the RH support included, is of
+// zero length or more (a text that reads as no number is refused too).
+bool IntervalsWithinSpan(const SpanFormChoices& c, const SteelRestraints& restraints) {
+  const int n = std::clamp(c.restraintCount, 1, 5);
+  for (int k = 1; k <= n + 1; ++k) {
+    if (!(restraints.EffectiveLengths[static_cast<std::size_t>(k)] >= 0)) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -261,7 +272,10 @@ SpanNextResult SpanFormNext(SpanFormState& state, const BeamModel& model, const 
     dialogs.Message(kSpanLengthChangedMessage);
     return result;
   }
-  if (valid) {
+  const bool withinSpan = !c.intermediateMode || IntervalsWithinSpan(c, restraints);
+  if (valid && !withinSpan) {
+    dialogs.Message(kRestraintsOutsideSpanMessage);
+  } else if (valid) {
     restraints.SpanLeText = CutToCapacity(state.leText, kShortTextCapacity);
     restraints.EffectiveLengths[10] =
         TypedToInternal(units, UnitQuantity::Length, state.effectiveLengthLabel);

@@ -79,6 +79,9 @@ inline constexpr std::string_view kSpanIncompleteMessage =
 inline constexpr std::string_view kSpanLengthChangedMessage =
     " length has been changed\n re-select option.\n (it may be necessary to de-select it first)";
 inline constexpr std::string_view kSelectEndRestraintsMessage = "Select end restraints first";
+// Intervals typed past the RH support would leave a segment of negative length to check.
+inline constexpr std::string_view kRestraintsOutsideSpanMessage =
+    "Intermediate supports must lie within the span";
 
 // Ticks an option, unticking the others of its group (loading, each end's compression flange,
 // both-flanges and bottom-flange groups, fully restrained / user value).
@@ -147,9 +150,10 @@ struct SpanNextResult {
 
 // "Next >": with the end conditions complete (or fully restrained, a typed value or intermediate
 // restraints) stores SpanLeText and the span's effective length as displayed and goes on; a span
-// length changed since the last evaluation stops with its message and stores nothing. Every
-// outcome but that one rewrites SpanRestraintFlags and RestraintSpacing. The caller clears
-// ResultsValid in every case.
+// length changed since the last evaluation stops with its message and stores nothing.
+// Intermediate restraints whose intervals run past the RH support (a negative interval) are
+// refused as an incomplete entry is. Every outcome but the length message rewrites
+// SpanRestraintFlags and RestraintSpacing. The caller clears ResultsValid in every case.
 SpanNextResult SpanFormNext(SpanFormState& state, const BeamModel& model, const UnitSettings& units,
                             SteelRestraints& restraints, Dialogs& dialogs);
 

@@ -169,7 +169,8 @@ LoadsOutcome ProjectSession::ApplyLoads(const LoadTable& working, int32_t rowsIn
   project_->LoadRowCount = rowsInUse;
   Invalidate();
   if (!rowsValid || !outcome.messages.empty()) return outcome;
-  outcome.next = StepAfterLoadsFor(project_->model.DesignCode, project_->section.SectionKind);
+  outcome.stays = false;
+  outcome.next = AfterLoadForm(project_->model.DesignCode, project_->section.SectionKind);
   return outcome;
 }
 
@@ -268,21 +269,6 @@ void ProjectSession::ClearPointResults() {
 void ProjectSession::SetDesignCode(int32_t code) {
   if (code != project_->model.DesignCode) Invalidate();
   project_->model.DesignCode = code;
-}
-
-StepAfterLoads StepAfterLoadsFor(int32_t designCode, const std::string& sectionKind) {
-  switch (designCode) {
-    case kCodeNone:
-    case kCodeBS5268:
-      return StepAfterLoads::Analyse;
-    case kCodeBS5950:
-      // Angles, boxes and tubes have no lateral restraint to enter.
-      if (sectionKind == "RSA" || sectionKind == "Box" || sectionKind == "Tube")
-        return StepAfterLoads::Analyse;
-      return StepAfterLoads::SpanForm;
-    default:
-      return StepAfterLoads::MainWindow;
-  }
 }
 
 }  // namespace trabeo

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,8 +12,11 @@
 #include "beam_input/beam_file/open_beam_file.h"
 #include "beam_input/beam_file/save_beam_file.h"
 #include "beam_input/beam_project.h"
+#include "beam_input/cantilever_restraints.h"
+#include "beam_input/entry_sequence.h"
 #include "beam_input/section_entry.h"
 #include "beam_input/section_pick.h"
+#include "beam_input/span_restraints.h"
 #include "beam_input/udl_outline.h"
 #include "engine/analysis.h"
 #include "platform/canvas.h"
@@ -30,18 +34,11 @@
 
 namespace trabeo {
 
-// Where "Next >" of the load form leads.
-enum class StepAfterLoads {
-  StayOnLoads,  // a check failed: the form stays open
-  Analyse,      // show the main window and analyse
-  SpanForm,     // the span restraint form comes first (steel I and channel sections, BS 5950)
-  MainWindow,   // show the main window; the code has no analysis path of its own
-};
-
 // The load form's "Next >": the further checks' messages and where the sequence goes.
 struct LoadsOutcome {
   std::vector<std::string> messages;
-  StepAfterLoads next = StepAfterLoads::StayOnLoads;
+  bool stays = true;  // a check failed: the form stays open
+  EntryStep next = EntryStep::MainWindowOnly;
 };
 
 // What the main window shows after an analysis.
@@ -135,6 +132,24 @@ class ProjectSession {
   // row checks; `rowsValid` says whether there were none), then the further checks.
   LoadsOutcome ApplyLoads(const LoadTable& working, int32_t rowsInUse, bool rowsValid);
 
+  // --- the span and cantilever restraint forms
+  // Each form keeps what its controls hold in its own state; these operations apply the form's
+  // rules to it and to the beam's restraints, and invalidate the results when the restraints
+  // change. "Next >" invalidates them whatever it decides.
+  void ShowSpanForm(SpanFormState& form);
+  void PickSpanOption(SpanFormState& form, SpanOption option);
+  void PickSpanFullyRestrained(SpanFormState& form);
+  void SwitchSpanView(SpanFormState& form, Dialogs& dialogs);
+  void ChangeRestraintCount(SpanFormState& form, int count);
+  void PickRestraintSpacing(SpanFormState& form, bool equal);
+  // The intervals were edited in the grid: read again without the default spacing.
+  void ReadRestraintIntervals(SpanFormState& form);
+  SpanNextResult AcceptSpanForm(SpanFormState& form, Dialogs& dialogs);
+  // File New's reset of the span form.
+  void ResetSpanForm(SpanFormState& form);
+  CantileverNextResult AcceptCantileverForm(CantileverFormState& form, CantileverSide side,
+                                            Dialogs& dialogs);
+
   // --- a whole beam at once
   // The batch front end's case.
   void LoadCase(const BeamProject& project);
@@ -165,6 +180,8 @@ class ProjectSession {
   void Invalidate() { resultsValid_ = 0; }
   BeamFileData FileData();
   void SetDesignCode(int32_t code);
+  // Runs `change` on the beam's restraints; the results go when the restraints changed.
+  void ChangeRestraints(const std::function<void(SteelRestraints&)>& change);
 
   std::filesystem::path startFolder_;
   std::unique_ptr<BeamProject> project_;
@@ -179,8 +196,5 @@ class ProjectSession {
   int32_t udlDrawnCount_ = 0;
   int32_t pointLoadDrawnCount_ = 0;
 };
-
-// Where "Next >" of the load form leads for the beam's design code and section kind.
-StepAfterLoads StepAfterLoadsFor(int32_t designCode, const std::string& sectionKind);
 
 }  // namespace trabeo

@@ -106,6 +106,21 @@ TEST_F(ProjectSessionTest, EveryKindOfEditInvalidatesTheResults) {
        }},
       {"loads stored by Back", [&](ProjectSession& s) { s.StoreLoads(moreLoad, 5); }},
       {"loads Next", [&](ProjectSession& s) { s.ApplyLoads(s.model().Loads, 5, true); }},
+      {"span restraint picked",
+       [](ProjectSession& s) {
+         SpanFormState form;
+         s.PickSpanOption(form, SpanOption::LhBothFree);
+       }},
+      {"span form Next refused",
+       [&](ProjectSession& s) {
+         SpanFormState form;
+         s.AcceptSpanForm(form, dialogs_);
+       }},
+      {"cantilever form Next refused",
+       [&](ProjectSession& s) {
+         CantileverFormState form;
+         s.AcceptCantileverForm(form, CantileverSide::Lh, dialogs_);
+       }},
       {"a whole case", [](ProjectSession& s) { s.LoadCase(SimpleBeam()); }},
       {"File New", [](ProjectSession& s) { s.StartNew(); }},
       {"preferences withdraw the code",
@@ -236,14 +251,31 @@ TEST_F(ProjectSessionTest, SavedBeamOpensWithItsResultsInANewProgram) {
   EXPECT_EQ(reopened.model().TotalLength, 0);
 }
 
-TEST(StepAfterLoadsTest, SteelIAndChannelSectionsGoToTheRestraintForms) {
-  EXPECT_EQ(StepAfterLoadsFor(kCodeNone, "Beam"), StepAfterLoads::Analyse);
-  EXPECT_EQ(StepAfterLoadsFor(kCodeBS5268, "Timber"), StepAfterLoads::Analyse);
-  for (const char* kind : {"Beam", "RSJ", "RSC"})
-    EXPECT_EQ(StepAfterLoadsFor(kCodeBS5950, kind), StepAfterLoads::SpanForm) << kind;
-  for (const char* kind : {"RSA", "Box", "Tube"})
-    EXPECT_EQ(StepAfterLoadsFor(kCodeBS5950, kind), StepAfterLoads::Analyse) << kind;
-  EXPECT_EQ(StepAfterLoadsFor(kCodeBS449, "Beam"), StepAfterLoads::MainWindow);
+// The load form's "Next >" leads steel I and channel sections under BS 5950 to the restraint
+// forms; angles, boxes and tubes, no code and BS 5268 to the analysis; and stays on a refusal.
+TEST_F(ProjectSessionTest, LoadFormNextGoesWhereTheCodeAndSectionLead) {
+  struct Case {
+    int32_t code;
+    const char* kind;
+    EntryStep next;
+  };
+  const Case cases[]{
+      {kCodeNone, "Beam", EntryStep::Analyse},        {kCodeBS5268, "Timber", EntryStep::Analyse},
+      {kCodeBS5950, "Beam", EntryStep::SpanForm},     {kCodeBS5950, "RSJ", EntryStep::SpanForm},
+      {kCodeBS5950, "RSC", EntryStep::SpanForm},      {kCodeBS5950, "RSA", EntryStep::Analyse},
+      {kCodeBS5950, "Box", EntryStep::Analyse},       {kCodeBS5950, "Tube", EntryStep::Analyse},
+      {kCodeBS449, "Beam", EntryStep::MainWindowOnly}};
+  for (const Case& c : cases) {
+    ProjectSession session(folder_);
+    BeamProject project = SimpleBeam();
+    project.model.DesignCode = c.code;
+    project.section.SectionKind = c.kind;
+    session.LoadCase(project);
+    const LoadsOutcome outcome = session.ApplyLoads(project.model.Loads, 5, true);
+    EXPECT_FALSE(outcome.stays) << c.kind << " " << c.code;
+    EXPECT_EQ(outcome.next, c.next) << c.kind << " " << c.code;
+    EXPECT_TRUE(session.ApplyLoads(project.model.Loads, 5, false).stays) << c.kind;
+  }
 }
 
 }  // namespace
