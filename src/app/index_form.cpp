@@ -266,7 +266,7 @@ void TIndexFrm::BoltCapacity() {
   NotYetAvailable("The bolt capacity module");
 }
 void TIndexFrm::SteelMemberCapacity() {
-  NotYetAvailable("The steel member capacity module");
+  ShowModule(&TIndexFrm::memberCapacityRequested);
 }
 void TIndexFrm::TimberMemberCapacity() {
   NotYetAvailable("The timber member capacity module");

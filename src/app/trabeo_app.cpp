@@ -10,6 +10,7 @@
 #include "app/index_form.h"
 #include "app/info_form.h"
 #include "app/load_data_form.h"
+#include "app/member_capacity_form.h"
 #include "app/preferences_form.h"
 #include "app/qt_dialogs.h"
 #include "app/set_header_form.h"
@@ -44,6 +45,22 @@ void ShowForm(Form* form, bool modal = false) {
   form->raise();
 }
 
+// The member capacity window and the main window's item for it. Its "Modules" items run the
+// main window's items for the other modules, so they lead where the main window's do.
+void ConnectMemberCapacity(TIndexFrm& index, TMemCapFrm& memberCapacity, TSetHeaderFrm& setHeader) {
+  TMemCapFrm* form = &memberCapacity;
+  TIndexFrm* main = &index;
+  QObject::connect(main, &TIndexFrm::memberCapacityRequested, [form] { ShowForm(form); });
+  QObject::connect(form, &TMemCapFrm::setHeaderRequested,
+                   [header = &setHeader] { ShowForm(header, true); });
+  QObject::connect(form, &TMemCapFrm::beamAnalysisRequested, [main] { ShowForm(main); });
+  QObject::connect(form, &TMemCapFrm::boltCapacityRequested,
+                   [main] { main->action("BoltCapacity1")->trigger(); });
+  QObject::connect(form, &TMemCapFrm::timberMemberCapacityRequested,
+                   [main] { main->action("TimberMemberCapacity1")->trigger(); });
+  QObject::connect(form, &TMemCapFrm::exitRequested, main, &QWidget::close);
+}
+
 }  // namespace
 
 TrabeoApplication::TrabeoApplication(const AppOptions& options)
@@ -71,6 +88,7 @@ void TrabeoApplication::start() {
   auto* preferences = d_->Create<TPreferencesFrm>(context);
   auto* setHeader = d_->Create<TSetHeaderFrm>(context);
   auto* about = d_->Create<TAboutBox>();
+  auto* memberCapacity = d_->Create<TMemCapFrm>(context);
   d_->flow = new EntryFlow(context, *index, *beam, *loads);
 
   QObject::connect(index, &TIndexFrm::preferencesRequested,
@@ -80,6 +98,7 @@ void TrabeoApplication::start() {
   QObject::connect(index, &TIndexFrm::setHeaderRequested,
                    [setHeader] { ShowForm(setHeader, true); });
   QObject::connect(preferences, &TPreferencesFrm::settingsChanged, index, &TIndexFrm::Redraw);
+  ConnectMemberCapacity(*index, *memberCapacity, *setHeader);
 
   d_->qtDialogs.set_parent(index);
   index->show();
