@@ -9,9 +9,11 @@ packages=(
   libbenchmark-dev                # benchmarks
   nlohmann-json3-dev              # JSON for the batch front end
   qt6-base-dev                    # the desktop program (Widgets, PrintSupport)
+  libqt6svg6                      # the SVG icon engine that draws the program's icon
   fonts-dejavu-core               # fonts for offscreen rendering in the GUI tests
   clang-format                    # the format check of the test command
   poppler-utils                   # pdftotext, to read back the PDF report in the tests
+  clang libclang-rt-14-dev        # the fuzz targets (libFuzzer)
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: from a normal build and from
-# a build with AddressSanitizer and UndefinedBehaviorSanitizer. Fails if the core includes Qt.
+# a build with AddressSanitizer and UndefinedBehaviorSanitizer; then runs each fuzz target for a
+# few seconds (about 20 s in all). Fails if the core includes Qt.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -26,7 +27,11 @@ run_suite() {
 
 echo "== normal build"
 run_suite "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRABEO_WERROR=ON
+echo "== Debian package"
+"$root/scripts/check-package.sh" "$root/build-test"
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DTRABEO_WERROR=ON -DTRABEO_SANITIZE=ON -DTRABEO_BUILD_BENCH=OFF
-echo "All tests passed in both builds."
+echo "== fuzz targets, about 20 s in all"
+"$root/scripts/fuzz.sh" --total 20
+echo "All tests passed in both builds, and the fuzz targets found nothing."

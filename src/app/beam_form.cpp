@@ -581,7 +581,21 @@ void TBeamFrm::CalculateTimber() {
     context_.dialogs.Message(*refusal);
     return;
   }
-  context_.dialogs.Message("The timber section calculation is not available in this version.");
+  Q_EMIT timberSectionRequested();
+}
+
+// The boxes show E and Ixx to four figures, as the timber section window hands them over.
+void TBeamFrm::ShowTimberSection() {
+  const trabeo::BeamModel& model = context_.session.model();
+  const trabeo::UnitSettings& units = context_.session.units();
+  using trabeo::UnitQuantity;
+  description_->setText(ToQString(context_.session.section().SectionDescription));
+  eBox_->setText(
+      ToQString(trabeo::ShowValue(units, UnitQuantity::E, model.MainSpan.E, trabeo::SigFig4)));
+  ixxBox_->setText(ToQString(
+      trabeo::ShowValue(units, UnitQuantity::Inertia, model.MainSpan.Ixx, trabeo::SigFig4)));
+  ShowPropertyLines();
+  ShowCodeOptions();
 }
 
 void TBeamFrm::EditMiscellaneous() {

@@ -56,10 +56,15 @@ class TBeamFrm : public QWidget {
   void ListSectionFamily(const std::string& family);
   // Shows the stored py, class and property lines, as an opened beam file left them.
   void ShowStoredSectionLabels();
+  // The timber section window handed its section over: the description, E, Ixx, the property
+  // list and the code option as the session now holds them.
+  void ShowTimberSection();
 
  Q_SIGNALS:
   // "Next >" stored the beam: the load form comes next.
   void accepted();
+  // "Calculate 'E' and 'Ixx'" stored the timber sizes: the timber section window comes next.
+  void timberSectionRequested();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -90,10 +90,9 @@ void EntryFlow::Analyse() {
   {
     BusyCursor busy;
     outcome = context_.session.Analyse(context_.dialogs);
-    if (!outcome.ran) return;
-    index_.ShowResults(outcome);
+    if (outcome.ran) index_.ShowResults(outcome);
   }
   for (const std::string& message : outcome.messages)
     context_.dialogs.Message(message);
-  index_.SetFileCommandsEnabled(outcome.saveEnabled, outcome.printEnabled);
+  if (outcome.ran) index_.SetFileCommandsEnabled(outcome.saveEnabled, outcome.printEnabled);
 }

@@ -263,13 +263,13 @@ void TIndexFrm::ResultsAtPoint() {
   NotYetAvailable("Results at a point");
 }
 void TIndexFrm::BoltCapacity() {
-  NotYetAvailable("The bolt capacity module");
+  ShowModule(&TIndexFrm::boltCapacityRequested);
 }
 void TIndexFrm::SteelMemberCapacity() {
   ShowModule(&TIndexFrm::memberCapacityRequested);
 }
 void TIndexFrm::TimberMemberCapacity() {
-  NotYetAvailable("The timber member capacity module");
+  ShowModule(&TIndexFrm::timberMemberCapacityRequested);
 }
 
 // Every command that opens a module hides the introductory panel first.

@@ -48,6 +48,8 @@ class TIndexFrm : public QMainWindow {
   void preferencesRequested();
   void infoRequested();
   void aboutRequested();
+  void boltCapacityRequested();
+  void timberMemberCapacityRequested();
   // "Steel Modules" > "Member Capacity to BS 5950".
   void memberCapacityRequested();
 

@@ -17,10 +17,13 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "app/busy_cursor.h"
 #include "app/picture_widget.h"
 #include "app/print/qt_canvas.h"
+#include "beam_input/entry_ranges.h"
 #include "beam_input/load_sketch.h"
 #include "settings/unit_conversion.h"
 
@@ -336,16 +339,33 @@ LoadRowTexts TLoadDataFrm::RowTexts(const Row& row) const {
   return texts;
 }
 
+// A box whose number single precision cannot hold is refused by name, whether or not the rows are
+// validated, and its row keeps what it held: the value could not be stored.
 bool TLoadDataFrm::ReadForm(bool validate) {
+  const trabeo::UnitSettings& units = context_.session.units();
+  std::vector<std::string> refused;
   for (int number = 1; number <= trabeo::kUserLoadRows; ++number) {
     Row& row = rows_[static_cast<std::size_t>(number)];
     if (!row.point->isChecked() && !row.udl->isChecked()) row.apply->setChecked(false);
-    working_.row(number) =
-        trabeo::ReadLoadRow(RowTexts(row), context_.session.units(), working_.row(number));
+    const LoadRowTexts texts = RowTexts(row);
+    const std::vector<std::string> problems = trabeo::LoadRowRangeProblems(texts, units, number);
+    if (!problems.empty()) {
+      refused.insert(refused.end(), problems.begin(), problems.end());
+      continue;
+    }
+    working_.row(number) = trabeo::ReadLoadRow(texts, units, working_.row(number));
   }
-  working_.row(trabeo::kSelfWeightRow) =
-      trabeo::ReadSelfWeightRow({selfWeightApply_->isChecked(), TextOf(selfWeightFactor_)},
-                                working_.row(trabeo::kSelfWeightRow));
+  const trabeo::SelfWeightTexts selfWeight{selfWeightApply_->isChecked(),
+                                           TextOf(selfWeightFactor_)};
+  if (const std::string problem = trabeo::SelfWeightRangeProblem(selfWeight); !problem.empty()) {
+    refused.push_back(problem);
+  } else {
+    working_.row(trabeo::kSelfWeightRow) =
+        trabeo::ReadSelfWeightRow(selfWeight, working_.row(trabeo::kSelfWeightRow));
+  }
+  for (const std::string& message : refused)
+    context_.dialogs.Message(message);
+  if (!refused.empty()) return false;
   if (!validate) return true;
   const auto messages = trabeo::ValidateLoadRows(working_, context_.session.model().TotalLength);
   for (const std::string& message : messages)

@@ -5,12 +5,25 @@
 
 #include "app/print/qt_canvas.h"
 
+namespace {
+
+// An image covering `size` logical pixels at the screen's device pixel ratio: drawings in
+// logical coordinates land on every device pixel, so lines and text stay sharp at 2x.
+QImage DeviceImage(QSize size, qreal ratio) {
+  QImage image(size.expandedTo(QSize(1, 1)) * ratio, QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
+  image.fill(Qt::black);
+  return image;
+}
+
+}  // namespace
+
 PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent) {
-  image_ = QImage(1, 1, QImage::Format_RGB32);
-  image_.fill(Qt::black);
+  image_ = DeviceImage(QSize(1, 1), devicePixelRatioF());
 }
 
 void PictureWidget::Draw(const std::function<void(trabeo::Canvas&)>& draw) {
+  if (image_.devicePixelRatio() != devicePixelRatioF()) Resize(size());
   {
     QPainter painter(&image_);
     QtCanvas canvas(painter);
@@ -29,12 +42,16 @@ void PictureWidget::paintEvent(QPaintEvent*) {
   painter.drawImage(0, 0, image_);
 }
 
-// Growing keeps what was drawn; the new area is black until the next drawing.
 void PictureWidget::resizeEvent(QResizeEvent* event) {
-  const QSize size = event->size().expandedTo(QSize(1, 1));
-  if (size == image_.size()) return;
-  QImage resized(size, QImage::Format_RGB32);
-  resized.fill(Qt::black);
+  Resize(event->size());
+}
+
+// Growing keeps what was drawn; the new area is black until the next drawing.
+void PictureWidget::Resize(QSize size) {
+  const qreal ratio = devicePixelRatioF();
+  if (size.expandedTo(QSize(1, 1)) * ratio == image_.size() && ratio == image_.devicePixelRatio())
+    return;
+  QImage resized = DeviceImage(size, ratio);
   QPainter painter(&resized);
   painter.drawImage(0, 0, image_);
   painter.end();

@@ -17,6 +17,7 @@ class PictureWidget : public QWidget {
   // Draws on the picture through the core's canvas interface.
   void Draw(const std::function<void(trabeo::Canvas&)>& draw);
   void Fill(const QColor& color);
+  // The picture in device pixels, at the screen's device pixel ratio.
   const QImage& image() const { return image_; }
 
  protected:
@@ -24,5 +25,7 @@ class PictureWidget : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void Resize(QSize size);
+
   QImage image_;
 };

@@ -1,19 +1,25 @@
 #include "app/trabeo_app.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <vector>
 
 #include "app/about_box.h"
 #include "app/app_context.h"
 #include "app/beam_form.h"
+#include "app/bolt_form.h"
+#include "app/duration_form.h"
 #include "app/entry_flow.h"
 #include "app/index_form.h"
 #include "app/info_form.h"
+#include "app/k3_help_form.h"
 #include "app/load_data_form.h"
 #include "app/member_capacity_form.h"
 #include "app/preferences_form.h"
 #include "app/qt_dialogs.h"
 #include "app/set_header_form.h"
+#include "app/timber_member_form.h"
+#include "app/timber_section_form.h"
 
 class TrabeoApplicationPrivate {
  public:
@@ -43,6 +49,28 @@ void ShowForm(Form* form, bool modal = false) {
   if (modal) form->setWindowModality(Qt::ApplicationModal);
   form->show();
   form->raise();
+}
+
+// The timber section window between the beam form and the beam, with its K3 legend.
+void ConnectTimberSection(TBeamFrm* beam, TTimSectFrm* timberSection, TK3Frm* k3Help) {
+  QObject::connect(beam, &TBeamFrm::timberSectionRequested, timberSection,
+                   &TTimSectFrm::ShowForBeam);
+  QObject::connect(timberSection, &TTimSectFrm::handedOver, beam, &TBeamFrm::ShowTimberSection);
+  QObject::connect(timberSection, &TTimSectFrm::k3HelpRequested, [k3Help] { ShowForm(k3Help); });
+}
+
+// The timber member window with its duration dialog, and the bolt window, from the main menu.
+void ConnectTimberAndBoltModules(TIndexFrm* index, TTimberFrm* timber, TDurationFrm* duration,
+                                 TStBoltFrm* bolt, TSetHeaderFrm* setHeader) {
+  QObject::connect(index, &TIndexFrm::timberMemberCapacityRequested,
+                   [timber] { ShowForm(timber); });
+  QObject::connect(index, &TIndexFrm::boltCapacityRequested, [bolt] { ShowForm(bolt); });
+  QObject::connect(timber, &TTimberFrm::durationRequested, duration, &TDurationFrm::Open);
+  QObject::connect(duration, &TDurationFrm::confirmed, timber, &TTimberFrm::ConfirmDuration);
+  QObject::connect(timber, &TTimberFrm::setHeaderRequested,
+                   [setHeader] { ShowForm(setHeader, true); });
+  QObject::connect(timber, &TTimberFrm::exitRequested, index, &QWidget::close);
+  QObject::connect(bolt, &TStBoltFrm::exitRequested, index, &QWidget::close);
 }
 
 // The member capacity window and the main window's item for it. Its "Modules" items run the
@@ -78,6 +106,9 @@ TrabeoApplication::~TrabeoApplication() {
 
 void TrabeoApplication::start() {
   QApplication::setApplicationName(kProgramTitle);
+  // Every window carries the program's icon: a loaded beam on two supports.
+  Q_INIT_RESOURCE(resources);
+  QApplication::setWindowIcon(QIcon(":/icons/trabeo.svg"));
   AppContext& context = *d_->context;
   d_->session.LoadPreferences();
 
@@ -90,6 +121,13 @@ void TrabeoApplication::start() {
   auto* about = d_->Create<TAboutBox>();
   auto* memberCapacity = d_->Create<TMemCapFrm>(context);
   d_->flow = new EntryFlow(context, *index, *beam, *loads);
+  auto* timberSection = d_->Create<TTimSectFrm>(context);
+  auto* k3Help = d_->Create<TK3Frm>(context);
+  auto* timber = d_->Create<TTimberFrm>(context);
+  auto* duration = d_->Create<TDurationFrm>(context);
+  auto* bolt = d_->Create<TStBoltFrm>(context);
+  ConnectTimberSection(beam, timberSection, k3Help);
+  ConnectTimberAndBoltModules(index, timber, duration, bolt, setHeader);
 
   QObject::connect(index, &TIndexFrm::preferencesRequested,
                    [preferences] { ShowForm(preferences); });

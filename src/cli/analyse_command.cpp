@@ -133,7 +133,7 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
     const std::string problem = WriteFileAtomically(
         *opts.diagramFile, std::span(reinterpret_cast<const uint8_t*>(svg.data()), svg.size()));
     if (!problem.empty()) {
-      err << "trabeo-cli analyse: cannot write " << *opts.diagramFile << ": " << problem << "\n";
+      err << "trabeo-cli analyse: " << problem << "\n";
       return kExitBadInput;
     }
   }
@@ -143,7 +143,8 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
     if (opts.listing) json["Listing"] = outcome.listing;
     if (session.model().DesignCode == kCodeBS5950)
       AddSteelCheckJson(json, session.project(), session.steelCheck(), *analysedCase.dialogs);
-    out << json.dump(2) << "\n";
+    // Valid UTF-8 whatever a file held: a stray byte is replaced, never an exception.
+    out << json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
   } else if (opts.listing) {
     // Standard output carries the listing alone; the analysis messages go beside it.
     for (const std::string& message : messages)

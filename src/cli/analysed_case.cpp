@@ -46,6 +46,9 @@ std::variant<AnalysedCase, std::string> AnalyseCaseFile(
   analysed.session->LoadCase(*project);
   analysed.dialogs = std::make_unique<AnswerDialogs>(steel.answers);
   analysed.outcome = analysed.session->Analyse(*analysed.dialogs);
+  // Results that are not all finite are refused with the message the program shows.
+  if (!analysed.outcome.ran && !analysed.outcome.messages.empty())
+    return caseFile + ": " + analysed.outcome.messages.front();
   analysed.messages.insert(analysed.messages.end(), analysed.outcome.messageLog.begin(),
                            analysed.outcome.messageLog.end());
   return analysed;

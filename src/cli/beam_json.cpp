@@ -4,6 +4,8 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 
+#include "settings/number_range.h"
+
 namespace trabeo::cli {
 namespace {
 
@@ -20,6 +22,8 @@ std::optional<double> NumberField(const json& object, const char* name, const st
   if (!found->is_number()) throw InputError{where + name + " must be a number"};
   const double value = found->get<double>();
   if (!std::isfinite(value)) throw InputError{where + name + " must be a finite number"};
+  // The beam is kept in single precision, as the desktop program keeps it.
+  if (!FitsSinglePrecision(value)) throw InputError{OutOfRangeMessage(where + name)};
   return value;
 }
 

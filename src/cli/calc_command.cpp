@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <optional>
 #include <string_view>
@@ -10,6 +11,7 @@
 #include "calculators/shown_values.h"
 #include "cli/commands.h"
 #include "cli/section_json.h"
+#include "settings/number_range.h"
 
 namespace trabeo::cli {
 namespace {
@@ -156,13 +158,15 @@ const std::vector<Shape>& Shapes() {
   return shapes;
 }
 
-// A number as a whole value: "12.5" but not "12.5mm", "inf" or "nan".
+// A number as a whole value: "12.5" but not "12.5mm", "inf" or "nan". A number beyond the range
+// of a double ("1e400") comes back as NaN, for the range check to refuse.
 std::optional<double> ParseNumber(std::string_view text) {
   if (text.starts_with('+')) text.remove_prefix(1);
   double value = 0;
   const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
-    return std::nullopt;
+  if (result.ptr != text.data() + text.size()) return std::nullopt;
+  if (result.ec == std::errc::result_out_of_range) return std::numeric_limits<double>::quiet_NaN();
+  if (result.ec != std::errc() || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 
@@ -195,6 +199,7 @@ std::variant<CalcRequest, std::string> ParseRequest(const Shape& shape,
       }
       const auto number = ParseNumber(value);
       if (!number) return "the value of " + key + " is not a number: " + std::string(value);
+      if (!FitsSinglePrecision(*number)) return OutOfRangeMessage("the value of " + key);
       q.dims[key] = *number;
     } else {
       return "unknown key " + key + " for " + std::string(shape.name);
@@ -231,7 +236,8 @@ int RunCalcCommand(std::span<const std::string> args, std::ostream& out, std::os
     } else {
       err << "trabeo-cli calc: the calculation stopped without a message\n";
     }
-    return kExitCheckFailed;
+    // Results that are not numbers are no verdict on the section, but bad input.
+    return *message == kCalculationNotFiniteMessage ? kExitBadInput : kExitCheckFailed;
   }
   const CalcPrintout& printout = std::get<CalcPrintout>(run);
   if (request.json) {

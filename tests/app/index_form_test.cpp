@@ -1,3 +1,4 @@
+#include <QIcon>
 #include <QScreen>
 
 #include "app/app_test_support.h"
@@ -48,6 +49,14 @@ TEST_F(IndexFormTest, GeometryFollowsTheScreen) {
   EXPECT_EQ(index->width(), std::min(800, screen.width()));
   EXPECT_EQ(index->height(), screen.height() - 1);
   EXPECT_EQ(index->y(), screen.top());
+}
+
+// The program's own icon, drawn from its SVG, on every window.
+TEST_F(IndexFormTest, WindowsCarryTheProgramsIcon) {
+  const QIcon icon = Form("TIndexFrm")->windowIcon();
+  ASSERT_FALSE(icon.isNull());
+  EXPECT_FALSE(icon.pixmap(32, 32).isNull());
+  EXPECT_EQ(Form("TBeamFrm")->windowIcon().cacheKey(), icon.cacheKey());
 }
 
 TEST_F(IndexFormTest, LoadsBeforeAnyBeamAsksForTheBeam) {

@@ -2,6 +2,7 @@
 #include "app/app_test_support.h"
 #include "app/index_form.h"
 #include "app/picture_widget.h"
+#include "engine/finite_results.h"
 
 namespace trabeo::testing {
 namespace {
@@ -170,6 +171,30 @@ TEST_F(LoadDataFormTest, ApplyRedrawsTheSketchWithTheLoads) {
   EXPECT_GT(countPixels(qRgb(255, 0, 0)), 0);
   // The second load starts inside the first: 5 + 10 kN/m just inside its start.
   EXPECT_FLOAT_EQ(session().udlOutline().record(3).StartStacked, 15);
+}
+
+// A load beyond single precision is refused by name and never stored; a beam whose results
+// overflow shows the message and no results.
+TEST_F(LoadDataFormTest, NumbersBeyondSinglePrecisionNeverReachTheResults) {
+  PickPoint(1);
+  Box("Edit_PL", 1, "1e36");  // kN: 1e39 N
+  Box("Edit_Dist", 1, "3");
+  Click("TLoadDataFrm", "Check1");
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0], "Load 1 point load is out of range");
+  Click("TLoadDataFrm", "cmdOK");
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(model().Loads.row(1).Intensity, 0);
+
+  BeamProject huge = SimpleBeam();
+  huge.model.Loads.row(1).Intensity = 3e38f;  // fits, but its moments do not
+  dialogs.messages.clear();
+  LoadAnalysed(huge);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0], kResultsNotFiniteMessage);
+  EXPECT_EQ(session().ResultsValid(), 0);
+  EXPECT_TRUE(ListLines("TIndexFrm", "List_Results").isEmpty());
+  EXPECT_FALSE(MenuAction("Save1")->isEnabled());
 }
 
 }  // namespace

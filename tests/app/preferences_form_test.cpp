@@ -310,8 +310,8 @@ TEST_F(PreferencesFormTest, SaveAsDefaultWritesTheUnitsFileInTheStartFolder) {
 TEST_F(PreferencesFormTest, FailedSaveIsReportedKeepsTheFormOpenAndTheSettingsApplied) {
   WriteUnitsFileWith(UnitSettings{});
   const auto before = ReadUnitsFile(folder, UnitSettings{}).settings;
-  // A directory where the temporary file must go makes the write fail.
-  std::filesystem::create_directory(folder / (std::string(kUnitsFileName) + ".tmp"));
+  // A units file marked read-only is not replaced.
+  std::filesystem::permissions(folder / kUnitsFileName, std::filesystem::perms::owner_read);
   Open();
   Click(kForm, "Check_SetDefault");
   Click(kForm, "Option_Length_cm");

@@ -54,8 +54,8 @@ TEST_F(SetHeaderFormTest, OkStoresTheTextsAndEveryShowingRefillsThem) {
 
 TEST_F(SetHeaderFormTest, TextsAreCutToWhatTheHeaderKeeps) {
   const QString overlong(150, QChar('x'));
-  // 99 characters and a two-byte one: the cut may not split the last character.
-  const QString accented = QString(99, QChar('y')) + QChar(0x00E9);
+  // 100 characters, the last one byte in the file though two in UTF-8, and one more after it.
+  const QString accented = QString(99, QChar('y')) + QChar(0x00E9) + QChar('y');
   Open();
   Type(kForm, "Edit_Company", overlong);
   Type(kForm, "Edit_JobDesc", accented);
@@ -63,7 +63,7 @@ TEST_F(SetHeaderFormTest, TextsAreCutToWhatTheHeaderKeeps) {
   Click(kForm, "Button1");
   Open();
   EXPECT_EQ(Box("Edit_Company"), QString(100, QChar('x')));
-  EXPECT_EQ(Box("Edit_JobDesc"), QString(99, QChar('y')));
+  EXPECT_EQ(Box("Edit_JobDesc"), QString(99, QChar('y')) + QChar(0x00E9));
   EXPECT_EQ(Box("Edit_Ref"), QString(100, QChar('z')));
 }
 

@@ -2,6 +2,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_test_support.h"
+#include "engine/finite_results.h"
 #include "fileio/file_bytes.h"
 #include "settings/units_file.h"
 
@@ -98,6 +99,46 @@ TEST(AnalyseCommandTest, BadInputGivesOneMessageAndStatusTwo) {
   EXPECT_EQ(RunTrabeoCli({"frobnicate"}).status, 2);
 }
 
+// The issue's absurd beams, which printed wrong or "-nan" results with status 0. A value single
+// precision cannot hold is refused by name; a beam of representable values whose results overflow
+// is refused with no results at all.
+TEST(AnalyseCommandTest, AbsurdBeamsAreRefusedNotAnalysedWrongly) {
+  TempFolder folder;
+  // A 10 kN (or given) point load at mid-span.
+  const auto beam = [](double span, const std::string& ixx, const std::string& load) {
+    const auto number = [](double v) { return nlohmann::json(v).dump(); };
+    return R"({"MainSpan": )" + number(span) + R"(, "E": 205000, "Ixx": )" + ixx +
+           R"(, "LoadTable": [{"Kind": 1, "Position": )" + number(span / 2) + R"(, "Intensity": )" +
+           load + "}]}";
+  };
+  const std::vector<std::pair<std::string, std::string>> cases{
+      {beam(1e300, "1e8", "10000"), "MainSpan is out of range"},
+      {beam(1e-50, "1e8", "10000"), "MainSpan is out of range"},
+      {beam(6000, "1e-300", "10000"), "Ixx is out of range"},
+      {beam(6000, "1e8", "1e308"), "LoadTable row 1: Intensity is out of range"},
+      // A span of 1e20 mm fits a single; its deflections (1e47 mm) do not.
+      {beam(1e20, "1e8", "10000"), kResultsNotFiniteMessage},
+      {beam(6000, "1e-37", "1e30"), kResultsNotFiniteMessage},
+  };
+  for (const auto& [text, message] : cases) {
+    for (const char* option : {"--json", "--listing"}) {
+      const auto run = RunTrabeoCli({"analyse", folder.Write("beam.json", text), option});
+      EXPECT_EQ(run.status, 2) << text;
+      EXPECT_TRUE(run.out.empty()) << text;
+      EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+    }
+  }
+  // Spans far from the usual that do fit still give the statics of a simple beam: 5 kN a side.
+  for (double span : {1e-30, 1e12}) {
+    const auto run =
+        RunTrabeoCli({"analyse", folder.Write("beam.json", beam(span, "1e30", "1e4")), "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_NEAR(json["Reactions"][0].get<double>(), 5000, 1e-3) << span;
+    EXPECT_NEAR(json["Reactions"][1].get<double>(), 5000, 1e-3) << span;
+  }
+}
+
 TEST(AnalyseCommandTest, SelfWeightCoversTheWholeBeam) {
   TempFolder folder;
   const auto file =
@@ -177,6 +218,36 @@ TEST(AnalyseCommandTest, UnitsFileSetsTheListingUnits) {
       {"analyse", kExample, "--listing", "--units", (folder.path() / "none.dim").string()});
   EXPECT_EQ(missing.status, 2);
   EXPECT_NE(missing.err.find("cannot read units file"), std::string::npos);
+}
+
+// The issue's case: byte 0xB5 ("\u00B5" in the Windows code page) in a unit name aborted the JSON
+// output. It comes out as UTF-8, and the listing's columns count it as one character.
+TEST(AnalyseCommandTest, EightBitUnitNameComesOutAsUtf8InJsonAndListing) {
+  TempFolder folder;
+  UnitSettings units;
+  ApplyStartupDefaults(units);
+  units.DeflectionUnitName = "um";
+  units.DeflectionFactor = 1000;
+  auto bytes = EncodeUnitsFile(units);
+  ASSERT_EQ(bytes[91], 'u');
+  bytes[91] = 0xB5;
+  ASSERT_TRUE(WriteFileBytes(folder.path() / "TRB4_Unit.dim", bytes));
+  const std::string unitsFile = (folder.path() / "TRB4_Unit.dim").string();
+
+  const auto run = RunTrabeoCli({"analyse", kExample, "--json", "--listing", "--units", unitsFile});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = nlohmann::json::parse(run.out)["Listing"].get<std::vector<std::string>>();
+  const auto plain = SplitLines(RunTrabeoCli({"analyse", kExample, "--listing"}).out);
+  ASSERT_EQ(lines.size(), plain.size());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), " Maximum +ve deflection = 1547 \u00B5m"),
+            lines.end());
+  // The column heading stands where "(mm)" stood.
+  const auto heading = std::find_if(plain.begin(), plain.end(),
+                                    [](const std::string& l) { return l.ends_with("(mm)"); });
+  ASSERT_NE(heading, plain.end());
+  std::string expected = *heading;
+  expected.replace(expected.size() - 4, 4, "(\u00B5m)");
+  EXPECT_EQ(lines[static_cast<std::size_t>(heading - plain.begin())], expected);
 }
 
 TEST(AnalyseCommandTest, DiagramWritesThePictureTheListLeavesVisible) {

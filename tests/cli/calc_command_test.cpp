@@ -112,6 +112,28 @@ TEST(CalcCommandTest, ChannelJsonHasCeqAndEo) {
   EXPECT_EQ(j["Type"], "RSC");
 }
 
+// A tube of D = 1e200 printed "-nan". Values single precision cannot hold are refused by key, and
+// dimensions that fit but give properties beyond a single are refused with no results.
+TEST(CalcCommandTest, OutOfRangeDimensionsAndResultsGiveStatus2) {
+  const struct {
+    std::vector<std::string> args;
+    const char* message;
+  } cases[] = {
+      {{"tube", "D=1e200", "t=5"}, "the value of D is out of range"},
+      {{"tube", "D=1e400", "t=5"}, "the value of D is out of range"},
+      {{"box", "B=100", "D=200", "t=1e-39"}, "the value of t is out of range"},
+      {{"tube", "D=3e37", "t=1e37"}, "not all finite numbers"},
+      {{"ibeam", "D=1e30", "B=1e30", "t=1e29", "T=1e29", "r=1e28", "--json"},
+       "not all finite numbers"},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = RunCalc(c.args);
+    EXPECT_EQ(run.status, kExitBadInput) << c.message;
+    EXPECT_NE((run.out + run.err).find(c.message), std::string::npos) << run.out << run.err;
+    EXPECT_EQ(run.out.find("nan"), std::string::npos) << run.out;
+  }
+}
+
 TEST(CalcCommandTest, BadArgumentsGiveStatus2) {
   const std::vector<std::vector<std::string>> bad = {
       {},

@@ -17,6 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+const std::string kShownAsUtf8 = "\u00B5m \u00B2 \u00BD \u20AC";
+
 class SectionsCommandTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -40,9 +42,13 @@ class SectionsCommandTest : public testing::Test {
     separator.Designation = std::string(25, ' ');
     separator.RecordNo = 2;
     SectionRecord odd = beam;
-    odd.Designation = "Bad \xff byte";
     odd.RecordNo = 3;
     std::vector<uint8_t> bytes = EncodeSectionTable(std::vector{beam, separator, odd});
+    // As another program writes it: 8-bit characters of the Windows code page (0xB5 micro sign,
+    // 0xB2 superscript two, 0xBD one half, 0x80 euro sign).
+    const std::string eightBit = "\xB5m \xB2 \xBD \x80";
+    bytes[400] = static_cast<uint8_t>(eightBit.size());
+    std::copy(eightBit.begin(), eightBit.end(), bytes.begin() + 401);
     bytes.resize(bytes.size() + 17);  // not a whole record
     ASSERT_TRUE(WriteFileBytes(folder_ / "UB.sct", bytes));
   }
@@ -66,7 +72,7 @@ class SectionsCommandTest : public testing::Test {
 TEST_F(SectionsCommandTest, ListsOneLinePerWholeRecord) {
   std::string out, err;
   ASSERT_EQ(RunSections({(folder_ / "UB.sct").string()}, out, err), kExitOk) << err;
-  EXPECT_EQ(out, "127 x 76 UB 13           \n" + std::string(25, ' ') + "\nBad \xff byte\n");
+  EXPECT_EQ(out, "127 x 76 UB 13           \n" + std::string(25, ' ') + "\n" + kShownAsUtf8 + "\n");
   // The name is found whatever its letter case.
   ASSERT_EQ(RunSections({(folder_ / "ub.SCT").string()}, out, err), kExitOk) << err;
 }
@@ -83,7 +89,7 @@ TEST_F(SectionsCommandTest, JsonDumpsEveryFieldByName) {
   EXPECT_EQ(list[0]["RecordNo"], 1);
   EXPECT_EQ(list[1]["Width"], 0);
   EXPECT_EQ(list[0].size(), 37u);  // the record's fields without padding and reserved slots
-  EXPECT_EQ(list[2]["Designation"], "Bad \xef\xbf\xbd byte");  // not UTF-8: replaced
+  EXPECT_EQ(list[2]["Designation"], kShownAsUtf8);
 }
 
 TEST_F(SectionsCommandTest, MissingFileOrArgumentsGiveStatus2) {

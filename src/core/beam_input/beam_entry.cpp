@@ -1,7 +1,9 @@
 #include "beam_input/beam_entry.h"
 
 #include <cmath>
+#include <utility>
 
+#include "beam_input/entry_ranges.h"
 #include "settings/sig_fig.h"
 #include "settings/unit_conversion.h"
 
@@ -24,8 +26,8 @@ bool ReadCantilever(bool ticked, const std::string& text, const UnitSettings& un
   return segment.Length > 0;
 }
 
-BeamEntryOutcome Fail(const char* message) {
-  return {BeamEntryStatus::Failed, message, false};
+BeamEntryOutcome Fail(std::string message) {
+  return {BeamEntryStatus::Failed, std::move(message), false};
 }
 
 std::string LastCharacters(const std::string& text, std::size_t count) {
@@ -51,6 +53,8 @@ double SelfWeightOfArea(double area) {
 
 BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts, const UnitSettings& units,
                                 BeamProject& project) {
+  if (std::string problem = BeamEntryRangeProblem(texts, units); !problem.empty())
+    return Fail(std::move(problem));
   BeamModel& model = project.model;
   const SectionValues& section = project.section;
   ZeroUsedFields(model.LhCantilever);

@@ -45,7 +45,8 @@ inline constexpr const char* kTimberWithSteelEQuestion =
 double TotalLengthFromTexts(const BeamEntryTexts& texts, const UnitSettings& units);
 
 // "Next >" of the section form: stores geometry, supports, E and Ixx, checks the code against
-// the section, and writes the self weight into load row 26.
+// the section, and writes the self weight into load row 26. A box whose value single precision
+// cannot hold fails first, with nothing stored.
 BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts, const UnitSettings& units,
                                 BeamProject& project);
 

@@ -1,6 +1,7 @@
 #include <string>
 
 #include "beam_input/beam_entry.h"
+#include "platform/pixel.h"
 #include "settings/sig_fig.h"
 #include "settings/unit_conversion.h"
 
@@ -54,8 +55,10 @@ void DrawBeamEntryPicture(Canvas& canvas, const BeamPictureInput& beam, const Un
   canvas.SetPen(colors::kWhite, 4);
   canvas.Line(25, y0 - 10, W - 27, y0 - 10);
 
-  const int lhSupport = static_cast<int>(25 + beam.lhLength * scale);
-  const int rhSupport = static_cast<int>(25 + (beam.lhLength + beam.spanLength) * scale);
+  // Lengths typed beyond any sense (1e306 m overflows to infinity) give positions that are not
+  // numbers; TruncToPixel holds them to something a canvas can take.
+  const int lhSupport = TruncToPixel(25 + beam.lhLength * scale);
+  const int rhSupport = TruncToPixel(25 + (beam.lhLength + beam.spanLength) * scale);
   if (beam.lhFixed) {
     DrawFixed(canvas, lhSupport, y0, true);
   } else {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "beam_input/entry_ranges.h"
 #include "settings/sig_fig.h"
 #include "settings/unit_conversion.h"
 
@@ -62,6 +63,8 @@ std::vector<std::string> ValidateLoadRows(const LoadTable& loads, double totalLe
     }
     if (row.Position < 0 || length < 0) messages.emplace_back("Negative lengths not allowed");
   }
+  for (std::string& problem : StoredLoadRangeProblems(loads))
+    messages.push_back(std::move(problem));
   return messages;
 }
 

@@ -38,7 +38,8 @@ LoadRecord ReadLoadRow(const LoadRowTexts& texts, const UnitSettings& units,
 LoadRecord ReadSelfWeightRow(const SelfWeightTexts& texts, const LoadRecord& previous);
 
 // The messages of the load form's check of rows 1 to 25, in order: a load extending past the
-// end of the beam (applied rows only), and negative lengths (every row).
+// end of the beam (applied rows only), and negative lengths (every row); then any stored value
+// out of the range of single precision (StoredLoadRangeProblems).
 std::vector<std::string> ValidateLoadRows(const LoadTable& loads, double totalLength);
 
 // The further checks of "Next >": nothing applied at all, or both a zero point load and a zero

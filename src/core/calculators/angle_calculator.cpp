@@ -77,6 +77,13 @@ PrincipalAxes SweepPrincipalAxes(const AngleResults& r) {
 }  // namespace
 
 CalculatorOutcome<AngleResults> CalculateAngle(const AngleInput& input) {
+  if (const std::string range = OutOfRangeDimension({{"Depth", &input.d},
+                                                     {"Width", &input.b},
+                                                     {"Thickness", &input.t},
+                                                     {"Root Radius", &input.r1},
+                                                     {"Toe Radius", &input.r2}});
+      !range.empty())
+    return CalculatorOutcome<AngleResults>::Failed(range);
   if (const std::string_view failed = FirstFailedCheck(input); !failed.empty())
     return CalculatorOutcome<AngleResults>::Failed(failed);
 
@@ -129,7 +136,7 @@ CalculatorOutcome<AngleResults> CalculateAngle(const AngleInput& input) {
   r.Rv = std::sqrt(r.Ivv / r.Area);
   r.Alpha = axes.alpha * 180 / pi;
   r.Weight = SteelWeight(r.Area);
-  return {r, {}};
+  return FiniteOutcome(r, AngleSectionRecord(r, {}), {r.Zxx, r.Zyy, r.InscribedCircle, r.Weight});
 }
 
 SectionRecord AngleSectionRecord(const AngleResults& r, std::string_view description) {

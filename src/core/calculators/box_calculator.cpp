@@ -44,6 +44,10 @@ double PlasticModulus(double width, double depth, double t) {
 }  // namespace
 
 CalculatorOutcome<BoxResults> CalculateBox(const BoxInput& input) {
+  if (const std::string range =
+          OutOfRangeDimension({{"Depth", &input.D}, {"Width", &input.B}, {"Thickness", &input.t}});
+      !range.empty())
+    return CalculatorOutcome<BoxResults>::Failed(range);
   if (const std::string_view failed = FirstFailedCheck(input); !failed.empty())
     return CalculatorOutcome<BoxResults>::Failed(failed);
 
@@ -81,7 +85,7 @@ CalculatorOutcome<BoxResults> CalculateBox(const BoxInput& input) {
   section.Outstand = static_cast<float>(r.Outstand);
   section.WebDepth = static_cast<float>(r.WebDepth);
   r.design = DesignStrengthAndClass(input.grade, section.FlgThk, section, ClassifyBoxBending);
-  return {r, {}};
+  return FiniteOutcome(r, BoxSectionRecord(r, {}), {r.Zxx, r.Zyy, r.Weight});
 }
 
 SectionRecord BoxSectionRecord(const BoxResults& r, std::string_view description) {

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "fileio/fixed_text.h"
+#include "settings/number_range.h"
 #include "steel/design_strength.h"
 
 namespace trabeo {
@@ -12,6 +14,26 @@ bool AllTyped(std::initializer_list<const TypedDimension*> boxes) {
   for (const TypedDimension* box : boxes)
     if (!box->has_value()) return false;
   return true;
+}
+
+std::string OutOfRangeDimension(std::initializer_list<NamedDimension> boxes) {
+  for (const NamedDimension& box : boxes) {
+    if (box.value->has_value() && !FitsSinglePrecision(**box.value))
+      return OutOfRangeMessage(box.name);
+  }
+  return {};
+}
+
+bool CalculationIsFinite(const SectionRecord& r, std::initializer_list<double> others) {
+  const double saved[] = {
+      r.Depth,        r.Width,    r.WebThk, r.FlgThk, r.RootRad, r.ToeRad, r.Outstand, r.WebDepth,
+      r.FlgAngle,     r.Area,     r.Ixx,    r.Iyy,    r.Rx,      r.Ry,     r.Cx,       r.Cy,
+      r.ExtremeX,     r.ExtremeY, r.Iuu,    r.Ivv,    r.Ru,      r.Rv,     r.Alpha,    r.K,
+      r.TorsionFibre, r.Cs,       r.Sxx,    r.Syy,    r.u,       r.x,      r.H,        r.Extra};
+  const auto finite = [](double value) {
+    return std::fabs(value) <= std::numeric_limits<float>::max();  // false for NaN too
+  };
+  return std::ranges::all_of(saved, finite) && std::ranges::all_of(others, finite);
 }
 
 double SteelWeight(double area) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "sections/section_record.h"
@@ -43,6 +44,30 @@ inline constexpr std::string_view kDimensionsNotPositiveMessage =
 // fillet; far outside them (a web much thicker than the flange) they turn negative.
 inline constexpr std::string_view kTorsionConstantOutOfRangeMessage =
     "Cannot evaluate the torsion constant for these proportions";
+
+// Every calculator first refuses a box whose value single precision cannot hold (the section is
+// saved in singles), naming the box, and last refuses results that are not all finite numbers,
+// which absurd but representable dimensions can still give.
+inline constexpr std::string_view kCalculationNotFiniteMessage =
+    "The results of this section are not all finite numbers; check its dimensions";
+
+struct NamedDimension {
+  std::string_view name;  // as the window labels the box: "Outside dia"
+  const TypedDimension* value;
+};
+// The message for the first typed box out of range; empty when all fit.
+std::string OutOfRangeDimension(std::initializer_list<NamedDimension> boxes);
+
+// True when every value of the saved record and the other results is finite as a single.
+bool CalculationIsFinite(const SectionRecord& saved, std::initializer_list<double> others);
+
+template <typename Results>
+CalculatorOutcome<Results> FiniteOutcome(Results results, const SectionRecord& saved,
+                                         std::initializer_list<double> others) {
+  if (!CalculationIsFinite(saved, others))
+    return CalculatorOutcome<Results>::Failed(kCalculationNotFiniteMessage);
+  return {std::move(results), {}};
+}
 
 // The boxes' value, an empty box counting as 0.
 inline double Typed(const TypedDimension& value) {

@@ -117,6 +117,15 @@ double TorsionConstant(const ChannelGeometry& g) {
 }  // namespace
 
 CalculatorOutcome<ChannelResults> CalculateChannel(const ChannelInput& input) {
+  if (const std::string range = OutOfRangeDimension({{"Depth", &input.D},
+                                                     {"Width", &input.B},
+                                                     {"Web", &input.t},
+                                                     {"Flange", &input.T},
+                                                     {"Root Radius", &input.r1},
+                                                     {"Toe Radius", &input.r2},
+                                                     {"Flange angle", &input.thetaDeg}});
+      !range.empty())
+    return CalculatorOutcome<ChannelResults>::Failed(range);
   if (const auto failed = FirstFailedCheck(input))
     return CalculatorOutcome<ChannelResults>::Failed(*failed);
 
@@ -170,7 +179,8 @@ CalculatorOutcome<ChannelResults> CalculateChannel(const ChannelInput& input) {
   section.RootRad = static_cast<float>(r.r1);
   section.WebDepth = static_cast<float>(r.WebDepth);
   r.design = DesignStrengthAndClass(input.grade, section.FlgThk, section, ClassifyISectionBending);
-  return {r, {}};
+  return FiniteOutcome(r, ChannelSectionRecord(r, {}),
+                       {r.Zxx, r.Zyy, r.InscribedCircle, r.Ceq, r.eo, r.Weight});
 }
 
 SectionRecord ChannelSectionRecord(const ChannelResults& r, std::string_view description) {

@@ -36,6 +36,13 @@ double TorsionConstant(double D, double B, double t, double T, double r) {
 }  // namespace
 
 CalculatorOutcome<IBeamResults> CalculateIBeam(const IBeamInput& input) {
+  if (const std::string range = OutOfRangeDimension({{"Depth", &input.D},
+                                                     {"Width", &input.B},
+                                                     {"Web", &input.t},
+                                                     {"Flange", &input.T},
+                                                     {"Root Radius", &input.r}});
+      !range.empty())
+    return CalculatorOutcome<IBeamResults>::Failed(range);
   if (const std::string_view failed = FirstFailedCheck(input); !failed.empty())
     return CalculatorOutcome<IBeamResults>::Failed(failed);
 
@@ -84,7 +91,7 @@ CalculatorOutcome<IBeamResults> CalculateIBeam(const IBeamInput& input) {
   section.RootRad = static_cast<float>(rr);
   section.WebDepth = static_cast<float>(r.WebDepth);
   r.design = DesignStrengthAndClass(input.grade, section.FlgThk, section, ClassifyISectionBending);
-  return {r, {}};
+  return FiniteOutcome(r, IBeamSectionRecord(r, {}), {r.Zxx, r.Zyy, r.InscribedCircle, r.Weight});
 }
 
 SectionRecord IBeamSectionRecord(const IBeamResults& r, std::string_view description) {

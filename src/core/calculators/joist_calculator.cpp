@@ -141,6 +141,15 @@ double TorsionConstant(double B, double D, double T, double t, double r1, const 
 }  // namespace
 
 CalculatorOutcome<JoistResults> CalculateJoist(const JoistInput& input) {
+  if (const std::string range = OutOfRangeDimension({{"Depth", &input.D},
+                                                     {"Width", &input.B},
+                                                     {"Web", &input.t},
+                                                     {"Flange", &input.T},
+                                                     {"Root Radius", &input.r1},
+                                                     {"Toe Radius", &input.r2},
+                                                     {"Flange angle", &input.thetaDeg}});
+      !range.empty())
+    return CalculatorOutcome<JoistResults>::Failed(range);
   if (const auto failed = FirstFailedCheck(input))
     return CalculatorOutcome<JoistResults>::Failed(*failed);
 
@@ -189,7 +198,7 @@ CalculatorOutcome<JoistResults> CalculateJoist(const JoistInput& input) {
   section.RootRad = static_cast<float>(r1);
   section.WebDepth = static_cast<float>(r.WebDepth);
   r.design = DesignStrengthAndClass(input.grade, section.FlgThk, section, ClassifyISectionBending);
-  return {r, {}};
+  return FiniteOutcome(r, JoistSectionRecord(r, {}), {r.Zxx, r.Zyy, r.InscribedCircle, r.Weight});
 }
 
 SectionRecord JoistSectionRecord(const JoistResults& r, std::string_view description) {

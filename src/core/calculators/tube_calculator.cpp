@@ -19,6 +19,10 @@ std::string_view FirstFailedCheck(const TubeInput& in) {
 }  // namespace
 
 CalculatorOutcome<TubeResults> CalculateTube(const TubeInput& input) {
+  if (const std::string range =
+          OutOfRangeDimension({{"Outside dia", &input.D}, {"Wall thickness", &input.t}});
+      !range.empty())
+    return CalculatorOutcome<TubeResults>::Failed(range);
   if (const std::string_view failed = FirstFailedCheck(input); !failed.empty())
     return CalculatorOutcome<TubeResults>::Failed(failed);
 
@@ -41,7 +45,7 @@ CalculatorOutcome<TubeResults> CalculateTube(const TubeInput& input) {
   section.Depth = section.Width = static_cast<float>(D);
   section.WebThk = section.FlgThk = static_cast<float>(t);
   r.design = DesignStrengthAndClass(input.grade, section.FlgThk, section, ClassifyTube);
-  return {r, {}};
+  return FiniteOutcome(r, TubeSectionRecord(r, {}), {r.Z, r.Weight});
 }
 
 SectionRecord TubeSectionRecord(const TubeResults& r, std::string_view description) {

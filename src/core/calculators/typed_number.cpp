@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace trabeo {
@@ -19,6 +20,8 @@ TypedDimension ReadTypedNumber(std::string_view text) {
   if (!numberStart) return 0.0;
   double value = 0;
   const auto result = std::from_chars(rest.data(), rest.data() + rest.size(), value);
+  // A number beyond the range of a double ("1e400", "1e-400") is no box value to read as 0.
+  if (result.ec == std::errc::result_out_of_range) return std::numeric_limits<double>::quiet_NaN();
   if (result.ec != std::errc() || !std::isfinite(value)) return 0.0;
   return value;
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 
+#include "fileio/file_text.h"
+
 namespace trabeo {
 namespace {
 
@@ -56,7 +58,7 @@ bool BinaryReader::ReadFixedText(std::string& text, int capacity) {
   const uint8_t* start = nullptr;
   if (!Take(static_cast<std::size_t>(capacity) + 1, start)) return false;
   const std::size_t length = std::min<std::size_t>(start[0], static_cast<std::size_t>(capacity));
-  text.assign(reinterpret_cast<const char*>(start + 1), length);
+  text = FileTextToUtf8(std::string_view(reinterpret_cast<const char*>(start + 1), length));
   return true;
 }
 

@@ -18,8 +18,8 @@ class BinaryReader {
   bool ReadSingle(float& value);
   bool ReadDouble(double& value);
   bool ReadByte(uint8_t& value);
-  // Reads a slot of capacity + 1 bytes: a length byte, then the characters. A length byte above
-  // the capacity is clamped to it.
+  // Reads a slot of capacity + 1 bytes: a length byte, then the 8-bit characters, which come
+  // back as UTF-8. A length byte above the capacity is clamped to it.
   bool ReadFixedText(std::string& text, int capacity);
   bool Skip(std::size_t count);
 

@@ -1,9 +1,10 @@
 #include "fileio/binary_writer.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
-#include "fileio/fixed_text.h"
+#include "fileio/file_text.h"
 
 namespace trabeo {
 namespace {
@@ -34,7 +35,10 @@ void BinaryWriter::WriteByte(uint8_t value) {
 }
 
 void BinaryWriter::WriteFixedText(std::string_view text, int capacity) {
-  const std::string cut = CutToCapacity(text, capacity);
+  // One byte per character, so cutting the 8-bit form never splits a character.
+  std::string cut = Utf8ToFileText(text);
+  if (cut.size() > static_cast<std::size_t>(std::max(capacity, 0)))
+    cut.resize(static_cast<std::size_t>(std::max(capacity, 0)));
   bytes_.push_back(static_cast<uint8_t>(cut.size()));
   bytes_.insert(bytes_.end(), cut.begin(), cut.end());
   WriteZeros(capacity - static_cast<int>(cut.size()));

@@ -15,7 +15,8 @@ class BinaryWriter {
   void WriteSingle(float value);
   void WriteDouble(double value);
   void WriteByte(uint8_t value);
-  // Length-prefixed text in a slot of capacity + 1 bytes; longer text is cut to the capacity.
+  // Length-prefixed text in a slot of capacity + 1 bytes, written 8-bit (file_text.h); longer
+  // text is cut to the capacity.
   void WriteFixedText(std::string_view text, int capacity);
   void WriteZeros(int count);
 

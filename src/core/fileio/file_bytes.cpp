@@ -31,22 +31,4 @@ bool WriteFileBytes(const std::filesystem::path& path, std::span<const uint8_t> 
   return static_cast<bool>(out);
 }
 
-std::string WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
-  std::filesystem::path temporary = path;
-  temporary += ".tmp";
-  if (!WriteFileBytes(temporary, bytes)) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    return "Cannot write " + temporary.string();
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    return "Cannot replace " + path.string() + ": " + error.message();
-  }
-  return {};
-}
-
 }  // namespace trabeo

@@ -1,16 +1,17 @@
 #include "fileio/fixed_text.h"
 
+#include "fileio/file_text.h"
+
 namespace trabeo {
 
 std::string CutToCapacity(std::string_view text, int capacity) {
   if (capacity <= 0) return {};
-  const auto limit = static_cast<std::size_t>(capacity);
-  if (text.size() <= limit) return std::string(text);
-  std::size_t cut = limit;
-  // Step back over continuation bytes (10xxxxxx) so the cut lands on a character boundary.
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-    --cut;
-  return std::string(text.substr(0, cut));
+  std::size_t at = 0;
+  for (int kept = 0; kept < capacity && at < text.size(); ++kept) {
+    const std::size_t length = Utf8SequenceLength(text, at);
+    at += length == 0 ? 1 : length;
+  }
+  return std::string(text.substr(0, at));
 }
 
 }  // namespace trabeo

@@ -12,8 +12,8 @@ inline constexpr int kPropertyLineCapacity = 50;
 inline constexpr int kResultLineCapacity = 80;
 inline constexpr int kDescriptionCapacity = 100;
 
-// Cuts text to at most capacity bytes. A UTF-8 sequence is never split: the cut moves back to the
-// start of a character that would not fit whole.
+// Cuts text to at most capacity characters, the bytes it takes in a file (see file_text.h). A
+// UTF-8 sequence is never split.
 std::string CutToCapacity(std::string_view text, int capacity);
 
 }  // namespace trabeo

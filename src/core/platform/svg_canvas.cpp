@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "fileio/file_text.h"
+
 namespace trabeo {
 namespace {
 
@@ -24,27 +26,6 @@ double PixelHeight(const Font& font) {
 
 std::string FontFamily(const Font& font) {
   return EscapeXml(font.name) + (IsFixedPitch(font) ? ", monospace" : ", sans-serif");
-}
-
-// Length of the UTF-8 sequence starting at text[i], or 0 when it is not valid there.
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-  const unsigned char lead = byte(i);
-  std::size_t length = 0;
-  if (lead < 0x80) return 1;
-  if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-  if (lead >= 0xE0 && lead <= 0xEF) length = 3;
-  if (lead >= 0xF0 && lead <= 0xF4) length = 4;
-  if (length == 0 || i + length > text.size()) return 0;
-  for (std::size_t k = 1; k < length; ++k) {
-    if ((byte(i + k) & 0xC0) != 0x80) return 0;
-  }
-  // Overlong forms and surrogates are not characters.
-  if (lead == 0xE0 && byte(i + 1) < 0xA0) return 0;
-  if (lead == 0xED && byte(i + 1) > 0x9F) return 0;
-  if (lead == 0xF0 && byte(i + 1) < 0x90) return 0;
-  if (lead == 0xF4 && byte(i + 1) > 0x8F) return 0;
-  return length;
 }
 
 }  // namespace
@@ -154,10 +135,7 @@ void SvgCanvas::TextOut(int x, int y, std::string_view text) {
 TextSize SvgCanvas::TextExtent(std::string_view text) {
   const double height = PixelHeight(font_);
   const double perCharacter = height * (IsFixedPitch(font_) ? 0.6 : 0.55);
-  std::size_t characters = 0;
-  for (char c : text) {
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++characters;
-  }
+  const std::size_t characters = CharacterCount(text);
   return {static_cast<int>(std::lround(static_cast<double>(characters) * perCharacter)),
           static_cast<int>(std::lround(height))};
 }

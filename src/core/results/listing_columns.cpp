@@ -3,14 +3,18 @@
 #include <algorithm>
 #include <cmath>
 
+#include "fileio/file_text.h"
+
 namespace trabeo {
 
+// Columns count characters, not bytes: a unit name such as "µm" is two characters wide.
 void PadTo(std::string& line, int length) {
-  if (length > static_cast<int>(line.size())) line.resize(static_cast<std::size_t>(length), ' ');
+  const auto characters = static_cast<int>(CharacterCount(line));
+  if (length > characters) line.append(static_cast<std::size_t>(length - characters), ' ');
 }
 
 void PlaceCentred(std::string& line, std::string_view text, int centre) {
-  PadTo(line, centre - static_cast<int>(text.size()) / 2);
+  PadTo(line, centre - static_cast<int>(CharacterCount(text)) / 2);
   line += text;
 }
 

@@ -112,7 +112,8 @@ std::optional<SectionRecord> PickSectionRecord(const std::filesystem::path& star
 
 bool WriteSectionTable(const std::filesystem::path& startFolder, std::string_view fileName,
                        std::span<const SectionRecord> records) {
-  return WriteFileBytes(SectionTablePath(startFolder, fileName), EncodeSectionTable(records));
+  return WriteFileAtomically(SectionTablePath(startFolder, fileName), EncodeSectionTable(records))
+      .empty();
 }
 
 std::string MiscRowsPastEditorMessage(int lastNamedRow) {

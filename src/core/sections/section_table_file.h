@@ -38,9 +38,8 @@ std::vector<std::string> ListSectionTable(const std::filesystem::path& startFold
 std::optional<SectionRecord> PickSectionRecord(const std::filesystem::path& startFolder,
                                                std::string_view fileName, std::size_t k);
 
-// Writes a catalogue table: creates or truncates the file, records in order as given. Catalogue
-// files are rebuilt at every start, so a partial file is harmless. False when it cannot be
-// written.
+// Writes a table file, records in order as given, replacing the old file only by a complete new
+// one. False (and the old file left as it was) when it cannot be written.
 bool WriteSectionTable(const std::filesystem::path& startFolder, std::string_view fileName,
                        std::span<const SectionRecord> records);
 

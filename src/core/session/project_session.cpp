@@ -4,6 +4,7 @@
 
 #include "beam_input/load_entry.h"
 #include "beam_input/new_project.h"
+#include "engine/finite_results.h"
 #include "results/results_listing.h"
 #include "sections/section_table_file.h"
 #include "settings/unit_conversion.h"
@@ -139,6 +140,17 @@ BeamEntryOutcome ProjectSession::ApplyBeamEntry(const BeamEntryTexts& texts) {
   return trabeo::ApplyBeamEntry(texts, units_, *project_);
 }
 
+// E and Ixx go into the span as the section form will read them back from its boxes, so the
+// beam stays whole (section, permissible values and stiffness together) even before that form's
+// "Next >".
+std::optional<TimberHandOver> ProjectSession::ApplyTimberSection(TimberSectionWindow& window) {
+  std::optional<TimberHandOver> handOver = NextFromTimberSection(window, units_, *project_);
+  if (!handOver) return std::nullopt;
+  TakeTimberStiffness(*handOver, units_, project_->model);
+  Invalidate();
+  return handOver;
+}
+
 const UdlOutline& ProjectSession::RebuildUdlOutline(const LoadTable& working) {
   udlOutline_ = BuildUdlOutline(working);
   return udlOutline_;
@@ -213,6 +225,11 @@ AnalysisOutcome ProjectSession::Analyse(Dialogs& dialogs) {
   hooks.timberShearDeflection = TimberShearDeflectionHook(project_->timber.TimberShearStiffness);
   AnalysisReport report = RunAnalysis(project_->model, *analysis_, hooks);
   if (!report.ran) return outcome;
+  if (!ResultsAreFinite(analysis_->results)) {
+    outcome.messages = {kResultsNotFiniteMessage};
+    outcome.messageLog = outcome.messages;
+    return outcome;
+  }
   resultsValid_ = 1;
   // As the main window's load diagram will count them; the report and the file read them.
   RecordDrawnLoadCounts(CountDrawnLoads(project_->model.Loads));

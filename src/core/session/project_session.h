@@ -25,6 +25,7 @@
 #include "settings/preferences.h"
 #include "settings/unit_settings.h"
 #include "steel/steel_beam_state.h"
+#include "timber/timber_section_window.h"
 
 namespace trabeo {
 
@@ -44,7 +45,7 @@ struct LoadsOutcome {
 
 // What the main window shows after an analysis.
 struct AnalysisOutcome {
-  bool ran = false;                   // false without a beam
+  bool ran = false;  // false without a beam, or when its results are not all finite
   std::vector<std::string> messages;  // to show after the results, in order
   // Every message of the analysis in the order it arose, including those the code checks showed
   // while they ran (the batch front end prints this).
@@ -121,6 +122,10 @@ class ProjectSession {
                                              std::string_view depthText);
   // "Next >" of the section form.
   BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts);
+  // "Next >" of the timber section window: the section with its permissible values, E and Ixx
+  // as the section form's boxes then show them, and the code the preferences allow. nullopt,
+  // and nothing changes, when the window's labels give nothing to compute.
+  std::optional<TimberHandOver> ApplyTimberSection(TimberSectionWindow& window);
 
   // --- loads
   // "Apply" on the load form: the outline of the distributed loads the form now holds.
@@ -144,7 +149,8 @@ class ProjectSession {
   // show; the check texts stay.
   void ClearResults();
   // Runs the analysis with the code checks of the beam's design code, then writes the listing.
-  // The checks may ask through `dialogs`.
+  // The checks may ask through `dialogs`. A beam whose results are not all finite (sizes or
+  // loads beyond what the analysis can hold) gives that message and no results.
   AnalysisOutcome Analyse(Dialogs& dialogs);
   // The main window reports the loads its last load diagram drew.
   void RecordDrawnLoadCounts(const DrawnLoadCounts& counts);

@@ -83,7 +83,8 @@ std::string FormatSignificant(double value, const SigFigTable& table) {
   const SigFigRule& rule = table.rule;
   const double magnitude = std::fabs(value);
   if (magnitude < rule.zeroBelow) return "0.0";
-  if (magnitude > rule.overflowAbove) return kOverflowText;
+  // A value that is not a number shows as an overflow does, never as "nan" or "inf".
+  if (!(magnitude <= rule.overflowAbove)) return kOverflowText;
   // Magnitudes between the zero threshold and the first bound take the first band's format.
   int band = rule.firstExponent;
   for (int e = rule.firstExponent; e <= rule.lastExponent; ++e) {
@@ -108,7 +109,7 @@ std::string FormatDecimal(double value, double zeroBelow, const char* zeroText,
                           const std::array<DecimalBand, 12>& bands) {
   const double magnitude = std::fabs(value);
   if (magnitude < zeroBelow) return zeroText;
-  if (magnitude > 1e9) return kOverflowText;
+  if (!(magnitude <= 1e9)) return kOverflowText;
   const DecimalBand* chosen = &bands[0];
   for (const auto& band : bands) {
     const bool inBand = band.inclusive ? magnitude >= band.lowerBound : magnitude > band.lowerBound;
@@ -184,7 +185,8 @@ std::string FixedDecimals(double value, int listDecimals) {
                                            : listDecimals > 3 ? 3
                                                               : listDecimals)];
   }
-  if (magnitude > 1e5) return SigFig5(value);
+  // NaN goes to SigFig5 too, which shows it as an overflow; what remains converts safely.
+  if (!(magnitude <= 1e5)) return SigFig5(value);
   if (listDecimals <= 0) return std::to_string(static_cast<long long>(value));
   std::string text = PrintFixed(value, listDecimals);
   if (text.size() < 5) text.insert(0, 5 - text.size(), ' ');

@@ -23,6 +23,7 @@ std::string FixedDecimals(double value, int listDecimals);
 // to a permissible value of 0) prints as the overflow text.
 std::string FixedPointText(double value, int decimals);
 
+// Shown for a value beyond a formatter's limit, and for infinities and NaN.
 inline constexpr const char* kOverflowText = "#####";
 
 }  // namespace trabeo

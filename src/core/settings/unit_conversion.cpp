@@ -29,7 +29,7 @@ std::size_t ExponentEnd(std::string_view text, std::size_t at) {
 
 }  // namespace
 
-double TextToNumber(std::string_view text) {
+LeadingNumber ReadLeadingNumber(std::string_view text) {
   std::size_t at = 0;
   while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
     ++at;
@@ -43,15 +43,20 @@ double TextToNumber(std::string_view text) {
   std::size_t end = integerEnd;
   if (end < text.size() && text[end] == '.') end = SkipDigits(text, end + 1);
   const bool hasDigits = integerEnd > start || end > integerEnd + 1;
-  if (!hasDigits) return 0.0;
+  if (!hasDigits) return {};
   end = ExponentEnd(text, end);
 
   double value = 0.0;
   const auto result =
       std::from_chars(text.data() + start, text.data() + end, value, std::chars_format::general);
-  if (result.ec != std::errc{} || !std::isfinite(value)) return 0.0;
-  if (value == 0.0) return 0.0;  // no negative zero
-  return negative ? -value : value;
+  if (result.ec == std::errc::result_out_of_range) return {0.0, true};
+  if (result.ec != std::errc{} || !std::isfinite(value)) return {};
+  if (value == 0.0) return {};  // no negative zero
+  return {negative ? -value : value, false};
+}
+
+double TextToNumber(std::string_view text) {
+  return ReadLeadingNumber(text).value;
 }
 
 double ToShownUnits(const UnitSettings& settings, UnitQuantity quantity, double internal) {

@@ -13,6 +13,14 @@ namespace trabeo {
 // number beyond the range of a double, read as 0. Never fails.
 double TextToNumber(std::string_view text);
 
+// The same reading, telling apart a number beyond the range of a double (too large, or too small
+// to be told from 0), whose value then reads as 0.
+struct LeadingNumber {
+  double value = 0;
+  bool outOfRange = false;
+};
+LeadingNumber ReadLeadingNumber(std::string_view text);
+
 using Formatter = std::string (*)(double);
 
 // The value in the quantity's current unit, and back: entry factors give internal = shown x

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
+
 #include "support/recording_canvas.h"
 
 namespace trabeo {
@@ -146,6 +149,52 @@ TEST(BeamEntryTest, PictureShowsSupportsAndLengths) {
   testing::RecordingCanvas empty;
   DrawBeamEntryPicture(empty, {545, 90, 0, 0, 0, false, false}, UnitSettings{});
   EXPECT_TRUE(empty.lines().empty());
+}
+
+// Values single precision cannot hold are refused by name before anything is stored; a number
+// beyond a double ("1e400") used to read as 0 without a word.
+TEST(BeamEntryTest, ValuesOutOfSinglePrecisionAreRefusedByName) {
+  struct Case {
+    void (*edit)(BeamEntryTexts&);
+    const char* message;
+  };
+  const std::vector<Case> cases{
+      {[](BeamEntryTexts& t) { t.spanLength = "1e300"; }, "Span length is out of range"},
+      {[](BeamEntryTexts& t) { t.spanLength = "1e-50"; }, "Span length is out of range"},
+      {[](BeamEntryTexts& t) { t.spanLength = "1e36"; }, "Span length is out of range"},  // x 1000
+      {[](BeamEntryTexts& t) { t.Ixx = "1e-300"; }, "Ixx is out of range"},
+      {[](BeamEntryTexts& t) { t.E = "1e400"; }, "E is out of range"},
+      {[](BeamEntryTexts& t) { t.lhCantilever = true, t.lhLength = "1e306"; },
+       "LH cantilever length is out of range"},
+  };
+  for (const Case& c : cases) {
+    BeamProject project = SteelSection(3200);
+    const BeamProject before = project;
+    BeamEntryTexts texts = Typical();
+    c.edit(texts);
+    const BeamEntryOutcome outcome = ApplyBeamEntry(texts, UnitSettings{}, project);
+    EXPECT_EQ(outcome.status, BeamEntryStatus::Failed) << c.message;
+    EXPECT_EQ(outcome.message, c.message);
+    EXPECT_EQ(project.model.MainSpan.Length, before.model.MainSpan.Length);
+  }
+  // An unticked cantilever's box is not read, whatever it holds.
+  BeamProject project = SteelSection(3200);
+  BeamEntryTexts texts = Typical();
+  texts.rhLength = "1e999";
+  EXPECT_EQ(ApplyBeamEntry(texts, UnitSettings{}, project).status, BeamEntryStatus::Accepted);
+}
+
+// A cantilever typed as 1e306 m overflows to an infinite length; the supports are still drawn at
+// pixel positions, not converted from NaN (undefined behaviour, caught by the sanitizer build).
+TEST(BeamEntryTest, PictureOfAnInfiniteLengthStaysOnTheCanvas) {
+  testing::RecordingCanvas canvas;
+  const double infinite = std::numeric_limits<double>::infinity();
+  DrawBeamEntryPicture(canvas, {545, 90, infinite, 6000, 0, false, true}, UnitSettings{});
+  for (const auto& line : canvas.lines()) {
+    EXPECT_GE(std::min(line.x1, line.x2), -1000);
+    EXPECT_LE(std::max(line.x1, line.x2), 1545);
+  }
+  EXPECT_NE(canvas.FindText("Length = #####"), nullptr);
 }
 
 }  // namespace

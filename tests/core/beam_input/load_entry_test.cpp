@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "beam_input/entry_ranges.h"
+
 namespace trabeo {
 namespace {
 
@@ -70,6 +72,36 @@ TEST(LoadEntryTest, ValidationReportsEveryOffendingRowInOrder) {
   EXPECT_EQ(messages[1], "Negative lengths not allowed");
   EXPECT_EQ(messages[2], "Load 5 extends past end of beam");
   EXPECT_EQ(messages[3], "Negative lengths not allowed");
+}
+
+// The load of 1e308 N, and values too small to be told from 0, are refused by box before
+// the form stores the row; a row that reached the table anyway (1e39 kN became infinite) is
+// caught by the check of the stored rows.
+TEST(LoadEntryTest, ValuesOutOfSinglePrecisionAreRefusedByName) {
+  LoadRowTexts point;
+  point.type = LoadRowType::Point;
+  point.pointLoad = "1e308";
+  point.distance = "1e-50";
+  point.factor = "1e400";
+  EXPECT_EQ(LoadRowRangeProblems(point, Defaults(), 3),
+            (std::vector<std::string>{"Load 3 point load is out of range",
+                                      "Load 3 distance is out of range",
+                                      "Load 3 load factor is out of range"}));
+  EXPECT_EQ(LoadRowRangeProblems(Udl("2", "3.4e35", "1", "4"), Defaults(), 7),
+            std::vector<std::string>{});  // kN/m = N/mm: 3.4e35 still fits
+  EXPECT_EQ(LoadRowRangeProblems(Udl("2", "1", "1", "4e36"), Defaults(), 7),
+            std::vector<std::string>{"Load 7 cover is out of range"});  // x 1000 mm
+  EXPECT_EQ(SelfWeightRangeProblem({true, "1e39"}), "Self-weight load factor is out of range");
+  EXPECT_EQ(SelfWeightRangeProblem({false, "1e39"}), "");
+
+  LoadTable loads;
+  point.pointLoad = "1e39";
+  point.distance = "2";
+  point.factor = "";
+  point.applied = true;
+  loads.row(3) = ReadLoadRow(point, Defaults(), {});
+  EXPECT_EQ(ValidateLoadRows(loads, 6000),
+            std::vector<std::string>{"Load 3 intensity is out of range"});
 }
 
 TEST(LoadEntryTest, NextChecksForNothingApplied) {

@@ -23,9 +23,14 @@ TEST(TextStoreTest, SlotZeroCountsAndTextsAreCut) {
   EXPECT_TRUE(store[0].empty());
 }
 
-TEST(TextStoreTest, CutNeverSplitsACharacter) {
-  EXPECT_EQ(CutToCapacity("ab\xC3\xA9", 3), "ab");
-  EXPECT_EQ(CutToCapacity("ab\xC3\xA9", 4), "ab\xC3\xA9");
+// A capacity counts characters as a file holds them, one byte each, and never splits one.
+TEST(TextStoreTest, CutCountsCharactersAndNeverSplitsOne) {
+  EXPECT_EQ(CutToCapacity("ab\u00E9z", 3), "ab\u00E9");
+  EXPECT_EQ(CutToCapacity("\u20AC\u20AC", 1), "\u20AC");
+  EXPECT_EQ(CutToCapacity("a\xFF\xFF"
+                          "b",
+                          2),
+            "a\xFF");  // a stray byte is one character
   EXPECT_EQ(CutToCapacity("abc", 0), "");
 }
 

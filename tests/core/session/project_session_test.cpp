@@ -94,6 +94,16 @@ TEST_F(ProjectSessionTest, EveryKindOfEditInvalidatesTheResults) {
       {"section picked", [](ProjectSession& s) { s.PickTableSection("UB.sct", 8, 43); }},
       {"grade", [](ProjectSession& s) { s.ApplyGrade(50); }},
       {"timber sizes", [](ProjectSession& s) { s.ApplyTimberSize("75", "200"); }},
+      {"timber section handed over",
+       [](ProjectSession& s) {
+         TimberSectionWindow window;
+         window.labels.lbl_Width = "75";
+         window.labels.lbl_Depth = "200";
+         ASSERT_TRUE(s.ApplyTimberSection(window));
+         // The span takes the stiffness the section form's boxes show: 7200 N/mm2, 5000 cm4.
+         EXPECT_EQ(s.model().MainSpan.E, 7200);
+         EXPECT_EQ(s.model().MainSpan.Ixx, 5e7);
+       }},
       {"loads stored by Back", [&](ProjectSession& s) { s.StoreLoads(moreLoad, 5); }},
       {"loads Next", [&](ProjectSession& s) { s.ApplyLoads(s.model().Loads, 5, true); }},
       {"a whole case", [](ProjectSession& s) { s.LoadCase(SimpleBeam()); }},
@@ -126,6 +136,11 @@ TEST_F(ProjectSessionTest, EveryKindOfEditInvalidatesTheResults) {
          s.ApplyHeader({"Company", "", "", "", "", ""});
        }},
       {"refused timber sizes", [](ProjectSession& s) { s.ApplyTimberSize("0", "200"); }},
+      {"timber section without sizes",
+       [](ProjectSession& s) {
+         TimberSectionWindow window;
+         EXPECT_FALSE(s.ApplyTimberSection(window));
+       }},
   };
   for (const auto& [name, keep] : keeps) {
     ProjectSession session(folder_);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -115,6 +116,19 @@ TEST(SigFigTest, FixedDecimalsAlignsOnTheDecimalPoint) {
   EXPECT_EQ(FixedDecimals(0.00009, 0), "0");
   EXPECT_EQ(FixedDecimals(100000, 2), "100000.00");
   EXPECT_EQ(FixedDecimals(123456.7, 2), "123460");
+}
+
+// NaN and infinities, which only a failed computation gives, never print as "nan" or "inf", and
+// FixedDecimals never converts them to an integer.
+TEST(SigFigTest, ValuesThatAreNotFiniteShowAsAnOverflow) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  for (double value : {nan, -nan, inf, -inf}) {
+    for (Formatter format : {SigFig2, SigFig3, SigFig4, SigFig5, SigFig3Dec3, SigFig4Dec3})
+      EXPECT_EQ(format(value), "#####") << value;
+    for (int decimals = 0; decimals <= 3; ++decimals)
+      EXPECT_EQ(FixedDecimals(value, decimals), "#####") << value;
+  }
 }
 
 }  // namespace

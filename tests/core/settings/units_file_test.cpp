@@ -252,24 +252,39 @@ TEST(UnitsFileTest, OverlongNamesAreClampedToTheirSlot) {
   EXPECT_EQ(load.settings.SectLengthUnitName, "mm");
 }
 
+// Names written by the program on Windows are 8-bit: 0xB5 is the micro sign, 0xB2 the
+// superscript two, 0xBD one half.
+TEST(UnitsFileTest, EightBitNamesReadAsTheirCharactersAndWriteBackUnchanged) {
+  TempFolder folder;
+  std::vector<uint8_t> bytes = EncodeUnitsFile(UnitSettings{});
+  const auto plant = [&](std::size_t offset, int capacity, const std::string& text) {
+    bytes[offset] = static_cast<uint8_t>(text.size());
+    for (int i = 0; i < capacity; ++i) {
+      const auto at = static_cast<std::size_t>(i);
+      bytes[offset + 1 + at] = at < text.size() ? static_cast<uint8_t>(text[at]) : 0;
+    }
+  };
+  plant(90, 10, "\xB5m");               // deflection unit
+  plant(105, 10, "N/mm\xB2");           // stress unit
+  plant(210, 25, "\xBD Sxx \xB5\xB2");  // plastic modulus label
+  WriteRaw(folder.file(), bytes);
+
+  const UnitsFileLoad load = ReadUnitsFile(folder.path(), UnitSettings{});
+  ASSERT_EQ(load.state, UnitsFileState::Complete);
+  EXPECT_EQ(load.settings.DeflectionUnitName, "\u00B5m");
+  EXPECT_EQ(load.settings.StressUnitName, "N/mm\u00B2");
+  EXPECT_EQ(load.settings.PlasticXLabel, "\u00BD Sxx \u00B5\u00B2");
+  EXPECT_EQ(EncodeUnitsFile(load.settings), bytes);
+}
+
 TEST(UnitsFileTest, FailedWriteIsReportedAndLeavesTheOldFileIntact) {
   TempFolder folder;
   ASSERT_EQ(WriteUnitsFile(folder.path(), UnitSettings{}), "");
   const auto old = ReadFileBytes(folder.file());
 
-  // The temporary file beside the target cannot be created: a folder stands in its way.
-  fs::create_directories(folder.path() / "TRB4_Unit.dim.tmp" / "occupied");
+  fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
   EXPECT_NE(WriteUnitsFile(folder.path(), ImperialSettings()), "");
   EXPECT_EQ(ReadFileBytes(folder.file()), old);
-  fs::remove_all(folder.path() / "TRB4_Unit.dim.tmp");
-
-  // A folder without write permission (the superuser writes regardless, so probe first).
-  fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
-  const bool enforced = !std::ofstream(folder.path() / "probe");
-  if (enforced) {
-    EXPECT_NE(WriteUnitsFile(folder.path(), ImperialSettings()), "");
-    EXPECT_EQ(ReadFileBytes(folder.file()), old);
-  }
   fs::permissions(folder.path(), fs::perms::owner_all);
 
   EXPECT_NE(WriteUnitsFile(folder.path() / "no such folder", UnitSettings{}), "");

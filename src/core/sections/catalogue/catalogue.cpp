@@ -90,7 +90,8 @@ bool WriteCatalogueFile(const std::filesystem::path& folder, const CatalogueFile
   // it would give the same file, but some file systems (ext4) then flush it to disk at once,
   // which makes every start take tens of milliseconds instead of one.
   if (HoldsExactly(path, writer.bytes())) return true;
-  return WriteFileBytes(path, writer.bytes());
+  // Written through a replacement file: on a full disk a file written in place was left empty.
+  return WriteFileAtomically(path, writer.bytes()).empty();
 }
 
 std::vector<std::string> WriteCatalogue(const std::filesystem::path& folder) {

@@ -28,8 +28,9 @@ const CatalogueFile* FindCatalogueFile(std::string_view name);
 // The file's records in file order, RecordNo 1, 2, ...
 std::vector<SectionRecord> CatalogueRecords(const CatalogueFile& file);
 
-// Creates or truncates folder/name and writes the file's records as 200-byte blocks, unless the
-// file already holds exactly those bytes; false when the file could not be written.
+// Writes the file's records as 200-byte blocks to folder/name, unless the file already holds
+// exactly those bytes. The old file is replaced only by a complete new one; false (and the old
+// file left as it was) when it could not be written.
 bool WriteCatalogueFile(const std::filesystem::path& folder, const CatalogueFile& file);
 
 // Runs the seventeen writers in order. A file that cannot be written is skipped and the others

@@ -11,6 +11,7 @@
 #include "fileio/file_bytes.h"
 #include "sections/catalogue/catalogue.h"
 #include "sections/section_record_io.h"
+#include "support/file_size_limit.h"
 
 namespace trabeo {
 namespace {
@@ -93,6 +94,37 @@ TEST_F(CatalogueWriter, SkipsAFileThatCannotBeWrittenAndWritesTheRest) {
     EXPECT_TRUE(fs::is_regular_file(folder_ / file.name)) << file.name;
   }
   EXPECT_EQ(*ReadFileBytes(folder_ / "UPN.sct"), Expected(*FindCatalogueFile("UPN.sct")));
+}
+
+// On a disk that fills up part way, every file is either wholly new or exactly as it was; none is
+// left empty or cut short.
+TEST_F(CatalogueWriter, FullDiskLeavesEachOldFileWholeAndNamesIt) {
+  std::vector<std::vector<uint8_t>> old;
+  for (const CatalogueFile& file : CatalogueFiles()) {
+    std::vector<uint8_t> bytes = Expected(file);
+    bytes[30] ^= 0x55;  // an older file, so each must be rewritten
+    ASSERT_TRUE(WriteFileBytes(folder_ / file.name, bytes));
+    old.push_back(std::move(bytes));
+  }
+  const int skipped =
+      RunWithFileSizeLimit(8000, [&] { return static_cast<int>(WriteCatalogue(folder_).size()); });
+  int kept = 0;
+  for (std::size_t i = 0; i < CatalogueFiles().size(); ++i) {
+    const CatalogueFile& file = CatalogueFiles()[i];
+    SCOPED_TRACE(std::string(file.name));
+    const auto bytes = ReadFileBytes(folder_ / file.name);
+    ASSERT_TRUE(bytes.has_value());
+    if (*bytes == old[i]) {
+      ++kept;
+      EXPECT_GT(bytes->size(), 8000u);
+    } else {
+      EXPECT_EQ(*bytes, Expected(file));
+    }
+  }
+  EXPECT_GT(kept, 0);
+  EXPECT_EQ(skipped, kept);
+  EXPECT_EQ(static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), {})),
+            CatalogueFiles().size());
 }
 
 TEST_F(CatalogueWriter, WritesNothingIntoAMissingFolder) {
