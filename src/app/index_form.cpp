@@ -282,7 +282,7 @@ void TIndexFrm::BoltCapacity() {
   ShowModule(&TIndexFrm::boltCapacityRequested);
 }
 void TIndexFrm::SteelMemberCapacity() {
-  NotYetAvailable("The steel member capacity module");
+  ShowModule(&TIndexFrm::memberCapacityRequested);
 }
 void TIndexFrm::TimberMemberCapacity() {
   ShowModule(&TIndexFrm::timberMemberCapacityRequested);

@@ -64,6 +64,8 @@ class TIndexFrm : public QMainWindow {
   void printRequested();
   void exportPdfRequested();
   void resultsAtPointRequested();
+  // "Steel Modules" > "Member Capacity to BS 5950".
+  void memberCapacityRequested();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -19,6 +19,7 @@
 #include "app/info_form.h"
 #include "app/k3_help_form.h"
 #include "app/load_data_form.h"
+#include "app/member_capacity_form.h"
 #include "app/point_form.h"
 #include "app/preferences_form.h"
 #include "app/qt_dialogs.h"
@@ -85,6 +86,22 @@ void ConnectTimberAndBoltModules(TIndexFrm* index, TTimberFrm* timber, TDuration
   QObject::connect(bolt, &TStBoltFrm::exitRequested, index, &QWidget::close);
 }
 
+// The member capacity window and the main window's item for it. Its "Modules" items run the
+// main window's items for the other modules, so they lead where the main window's do.
+void ConnectMemberCapacity(TIndexFrm& index, TMemCapFrm& memberCapacity, TSetHeaderFrm& setHeader) {
+  TMemCapFrm* form = &memberCapacity;
+  TIndexFrm* main = &index;
+  QObject::connect(main, &TIndexFrm::memberCapacityRequested, [form] { ShowForm(form); });
+  QObject::connect(form, &TMemCapFrm::setHeaderRequested,
+                   [header = &setHeader] { ShowForm(header, true); });
+  QObject::connect(form, &TMemCapFrm::beamAnalysisRequested, [main] { ShowForm(main); });
+  QObject::connect(form, &TMemCapFrm::boltCapacityRequested,
+                   [main] { main->action("BoltCapacity1")->trigger(); });
+  QObject::connect(form, &TMemCapFrm::timberMemberCapacityRequested,
+                   [main] { main->action("TimberMemberCapacity1")->trigger(); });
+  QObject::connect(form, &TMemCapFrm::exitRequested, main, &QWidget::close);
+}
+
 }  // namespace
 
 // The miscellaneous section editor, opened from the beam form, and the six calculators, opened
@@ -142,6 +159,7 @@ void TrabeoApplication::start() {
   auto* rhCantilever = d_->Create<TCantRHFrm>(context);
   auto* span = d_->Create<TSpanFrm>(context);
   d_->flow = new EntryFlow(context, *index, *beam, *loads, *span, *lhCantilever, *rhCantilever);
+  auto* memberCapacity = d_->Create<TMemCapFrm>(context);
   auto* timberSection = d_->Create<TTimSectFrm>(context);
   auto* k3Help = d_->Create<TK3Frm>(context);
   auto* timber = d_->Create<TTimberFrm>(context);
@@ -168,6 +186,10 @@ void TrabeoApplication::start() {
   QObject::connect(index, &TIndexFrm::resultsAtPointRequested, [point] { ShowForm(point); });
   QObject::connect(point, &TPointFrm::pointCalculated, index,
                    [index] { index->SetFileCommandsEnabled(true, true); });
+  ConnectMemberCapacity(*index, *memberCapacity, *setHeader);
+  TGridFrm* editor = d_->sectionEditor;
+  QObject::connect(memberCapacity, &TMemCapFrm::editMiscellaneousRequested, editor,
+                   [editor] { ShowForm(editor); });
 
   d_->qtDialogs.set_parent(index);
   index->show();

@@ -83,6 +83,10 @@ void ProjectSession::ApplyHeader(const HeaderEntries& entries) {
   ApplyHeaderEntries(entries, header_);
 }
 
+void ProjectSession::ReplaceHeader(const HeaderTexts& texts) {
+  header_ = texts;
+}
+
 void ProjectSession::StartNew() {
   ResetProjectForNew(*project_, header_, units_, startFolder_);
   analysis_->results.Reactions = {};

@@ -97,6 +97,9 @@ class ProjectSession {
   // beam takes it, and where the file is missing the beam keeps its own.
   void ResetPreferencesFromFile();
   void ApplyHeader(const HeaderEntries& entries);
+  // A module window opened or saved its own data file: the header texts that file brought back
+  // and its name, which the printouts show.
+  void ReplaceHeader(const HeaderTexts& texts);
 
   // --- beam entry
   // File New: forgets the beam, its loads, restraints and results, clears the project texts of

@@ -1,5 +1,8 @@
 #include "beam_input/beam_file/save_beam_file.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "beam_input/beam_file/beam_file_layout.h"
 #include "fileio/file_bytes.h"
 
@@ -23,6 +26,16 @@ SaveOutcome SaveAs(const BeamFileData& data, Dialogs& dialogs) {
   }
   data.header.CurrentFileName = path.string();
   return {true, data.header.CurrentFileName};
+}
+
+// The header's file name is also the member capacity window's last file: "Save" writes without
+// asking only over a beam data file ("trb" in any letter case, as opening takes it).
+bool IsBeamFileName(std::string_view name) {
+  if (name.size() < 4) return false;
+  const std::string_view end = name.substr(name.size() - 4);
+  return std::equal(end.begin(), end.end(), ".trb", [](char a, char b) {
+    return std::tolower(static_cast<unsigned char>(a)) == b;
+  });
 }
 
 }  // namespace
@@ -49,7 +62,8 @@ std::string WriteBeamFile(const std::filesystem::path& path, const BeamFileData&
 
 SaveOutcome SaveBeam(SaveCommand command, const BeamFileData& data, Dialogs& dialogs) {
   const std::string& current = data.header.CurrentFileName;
-  if (command == SaveCommand::Save && !current.empty() && WriteBeamFile(current, data).empty())
+  if (command == SaveCommand::Save && IsBeamFileName(current) &&
+      WriteBeamFile(current, data).empty())
     return {true, current};
   return SaveAs(data, dialogs);
 }

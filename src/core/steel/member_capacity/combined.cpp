@@ -1,6 +1,7 @@
 #include "steel/member_capacity/combined.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "settings/sig_fig.h"
@@ -277,6 +278,7 @@ bool RunCombinedPasses(MemberContext& c) {
           0};
   L.Mx = std::max(std::abs(L.M1x), std::abs(L.M2x));
   L.My = std::max(std::abs(L.M1y), std::abs(L.M2y));
+  s.extra.SketchMoments = std::array<double, 4>{in.M1x, in.M2x, in.M1y, in.M2y};
   if (L.F < 0) {
     c.dialogs.Message(kTensionMessage);
     c.Stop(false);
@@ -318,6 +320,7 @@ bool RunCombinedCalculation(MemberContext& c) {
   s.extra.LocalExact.reset();
   s.extra.OverallSimplified.reset();
   s.extra.OverallExact.reset();
+  s.extra.SketchMoments.reset();
   s.Detail(DetailKind::Combined).Clear();
   s.Summary(SummaryKind::Combined).Clear();
   bool complete = false;

@@ -42,7 +42,7 @@ bool SaveMemberCapacity(MemberCapacityWindow& w, HeaderTexts& header, float beam
   const std::optional<std::string> name = dialogs.SaveFileName(options);
   if (!name) return false;
   if (!WriteMemberFile(*name, w, header, beamSectionArea, units)) {
-    dialogs.Message(kFileSavingErrorMessage);
+    dialogs.Message(kMemberFileSavingErrorMessage);
     return false;
   }
   RememberName(w, header, *name);

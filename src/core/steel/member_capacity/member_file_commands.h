@@ -11,7 +11,7 @@
 
 namespace trabeo {
 
-inline constexpr std::string_view kFileSavingErrorMessage = "File Saving Error";
+inline constexpr std::string_view kMemberFileSavingErrorMessage = "File Saving Error";
 
 // The open and save dialogs of member capacity data files.
 FileDialogOptions MemberFileDialogOptions();

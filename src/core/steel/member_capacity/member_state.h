@@ -155,6 +155,10 @@ struct MemberExtraResults {
   std::string CurveX;  // the strut curve letter last used about x-x
   std::string CurveY;
   bool ListsEmptied = false;  // the last calculation stopped and emptied the shown lists
+  // The end moments the window sketches (N mm: End 1 and End 2 about x-x, then about y-y) as
+  // typed, once a combined check has accepted them; empty until then and after a check stopped
+  // before. A moment left at 0 is sketched as none, not as the vanishing value the check uses.
+  std::optional<std::array<double, 4>> SketchMoments;
 
   friend bool operator==(const MemberExtraResults&, const MemberExtraResults&) = default;
 };

@@ -62,6 +62,14 @@ void ClearResultsKeepingSection(MemberCapacityState& s) {
   s.extra = MemberExtraResults{};
 }
 
+// Results worked out from values since typed over.
+void ClearShownResults(MemberCapacityWindow& w) {
+  ClearResultsKeepingSection(w.state);
+  w.List_Data.clear();
+  w.List_Results.clear();
+  w.fileCommandsEnabled = false;
+}
+
 std::string HeadingOf(MemberCalculation calculation) {
   switch (calculation) {
     case MemberCalculation::MomentXX:
@@ -447,10 +455,7 @@ void ClickMemberAxialLabel(MemberCapacityWindow& w, Dialogs& dialogs, const Unit
 
 void MemberPyOrEEdited(MemberCapacityWindow& w) {
   MemberCapacityState& s = w.state;
-  ClearResultsKeepingSection(s);
-  w.List_Data.clear();
-  w.List_Results.clear();
-  w.fileCommandsEnabled = false;
+  ClearShownResults(w);
   // The note goes in as the second line of the section data; the property lines move down
   // rather than being overwritten.
   DetailList& data = s.Detail(DetailKind::SectionData);
@@ -463,7 +468,9 @@ void MemberPyOrEEdited(MemberCapacityWindow& w) {
 }
 
 void MemberLengthEdited(MemberCapacityWindow& w) {
-  MemberPyOrEEdited(w);
+  // A new length clears the results as a new py does, but the section data gets no note: the
+  // design strength and E are still those of the section.
+  ClearShownResults(w);
   MemberAskedFlags& asked = w.state.asked;
   asked.StrutLengthAskedX = asked.StrutLengthAskedY = asked.LtbLengthAsked = 0;
 }

@@ -85,6 +85,27 @@ TEST(SaveBeamFileTest, FailedSaveFallsBackToSaveAsAndReportsItsOwnFailure) {
   EXPECT_TRUE(Names(folder.path()).empty());
 }
 
+// The header's file name is shared with the member capacity window: after that window saved
+// its file, the beam's "Save" asks for a name rather than writing the beam over that file.
+TEST(SaveBeamFileTest, SaveNeverWritesTheBeamOverAMemberCapacityFile) {
+  TempFolder folder;
+  auto beam = AnalysedBeam(kCodeNone);
+  const fs::path member = folder.path() / "column.trm";
+  std::ofstream(member, std::ios::binary) << "TRB2 member data";
+  beam->header.CurrentFileName = member.string();
+
+  ScriptedDialogs dialogs;
+  dialogs.saveAnswers.push_back((folder.path() / "BEAM.TRB").string());
+  EXPECT_TRUE(SaveBeam(SaveCommand::Save, beam->data(), dialogs).saved);
+  EXPECT_EQ(dialogs.fileRequests.size(), 1u);
+  EXPECT_EQ(Contents(member), "TRB2 member data");
+
+  // A beam file named in capitals is still saved over without asking.
+  ScriptedDialogs quiet;
+  EXPECT_TRUE(SaveBeam(SaveCommand::Save, beam->data(), quiet).saved);
+  EXPECT_TRUE(quiet.fileRequests.empty());
+}
+
 enum class Obstacle { ReadOnlyFolder, FullDisk };
 
 // Runs the write in a child process, where the folder can be made unwritable (dropping root's

@@ -282,6 +282,11 @@ TEST(MemberWindow, EditingPyInsertsTheNoteWithoutLosingAPropertyLine) {
   ScriptedDialogs dialogs;
   MemberCapacityWindow w = Picked("UC.sct", "203 UC 46", dialogs);
   const std::vector<std::string> before = w.state.Detail(DetailKind::SectionData).InUse();
+  // A typed length clears the results but says nothing about py or E.
+  w.state.Summary(SummaryKind::AxialXX).Add("  Pc x-x = 1430 kN");
+  MemberLengthEdited(w);
+  EXPECT_TRUE(w.state.Summary(SummaryKind::AxialXX).empty());
+  EXPECT_EQ(w.state.Detail(DetailKind::SectionData).InUse(), before);
   MemberPyOrEEdited(w);
   const std::vector<std::string> after = w.state.Detail(DetailKind::SectionData).InUse();
   ASSERT_EQ(after.size(), before.size() + 1);

@@ -1,0 +1,243 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QTime>
+#include <array>
+
+#include "app/member_capacity_form.h"
+#include "app/picture_widget.h"
+#include "app/qt_text.h"
+#include "settings/page_header.h"
+#include "steel/member_capacity/bearing_sketch.h"
+#include "steel/member_capacity/member_print.h"
+#include "steel/member_capacity/moment_sketch.h"
+
+namespace {
+
+// The form shows "End Bearing + Buckling" only when it is wider than this; on a smaller screen
+// the command stays in the "Calculate" menu.
+constexpr int kBearingButtonWidth = 1000;
+constexpr std::string_view kNarrowScreenMessage = "Balls";
+
+// The date and time in the system's short date and long time formats, as the header shows them.
+std::string HeaderDateTimeNow() {
+  const QLocale locale = QLocale::system();
+  return trabeo::HeaderDateTime(
+      locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
+      locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString());
+}
+
+void ShowLines(QListWidget* list, const std::vector<std::string>& lines) {
+  list->clear();
+  for (const std::string& line : lines)
+    list->addItem(ToQString(line));
+}
+
+// An opened file brings the section with the grade its py was found for: the grade box shows
+// that grade rather than the one chosen before.
+void ShowGradeOfSection(trabeo::MemberCapacityWindow& w) {
+  constexpr std::array<int32_t, 3> kGrades{43, 50, 55};
+  for (std::size_t i = 0; i < kGrades.size(); ++i) {
+    if (kGrades[i] != w.state.McClassSet.grade) continue;
+    w.Combo_GradeIndex = static_cast<int>(i);
+    w.Combo_GradeText = trabeo::kMemberGradeItems[i];
+  }
+}
+
+}  // namespace
+
+void TMemCapFrm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+bool TMemCapFrm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == axialLabel_ && event->type() == QEvent::MouseButtonRelease) AxialLabelClicked();
+  return QWidget::eventFilter(watched, event);
+}
+
+// Every showing starts afresh from the beam's section description and grade; "Set Header" is a
+// window of its own, so returning from it shows nothing anew.
+void TMemCapFrm::FormShow() {
+  trabeo::ShowMemberWindow(w_, context_.session.section(), false);
+  ClearMomentSketches();
+  ShowState();
+}
+
+void TMemCapFrm::PickFamily(const trabeo::MemberFamily& family) {
+  trabeo::PickMemberFamily(w_, family, context_.session.StartFolder());
+  {
+    const QSignalBlocker blocker(sectionList_);
+    ShowLines(sectionList_, w_.List_Section);
+  }
+  ShowState();
+}
+
+// A press on another line picks it at once (as the keyboard does); the click that its release
+// completes does not pick it a second time. A click on the line already picked picks it again.
+void TMemCapFrm::SectionRowChanged(int line) {
+  if (line < 0) return;
+  awaitingClickOnLine_ = QApplication::mouseButtons() != Qt::NoButton ? line : -1;
+  PickSection(line);
+}
+
+void TMemCapFrm::SectionLineClicked(int line) {
+  const bool alreadyPicked = line == awaitingClickOnLine_;
+  awaitingClickOnLine_ = -1;
+  if (!alreadyPicked) PickSection(line);
+}
+
+void TMemCapFrm::PickSection(int line) {
+  if (line < 0) return;
+  trabeo::PickMemberSectionLine(w_, static_cast<std::size_t>(line), context_.session.StartFolder(),
+                                context_.dialogs, context_.session.units());
+  ShowState();
+}
+
+void TMemCapFrm::GradeChosen(int item) {
+  trabeo::ChangeMemberGrade(w_, item, context_.dialogs, context_.session.units());
+  ShowState();
+}
+
+void TMemCapFrm::RunSingle(trabeo::MemberCalculation calculation) {
+  trabeo::RunSingleMemberCalculation(w_, calculation, context_.dialogs, context_.session.units());
+  ShowState();
+}
+
+void TMemCapFrm::RunCombined() {
+  trabeo::RunCombinedMemberCalculation(w_, context_.dialogs, context_.session.units());
+  DrawMomentSketches();
+  ShowState();
+}
+
+void TMemCapFrm::ShowBearingPanel() {
+  trabeo::ShowMemberBearingPanel(w_, context_.dialogs);
+  ShowState();
+  if (!w_.Panel_BearingVisible) return;
+  bearingSketch_->Draw([this](trabeo::Canvas& canvas) {
+    trabeo::DrawBearingSketch(canvas, bearingSketch_->width(), bearingSketch_->height());
+  });
+}
+
+void TMemCapFrm::RunBearing() {
+  trabeo::RunMemberBearingCalculation(w_, context_.dialogs, context_.session.units());
+  ShowState();
+}
+
+void TMemCapFrm::AxialLabelClicked() {
+  trabeo::ClickMemberAxialLabel(w_, context_.dialogs, context_.session.units());
+}
+
+void TMemCapFrm::PyOrEEdited() {
+  trabeo::MemberPyOrEEdited(w_);
+  ShowState();
+}
+
+void TMemCapFrm::LengthEdited() {
+  trabeo::MemberLengthEdited(w_);
+  ShowState();
+}
+
+void TMemCapFrm::LoadsEdited() {
+  trabeo::MemberLoadsEdited(w_);
+  ShowState();
+}
+
+void TMemCapFrm::DataListClicked() {
+  if (ScreenRect().width() < designWidth_->width()) context_.dialogs.Message(kNarrowScreenMessage);
+}
+
+void TMemCapFrm::Open() {
+  trabeo::HeaderTexts header = context_.session.header();
+  if (!trabeo::OpenMemberCapacity(w_, header, context_.dialogs)) return;
+  // The file also holds the beam's section area; the beam keeps its own, since this window
+  // never changes the beam.
+  context_.session.ReplaceHeader(header);
+  ShowGradeOfSection(w_);
+  ShowState();
+}
+
+void TMemCapFrm::Save(trabeo::MemberSaveCommand command) {
+  trabeo::HeaderTexts header = context_.session.header();
+  if (trabeo::SaveMemberCapacity(w_, header, context_.session.section().SectionArea,
+                                 context_.session.units(), context_.dialogs, command))
+    context_.session.ReplaceHeader(header);
+}
+
+void TMemCapFrm::Print() {
+  const trabeo::HeaderTexts header = context_.session.header();
+  const std::string dateTime = HeaderDateTimeNow();
+  context_.printing.Preview(this, std::string(trabeo::kMemberCaption), [&](trabeo::PrintJob& job) {
+    return trabeo::PrintMemberCapacity(job, w_.state, header, kProgramTitle, dateTime);
+  });
+}
+
+void TMemCapFrm::SwitchModule(void (TMemCapFrm::*request)()) {
+  hide();
+  Q_EMIT(this->*request)();
+}
+
+void TMemCapFrm::ShowState() {
+  const trabeo::MemberFormTexts& t = w_.state.texts;
+  groupLabel_->setText(ToQString(w_.lbl_Group));
+  descLabel_->setText(ToQString(t.lbl_Desc));
+  classAxial_->setText(ToQString(t.lbl_SectionTypeA));
+  classXX_->setText(ToQString(t.lbl_SectionTypeX));
+  classYY_->setText(ToQString(t.lbl_SectionTypeY));
+  n1_->setText(ToQString(t.lbl_n1));
+  n2_->setText(ToQString(t.lbl_n2));
+  ShowBoxTexts();
+  ShowGrade();
+  ShowLists();
+  bearing_->setVisible(w_.cmd_BearingVisible && width() > kBearingButtonWidth);
+  bearingPanel_->setVisible(w_.Panel_BearingVisible);
+  helpList_->setVisible(w_.List_HelpVisible);
+  combined_->setEnabled(w_.cmd_CalcEnabled);
+  combinedItem_->setEnabled(w_.cmd_CalcEnabled);
+  for (QAction* action : {save_, saveAs_, print_})
+    action->setEnabled(w_.fileCommandsEnabled);
+}
+
+// Only boxes whose text differs are set, so the one being typed in keeps its cursor.
+void TMemCapFrm::ShowBoxTexts() {
+  for (const auto& [box, field] : boxes_) {
+    const QString text = ToQString(w_.state.texts.*field);
+    if (box->text() != text) box->setText(text);
+  }
+}
+
+void TMemCapFrm::ShowGrade() {
+  const QSignalBlocker blocker(grade_);
+  grade_->setCurrentIndex(w_.Combo_GradeIndex);
+  grade_->setEditText(ToQString(w_.Combo_GradeText));
+}
+
+void TMemCapFrm::ShowLists() {
+  ShowLines(resultsList_, w_.List_Results);
+  ShowLines(dataList_, w_.List_Data);
+  ShowLines(helpList_, w_.List_Help);
+}
+
+void TMemCapFrm::DrawMomentSketches() {
+  const std::optional<std::array<double, 4>>& moments = w_.state.extra.SketchMoments;
+  if (!moments) return;
+  const auto draw = [](PictureWidget* picture, trabeo::MemberAxis axis, double M1, double M2) {
+    picture->Draw([&](trabeo::Canvas& canvas) {
+      trabeo::DrawMomentSketch(canvas, picture->width(), picture->height(), axis, M1, M2);
+    });
+  };
+  draw(sketchXX_, trabeo::MemberAxis::XX, (*moments)[0], (*moments)[1]);
+  draw(sketchYY_, trabeo::MemberAxis::YY, (*moments)[2], (*moments)[3]);
+}
+
+void TMemCapFrm::ClearMomentSketches() {
+  sketchXX_->Fill(Qt::white);
+  sketchYY_->Fill(Qt::white);
+}

@@ -1,0 +1,143 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/app_context.h"
+#include "steel/member_capacity/member_file_commands.h"
+#include "steel/member_capacity/member_window.h"
+
+class PictureWidget;
+class QAction;
+class QComboBox;
+class QLabel;
+class QLayout;
+class QLineEdit;
+class QListWidget;
+class QMenuBar;
+class QPushButton;
+
+// "Member Capacity to BS 5950": one steel member picked from a section table, checked for its
+// moment capacity, compression resistance, combined compression and bending, end bearing and
+// torsion. It is independent of the beam: when shown it takes only the description and grade of
+// the beam's section, and it shares the page header. The rules are the core's
+// (`MemberCapacityWindow`); the form moves texts and lists between it and the controls.
+//
+// objectNames:
+// - `List_Section`, `lbl_Group`, `lbl_Desc`, the class labels `lbl_SectionTypeA`,
+//   `lbl_SectionTypeX`, `lbl_SectionTypeY`;
+// - `Combo_Grade`, `Edit_Py`, `Edit_E`, the moment sketches `Image_XX`, `Image_YY`;
+// - `Edit_Le`, the clickable label `Label24` of `Edit_Axial`, End 1 `Edit_MomAxx`, `Edit_MomAyy`,
+//   End 2 `Edit_MomBxx`, `Edit_MomByy`;
+// - `cmd_MomXX`, `cmd_MomYY`, `cmd_AxialXX`, `cmd_AxialYY`, `cmd_Calc`, `cmd_Bearing`;
+// - `List_Results`, `List_Data`, `List_Help`;
+// - `Panel_Bearing` with `Image_Bearing`, `Edit_b1`, `lbl_n1`, `lbl_n2`, `cmd_CalcBearing`;
+// - the sizing panels `Panel_XVGA_Width` and `Panel_VGA_Ht`, never shown;
+// - the menu bar `MainMenu1`. A menu item's objectName is its caption without blanks and signs,
+//   followed by "1": `File1` (`SetHeader1`, `Open1`, `Save1`, `SaveAs1`, `Print1`, `Close1`,
+//   `ExitTrabeo1`); `SectionProperties1` (`Beams1`, `Channels1`, `ClosedSections1` with the
+//   families, e.g. `UniversalColumns1`, `WSectionBeams1`, `CShape1`; `Miscellaneous1`,
+//   `EditMiscProperties1`); `Calculate1` (`MomentCapacityaboutxx1`, `MomentCapacityaboutyy1`,
+//   `AxialCapacityaboutxx1`, `AxialCapacityaboutyy1`, `CombinedCompressionandBending1`,
+//   `EndBearingandBuckling1`); `Modules1` (`BeamAnalysis1`, `SteelBoltCapacities1`,
+//   `TimberMemberCapacities1`).
+class TMemCapFrm : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TMemCapFrm(AppContext& context, QWidget* parent = nullptr);
+
+  // The window's state as the core keeps it.
+  const trabeo::MemberCapacityWindow& memberWindow() const { return w_; }
+
+ Q_SIGNALS:
+  // "Set Header": the print header form, shown modally; this window is not reset on return.
+  void setHeaderRequested();
+  // "Edit Misc Properties": the miscellaneous section editor.
+  void editMiscellaneousRequested();
+  // The "Modules" menu: this window has hidden itself for the other module's.
+  void beamAnalysisRequested();
+  void boltCapacityRequested();
+  void timberMemberCapacityRequested();
+  // "Exit Trabeo": the main window closes, which ends the program.
+  void exitRequested();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Building the form, in layout order so that the tab order follows it.
+  void BuildMenu(QMenuBar* menuBar);
+  QLayout* BuildSectionColumn();
+  QLayout* BuildMaterialColumn();
+  QLayout* BuildLoadColumn();
+  QLayout* BuildLists();
+  QWidget* BuildBearingPanel();
+  QLineEdit* AddBox(const char* objectName, std::string trabeo::MemberFormTexts::*field,
+                    void (TMemCapFrm::*edited)());
+  void PlaceOnScreen();
+
+  // Commands.
+  void FormShow();
+  void PickFamily(const trabeo::MemberFamily& family);
+  void SectionRowChanged(int line);
+  void SectionLineClicked(int line);
+  void PickSection(int line);
+  void GradeChosen(int item);
+  void RunSingle(trabeo::MemberCalculation calculation);
+  void RunCombined();
+  void ShowBearingPanel();
+  void RunBearing();
+  void AxialLabelClicked();
+  void PyOrEEdited();
+  void LengthEdited();
+  void LoadsEdited();
+  void DataListClicked();
+  void Open();
+  void Save(trabeo::MemberSaveCommand command);
+  void Print();
+  void SwitchModule(void (TMemCapFrm::*request)());
+
+  // Shows the window's state in the controls.
+  void ShowState();
+  void ShowBoxTexts();
+  void ShowLists();
+  void ShowGrade();
+  void DrawMomentSketches();
+  void ClearMomentSketches();
+
+  AppContext& context_;
+  trabeo::MemberCapacityWindow w_;
+  int awaitingClickOnLine_ = -1;  // a line just picked by the press of the click now ending
+  // The edit boxes and the texts of the window they show.
+  std::vector<std::pair<QLineEdit*, std::string trabeo::MemberFormTexts::*>> boxes_;
+
+  QListWidget* sectionList_ = nullptr;
+  QLabel* groupLabel_ = nullptr;
+  QLabel* descLabel_ = nullptr;
+  QLabel* classAxial_ = nullptr;
+  QLabel* classXX_ = nullptr;
+  QLabel* classYY_ = nullptr;
+  QComboBox* grade_ = nullptr;
+  PictureWidget* sketchXX_ = nullptr;
+  PictureWidget* sketchYY_ = nullptr;
+  QLabel* axialLabel_ = nullptr;
+  QPushButton* combined_ = nullptr;
+  QPushButton* bearing_ = nullptr;
+  QListWidget* resultsList_ = nullptr;
+  QListWidget* dataList_ = nullptr;
+  QListWidget* helpList_ = nullptr;
+  QWidget* bearingPanel_ = nullptr;
+  PictureWidget* bearingSketch_ = nullptr;
+  QLabel* n1_ = nullptr;
+  QLabel* n2_ = nullptr;
+  QWidget* designWidth_ = nullptr;
+  QWidget* designHeight_ = nullptr;
+  QAction* save_ = nullptr;
+  QAction* saveAs_ = nullptr;
+  QAction* print_ = nullptr;
+  QAction* combinedItem_ = nullptr;
+};
