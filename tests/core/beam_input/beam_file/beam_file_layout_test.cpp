@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <variant>
 
 #include "beam_file_test_support.h"
@@ -244,4 +245,20 @@ TEST(BeamFileLayoutTest, TheLaterOfTwoCopiesWins) {
 }
 
 }  // namespace
+// The file's texts are 8-bit, one byte per character: a description with "µ", "²" and "½"
+// written by another program reads as those characters and is written back byte for byte.
+TEST(BeamFileLayoutTest, EightBitTextsReadAsTheirCharactersAndWriteBack) {
+  auto s = AnalysedBeam(kCodeNone);
+  std::vector<uint8_t> bytes = EncodeBeamFile(s->data());
+  const std::vector<uint8_t> description{'1', '2', 0xB5, 'm', ' ', 'x', '2', 0xB2, ' ', 0xBD};
+  bytes[684] = static_cast<uint8_t>(description.size());
+  std::copy(description.begin(), description.end(), bytes.begin() + 685);
+
+  auto opened = FreshState();
+  DecodeVersion4(bytes, opened->data());
+  EXPECT_EQ(opened->project.section.SectionDescription, "12\u00b5m x2\u00b2 \u00bd");
+  const std::vector<uint8_t> again = EncodeBeamFile(opened->data());
+  EXPECT_TRUE(std::equal(bytes.begin() + 684, bytes.begin() + 695, again.begin() + 684));
+}
+
 }  // namespace trabeo
