@@ -277,17 +277,49 @@ def joists(data, names):
 
 # --- Channels ---
 
+# The flange slope of the old BS 4 channels, the FlgAngle of every row of their file. EN 10365
+# gives no slope for its CH rows, which are the same imperial sections.
+RSC_TAPER_DEGREES = 5.0
+
+
+def _largest_tenth_within(published, limit):
+    """The published radius, or, where it exceeds limit, the largest tenth of a millimetre below
+    it. Below by at least 0.01 mm: a radius equal to the limit (T + t = 26.7 for 381 x 102) can
+    exceed it once the record holds the dimensions in single precision, and the section would
+    then be refused when read back."""
+    if published <= limit:
+        return published
+    return round(math.floor((limit - 0.01) * 10) / 10, 1)
+
+
 def old_channels(data, names):
-    """The tapered-flange RSC range, from the CH rows of EN 10365:2017 (imperial sizes)."""
+    """The tapered-flange RSC range, from the CH rows of EN 10365:2017 (imperial sizes).
+
+    The channel calculator models each toe fillet as a quarter circle cut from a flange tip of
+    thickness T - B tan(taper) / 2, and accepts no root radius above T + t. Most EN 10365 toe
+    radii (about r1 / 2) and three of its root radii are larger. Such a radius is reduced to the
+    largest tenth of a millimetre the calculator accepts, the nearest to the published section
+    it can model: a fillet changes the area by only (1 - pi/4) r^2 at each corner (the effect on
+    the other properties is stated in the table's header).
+    """
     rows = {label: row for label, row in _en10365_rows(data).items() if label.startswith("CH ")}
+    tau = math.tan(math.radians(RSC_TAPER_DEGREES))
     found = {}
     for name in names:
         depth, width = _parse_name(r"(\d+) x (\d+) RSC$", name)
         label = [k for k in rows if k.startswith(f"CH {depth} x {width} x ")]
-        if len(label) == 1:
-            dims, mass = _en10365_dims(rows[label[0]])
-            found[name] = Section(dims=dims, extra=dict(mass=mass), source="EN 10365:2017",
-                                  note=label[0])
+        if len(label) != 1:
+            continue
+        row = rows[label[0]]
+        dims, mass = _en10365_dims(row)
+        published = dict(dims)
+        dims["r2"] = _largest_tenth_within(published["r2"], dims["T"] - tau * dims["B"] / 2)
+        dims["r1"] = _largest_tenth_within(published["r1"], dims["T"] + dims["t"])
+        changed = [f"{key} {dims[key]:g} (EN 10365 {published[key]:g})"
+                   for key in ("r1", "r2") if dims[key] != published[key]]
+        note = label[0] + (f"; {', '.join(changed)}" if changed else "")
+        found[name] = Section(dims=dims, extra=dict(mass=mass), source="EN 10365:2017",
+                              note=note)
     return found
 
 

@@ -62,11 +62,6 @@ const std::set<std::string>& SectionsWithoutData() {
       "W33 x 15-3/4 x 424", "W33 x 15-3/4 x 468",
       "W36 x 12 x 286", "W36 x 12 x 318", "W36 x 12 x 350", "W36 x 12 x 387",
       "W40 x 12 x 359", "W 10 x 10 x 72", "W 12 x 12 x 92", "W 14 x 16 x 219",
-      // Old channels: no published properties, and the channel calculator refuses the fillet
-      // radii of EN 10365.
-      "102 x 51 RSC", "127 x 64 RSC", "152 x 76 RSC", "152 x 89 RSC", "178 x 76 RSC",
-      "178 x 89 RSC", "203 x 76 RSC", "229 x 76 RSC", "229 x 89 RSC", "254 x 76 RSC",
-      "254 x 89 RSC", "305 x 89 RSC", "305 x 102 RSC", "381 x 102 RSC",
       // Angles in no table at hand.
       "25 x 25 x 5 RSA", "50 x 50 x 3 RSA", "60 x 30 x 6 RSA", "L  75 x 55 x 5",
       "L  75 x 55 x 7"};

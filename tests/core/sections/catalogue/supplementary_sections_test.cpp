@@ -1,7 +1,8 @@
 // The sections filled from the supplementary published tables against the numbers of those
 // tables, typed here from them in their own units: the dimensions as published, the published
 // properties within 1 % (the I-section's are computed from its dimensions, the channels' are the
-// table's own, so the check covers units and the axes they are measured from).
+// table's own, so the check covers units and the axes they are measured from), and where only
+// dimensions, area and mass are published, those.
 
 #include <gtest/gtest.h>
 
@@ -102,6 +103,56 @@ TEST(SupplementarySections, SmallChannelsAgreeWithTheirPublishedTable) {
     EXPECT_WITHIN_1PC(r.Iyy / r.ExtremeX, p.Wy * 1e3);
     EXPECT_WITHIN_1PC(r.Cy, p.ey * 10);
     EXPECT_WITHIN_1PC(r.Cs, p.xM * 10);
+  }
+}
+
+// The old tapered-flange channels as EN 10365:2017 lists them ("CH" rows): h, b, s, t, r1, r2
+// (mm), A (cm2), G (kg/m). It publishes no properties, so the area, which the channel calculator
+// gives, is held to the published area and mass.
+struct OldChannel {
+  const char* name;
+  double h, b, s, t, r1, r2, A, G;
+};
+
+// clang-format off
+constexpr OldChannel kOldChannels[] = {
+    {"102 x 51 RSC",  101.6, 50.8,  6.1,  7.6,  12,   6,    13.1, 10.4},
+    {"127 x 64 RSC",  127,   63.5,  6.4,  9.2,  13,   6.5,  18.8, 14.9},
+    {"152 x 76 RSC",  152.4, 76.2,  6.4,  9,    14,   7,    22.5, 17.9},
+    {"152 x 89 RSC",  152.4, 88.9,  7.1,  11.6, 16,   8,    30,   23.9},
+    {"178 x 76 RSC",  177.8, 76.2,  6.6,  10.3, 16,   8,    26.4, 20.8},
+    {"178 x 89 RSC",  177.8, 88.9,  7.6,  12.3, 17,   8.5,  33.8, 26.8},
+    {"203 x 76 RSC",  203.2, 76.2,  7.1,  11.2, 17,   8.5,  30.3, 23.9},
+    {"203 x 89 RSC",  203.2, 88.9,  8.1,  12.9, 17.5, 8.8,  37.6, 29.8},
+    {"229 x 76 RSC",  228.6, 76.2,  7.6,  11.2, 17.5, 8.8,  33.1, 26.1},
+    {"229 x 89 RSC",  228.6, 88.9,  8.6,  13.3, 19,   9.5,  41.4, 32.7},
+    {"254 x 76 RSC",  254,   76.2,  8.1,  10.9, 19,   9.5,  35.9, 28.2},
+    {"254 x 89 RSC",  254,   88.9,  9.1,  13.6, 20.4, 10.2, 45.3, 35.7},
+    {"305 x 89 RSC",  304.8, 88.9,  10.2, 13.7, 25.7, 12.8, 53,   41.8},
+    {"305 x 102 RSC", 304.8, 101.6, 10.2, 14.8, 26.7, 13.3, 58.1, 46.2},
+    {"381 x 102 RSC", 381,   101.6, 10.4, 16.3, 28.2, 14.1, 69.6, 55},
+    {"432 x 102 RSC", 431.8, 101.6, 12.2, 16.8, 24,   12,   82.4, 65.5},
+};
+// clang-format on
+
+TEST(SupplementarySections, OldChannelsAgreeWithTheirPublishedAreaAndMass) {
+  for (const OldChannel& p : kOldChannels) {
+    SCOPED_TRACE(p.name);
+    const SectionRecord r = Listed("RSC.sct", p.name);
+    EXPECT_EQ(r.Depth, static_cast<float>(p.h));
+    EXPECT_EQ(r.Width, static_cast<float>(p.b));
+    EXPECT_EQ(r.WebThk, static_cast<float>(p.s));
+    EXPECT_EQ(r.FlgThk, static_cast<float>(p.t));
+    EXPECT_EQ(r.FlgAngle, 5.0f);
+    // Radii the channel calculator cannot model are reduced to what it can, never enlarged or
+    // dropped: the nearest it accepts lies within a quarter of the published toe radius and a
+    // tenth of the published root radius.
+    EXPECT_LE(r.RootRad, static_cast<float>(p.r1));
+    EXPECT_GE(r.RootRad, 0.9 * p.r1);
+    EXPECT_LE(r.ToeRad, static_cast<float>(p.r2));
+    EXPECT_GE(r.ToeRad, 0.75 * p.r2);
+    EXPECT_NEAR(r.Area, p.A * 1e2, 0.03 * p.A * 1e2);
+    EXPECT_NEAR(r.Area * kKgPerMmPerMm2, p.G, 0.03 * p.G);
   }
 }
 
