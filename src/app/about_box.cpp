@@ -1,5 +1,7 @@
 #include "app/about_box.h"
 
+#include "app/form_keys.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -35,5 +37,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QWidget(parent, Qt::Dialog) {
   layout->addWidget(comments);
   layout->addWidget(ok, 0, Qt::AlignCenter);
   connect(ok, &QPushButton::clicked, this, &QWidget::hide);
+  SetDefaultButton(this, ok);
+  HideOnEscape(this);
   resize(380, 240);
 }

@@ -1,5 +1,6 @@
 #include "app/beam_form.h"
 
+#include "app/form_keys.h"
 #include "app/qt_text.h"
 
 #include <QApplication>
@@ -118,6 +119,7 @@ TBeamFrm::TBeamFrm(AppContext& context) : QWidget(nullptr, Qt::Window), context_
   auto* next = Named(new QPushButton("Next >", this), "cmdNext");
   next->setToolTip("Click Here for Next");
   connect(next, &QPushButton::clicked, this, &TBeamFrm::Next);
+  SetDefaultButton(this, next);
   bottom->addWidget(next, 0, Qt::AlignBottom);
   layout->addLayout(bottom, 2, 0, 1, 3);
 
@@ -245,7 +247,7 @@ QWidget* TBeamFrm::BuildSpanGroup() {
   rhFixed_ = Named(new QCheckBox("RH End Fixed", group), "Check_RHF");
 
   grid->addWidget(lhCaption_, 0, 0);
-  grid->addWidget(spanCaption_, 0, 1);
+  grid->addWidget(spanCaption_, 0, 1, Qt::AlignHCenter);
   grid->addWidget(rhCaption_, 0, 2);
   grid->addWidget(lhLength_, 1, 0);
   grid->addWidget(spanLength_, 1, 1);
@@ -427,7 +429,11 @@ void TBeamFrm::ShowPropertyLines() {
     propertyList_->addItem(ToQString(lines[slot]));
 }
 
+// With an LH cantilever the span's caption moves to the left edge of its box, clear of the
+// cantilever's caption beside it; otherwise it stands centred over the box.
 void TBeamFrm::ShowCantileverBoxes() {
+  auto* grid = static_cast<QGridLayout*>(spanCaption_->parentWidget()->layout());
+  grid->setAlignment(spanCaption_, lhCantilever_->isChecked() ? Qt::AlignLeft : Qt::AlignHCenter);
   lhCaption_->setVisible(lhCantilever_->isChecked());
   lhLength_->setVisible(lhCantilever_->isChecked());
   rhCaption_->setVisible(rhCantilever_->isChecked());

@@ -1,5 +1,6 @@
 #include "app/bolt_form.h"
 
+#include "app/form_keys.h"
 #include "app/qt_text.h"
 
 #include <QEvent>
@@ -132,7 +133,7 @@ QWidget* TStBoltFrm::BuildResults() {
   note_ = Named(new QLabel(panel), "Label_BearingNote");
   grid->addWidget(note_, 5, 0, 1, 4);
   auto* calculate = Named(new QPushButton("Calculate", panel), "cmd_Calc");
-  calculate->setDefault(true);
+  SetDefaultButton(this, calculate);
   grid->addWidget(calculate, 6, 3);
   connect(calculate, &QPushButton::clicked, this, &TStBoltFrm::Calculate);
   return panel;

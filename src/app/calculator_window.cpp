@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "app/busy_cursor.h"
+#include "app/form_keys.h"
 #include "app/qt_text.h"
 #include "calculators/calculator_print.h"
 #include "sections/section_table_file.h"
@@ -110,7 +111,7 @@ QWidget* CalculatorWindow::BuildEntryPanel() {
     grid->addWidget(grade_, row++, 1);
   }
   auto* calculate = Named(new QPushButton("Calculate Section Properties", group), "cmd_Calc");
-  calculate->setDefault(true);
+  SetDefaultButton(this, calculate);
   connect(calculate, &QPushButton::clicked, this, &CalculatorWindow::Calculate);
   grid->addWidget(calculate, row, 0, 1, 3);
   return group;

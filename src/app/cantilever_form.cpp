@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/click_through.h"
+#include "app/form_keys.h"
 #include "app/picture_widget.h"
 #include "app/qt_text.h"
 
@@ -202,7 +203,7 @@ QWidget* CantileverForm::BuildCommands() {
   connect(back, &QPushButton::clicked, this, &CantileverForm::backRequested);
   layout->addWidget(back);
   next_ = Named(new QPushButton("Next >", commands), "cmd_Next");
-  next_->setDefault(true);
+  SetDefaultButton(this, next_);
   connect(next_, &QPushButton::clicked, this, &CantileverForm::Next);
   layout->addWidget(next_);
   return commands;

@@ -1,5 +1,6 @@
 #include "app/duration_form.h"
 
+#include "app/form_keys.h"
 #include "app/qt_text.h"
 
 #include <QGridLayout>
@@ -9,7 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "app/form_controls.h"
@@ -42,14 +42,13 @@ TDurationFrm::TDurationFrm(AppContext& /*context*/, QWidget* parent) : QWidget(p
   layout->addWidget(BuildLoads());
 
   auto* ok = Named(new QPushButton("OK", this), "cmd_OK");
-  ok->setDefault(true);
+  SetDefaultButton(this, ok);
   auto* row = new QHBoxLayout();
   row->addStretch();
   row->addWidget(ok);
   layout->addLayout(row);
   connect(ok, &QPushButton::clicked, this, &TDurationFrm::Confirm);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, this, &QWidget::hide);
+  HideOnEscape(this);  // Esc cancels: the calculation waits for OK
   ShowK3Labels();
 }
 

@@ -14,12 +14,14 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "app/app_settings.h"
 #include "app/picture_widget.h"
 #include "app/print/qt_canvas.h"
 #include "results/main_picture.h"
 #include "sections/catalogue/catalogue.h"
 
-TIndexFrm::TIndexFrm(AppContext& context) : context_(context) {
+TIndexFrm::TIndexFrm(AppContext& context, std::filesystem::path settingsFile)
+    : context_(context), settingsFile_(std::move(settingsFile)) {
   setObjectName("IndexFrm");
   setWindowTitle(kProgramTitle);
   auto* client = new QWidget(this);
@@ -42,6 +44,12 @@ TIndexFrm::TIndexFrm(AppContext& context) : context_(context) {
   ApplyScreenGeometry();
 }
 
+namespace {
+
+constexpr const char* kGeometryKey = "MainWindow/Geometry";
+
+}  // namespace
+
 template <typename Slot>
 QAction* TIndexFrm::AddAction(QMenu* menu, const char* caption, const char* name, Slot slot) {
   QAction* action = menu->addAction(caption);
@@ -59,8 +67,10 @@ QAction* TIndexFrm::action(const std::string& name) const {
 void TIndexFrm::BuildMenu() {
   QMenu* file = menuBar()->addMenu("File");
   file->setObjectName("File1");
-  AddAction(file, "New", "New1", &TIndexFrm::newRequested);
-  AddAction(file, "Open", "Open1", &TIndexFrm::openRequested);
+  AddAction(file, "New", "New1", &TIndexFrm::newRequested)
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  AddAction(file, "Open", "Open1", &TIndexFrm::openRequested)
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   recentFiles_ = file->addMenu("Recent Files");
   recentFiles_->setObjectName("RecentFiles1");
   recentFiles_->setEnabled(false);
@@ -73,6 +83,11 @@ void TIndexFrm::BuildMenu() {
   AddAction(file, "Export PDF", "ExportPDF1", &TIndexFrm::exportPdfRequested)->setEnabled(false);
   file->addSeparator();
   AddAction(file, "Exit Trabeo", "ExitTrabeo1", &TIndexFrm::ExitTrabeo);
+  // The same keys on every desktop, so they are spelled out rather than left to the platform.
+  actions_["Save1"]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  actions_["SaveAs1"]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  actions_["Print1"]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  actions_["ExitTrabeo1"]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   QMenu* input = menuBar()->addMenu("Input");
   input->setObjectName("Input1");
@@ -108,7 +123,9 @@ void TIndexFrm::BuildMenu() {
 
   QMenu* info = menuBar()->addMenu("Info");
   info->setObjectName("Info1");
-  AddAction(info, "General", "General1", [this] { ShowModule(&TIndexFrm::infoRequested); });
+  AddAction(info, "General", "General1", [this] {
+    ShowModule(&TIndexFrm::infoRequested);
+  })->setShortcut(QKeySequence(Qt::Key_F1));
   AddAction(info, "About", "About1", &TIndexFrm::aboutRequested);
 }
 
@@ -149,15 +166,38 @@ void TIndexFrm::BuildIntroPanel() {
   introPanel_->resize(360, introPanel_->sizeHint().height());
 }
 
-void TIndexFrm::ApplyScreenGeometry() {
+// Top 0, 800 pixels wide or the screen's width when less, centred, the screen's height less one;
+// over the screen's available area, so the desktop's panels do not hide part of the window.
+QRect TIndexFrm::StartGeometry() {
   const QRect screen = ScreenRect();
   const int width = std::min(800, screen.width());
-  const int height = screen.height() - 1;
-  setGeometry(screen.left() + (screen.width() - width) / 2, screen.top(), width, height);
-  if (tile_ == trabeo::Tile::Default) {
-    listHeight_ = trabeo::LayoutForTile(trabeo::Tile::Default, height).listHeight;
-  }
+  return {screen.left() + (screen.width() - width) / 2, screen.top(), width, screen.height() - 1};
+}
+
+void TIndexFrm::ApplyScreenGeometry() {
+  setGeometry(StartGeometry());
+  FitListToHeight();
   LayOutClientArea();
+}
+
+// The first showing places the window where the user left it in the last run, or where the
+// program places it; later showings leave it where the user has it.
+void TIndexFrm::PlaceOnFirstShowing() {
+  const QByteArray saved = OpenSettings(settingsFile_)->value(kGeometryKey).toByteArray();
+  if (saved.isEmpty() || !restoreGeometry(saved)) ApplyScreenGeometry();
+}
+
+// Kept for the next run as the user left it. A window the user never moved is kept too: the
+// window system may have shifted it for its frame, so "untouched" cannot be told reliably, and
+// restoring it puts it back where it was.
+void TIndexFrm::RememberGeometry() {
+  OpenSettings(settingsFile_)->setValue(kGeometryKey, saveGeometry());
+}
+
+void TIndexFrm::FitListToHeight() {
+  const trabeo::TileLayout layout = trabeo::LayoutForTile(tile_, height());
+  listHeight_ = layout.listHeight;
+  DiagramOnly = layout.DiagramOnly;
 }
 
 void TIndexFrm::LayOutClientArea() {
@@ -169,22 +209,36 @@ void TIndexFrm::LayOutClientArea() {
   introPanel_->move((area.width() - introPanel_->width()) / 2, 75);
 }
 
+// A new size lays the tile out again for it and draws the picture afresh at that size.
 void TIndexFrm::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
+  FitListToHeight();
   LayOutClientArea();
+  if (pictureDrawn_) Redraw();
 }
 
-// Every showing restores the catalogue section tables in the start folder from the built-in
-// data; a file that cannot be written is skipped.
+// A showing by the program restores the catalogue section tables in the start folder from the
+// built-in data (a file that cannot be written is skipped) and clears the picture. The window
+// system showing it again after it was minimised changes nothing: the drawing stays.
 void TIndexFrm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  ApplyScreenGeometry();
+  if (event->spontaneous()) return;
+  if (!placed_) {
+    placed_ = true;
+    PlaceOnFirstShowing();
+  }
   trabeo::WriteCatalogue(context_.session.StartFolder());
+  ClearPicture();
+}
+
+void TIndexFrm::ClearPicture() {
+  pictureDrawn_ = false;
   picture_->Fill(Qt::black);
 }
 
 void TIndexFrm::closeEvent(QCloseEvent* event) {
   event->accept();
+  RememberGeometry();
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     if (widget != this) widget->hide();
   }
@@ -204,14 +258,14 @@ void TIndexFrm::SetFileCommandsEnabled(bool save, bool print) {
 
 void TIndexFrm::ClearResultsView() {
   SetFileCommandsEnabled(false, false);
-  picture_->Fill(Qt::black);
+  ClearPicture();
   resultsList_->clear();
 }
 
 void TIndexFrm::ResetForNew() {
   SetFileCommandsEnabled(false, false);
   setWindowTitle(kProgramTitle);
-  picture_->Fill(Qt::black);
+  ClearPicture();
   resultsList_->clear();
 }
 
@@ -223,6 +277,7 @@ void TIndexFrm::Redraw() {
                                      session.units()};
   const trabeo::MainWindowGeometry window{width(), height(), listHeight_, DiagramOnly};
   const bool resultDiagrams = session.ResultsValid() == 1 && tile_ != trabeo::Tile::Results;
+  pictureDrawn_ = true;
   picture_->Draw([&](trabeo::Canvas& canvas) {
     session.RecordDrawnLoadCounts(trabeo::DrawMainPicture(canvas, inputs, window, picture_->width(),
                                                           picture_->height(), resultDiagrams));
@@ -267,9 +322,7 @@ void TIndexFrm::SetRecentFiles(const QStringList& files) {
 
 void TIndexFrm::SetTile(trabeo::Tile tile) {
   tile_ = tile;
-  const trabeo::TileLayout layout = trabeo::LayoutForTile(tile, height());
-  listHeight_ = layout.listHeight;
-  DiagramOnly = layout.DiagramOnly;
+  FitListToHeight();
   LayOutClientArea();
   Redraw();
 }

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <filesystem>
 #include <map>
 #include <string>
 
@@ -22,7 +23,9 @@ class TIndexFrm : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TIndexFrm(AppContext& context);
+  // `settingsFile`: where the window's place is remembered between runs (empty: the user's
+  // settings of the program).
+  TIndexFrm(AppContext& context, std::filesystem::path settingsFile);
 
   // Before an entry form shows: the picture, the results list and the file commands are
   // cleared (the session empties the stores).
@@ -78,8 +81,13 @@ class TIndexFrm : public QMainWindow {
   // A menu command; `slot` is a member function or a callable.
   template <typename Slot>
   QAction* AddAction(QMenu* menu, const char* caption, const char* name, Slot slot);
+  static QRect StartGeometry();
   void ApplyScreenGeometry();
+  void PlaceOnFirstShowing();
+  void RememberGeometry();
+  void FitListToHeight();
   void LayOutClientArea();
+  void ClearPicture();
   void SetTile(trabeo::Tile tile);
   void ShowListing(const trabeo::ListingLines& lines, trabeo::Color colour);
 
@@ -94,6 +102,9 @@ class TIndexFrm : public QMainWindow {
   void NotYetAvailable(const char* module);
 
   AppContext& context_;
+  std::filesystem::path settingsFile_;
+  bool placed_ = false;        // the first showing placed the window
+  bool pictureDrawn_ = false;  // the picture shows a drawing, not the cleared black
   PictureWidget* picture_ = nullptr;
   QListWidget* resultsList_ = nullptr;
   QFrame* introPanel_ = nullptr;

@@ -1,5 +1,7 @@
 #include "app/info_form.h"
 
+#include "app/form_keys.h"
+
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -39,5 +41,7 @@ TInfoFrm::TInfoFrm(QWidget* parent) : QWidget(parent, Qt::Window) {
   ok->setObjectName("cmdOK");
   layout->addWidget(ok, 0, Qt::AlignRight);
   connect(ok, &QPushButton::clicked, this, &QWidget::hide);
+  SetDefaultButton(this, ok);
+  HideOnEscape(this);
   resize(520, 420);
 }

@@ -1,5 +1,6 @@
 #include "app/k3_help_form.h"
 
+#include "app/form_keys.h"
 #include "app/qt_text.h"
 
 #include <QHBoxLayout>
@@ -25,7 +26,8 @@ TK3Frm::TK3Frm(AppContext& /*context*/, QWidget* parent) : QWidget(parent, Qt::W
   line(trabeo::kK3HelpBlue, "blue", "Label_Blue");
   line(trabeo::kK3HelpRed, "red", "Label_Red");
   auto* ok = Named(new QPushButton("OK", this), "cmd_OK");
-  ok->setDefault(true);
+  SetDefaultButton(this, ok);
+  HideOnEscape(this);
   auto* row = new QHBoxLayout();
   row->addStretch();
   row->addWidget(ok);

@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QFrame>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -15,12 +14,15 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/busy_cursor.h"
+#include "app/form_keys.h"
 #include "app/picture_widget.h"
 #include "app/print/qt_canvas.h"
 #include "beam_input/entry_ranges.h"
@@ -37,6 +39,17 @@ constexpr int kSketchWidth = 737;
 constexpr int kSketchHeight = 145;
 constexpr int kRowHeight = 40;
 const QColor kSketchGrey(128, 128, 128);
+
+// The columns of a load row, left to right; the heads stand over the same widths, so each head
+// sits over its own boxes. The whole row is 752 px, which leaves the form within 790 px.
+constexpr int kColumnSpacing = 4;
+constexpr int kNumberWidth = 30;
+constexpr int kPointWidth = 62;
+constexpr int kUdlWidth = 56;
+constexpr int kBoxCellWidth = 84;
+constexpr int kBoxWidth = 80;
+constexpr int kApplyWidth = 64;
+constexpr int kBoxesLeft = kNumberWidth + kPointWidth + kUdlWidth + 3 * kColumnSpacing;
 
 QLabel* HeadLabel(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -76,33 +89,41 @@ void TLoadDataFrm::BuildSketch() {
 void TLoadDataFrm::BuildHeads() {
   auto* heads = new QWidget(this);
   heads->setObjectName("Panel_Heads");
-  auto* grid = new QGridLayout(heads);
-  grid->setContentsMargins(0, 0, 0, 0);
-  unitHeads_[0] = HeadLabel("", heads);
-  unitHeads_[1] = HeadLabel("", heads);
-  unitHeads_[2] = HeadLabel("", heads);
-  unitHeads_[3] = HeadLabel("", heads);
+  auto* line = new QHBoxLayout(heads);
+  line->setContentsMargins(0, 0, 0, 0);
+  line->setSpacing(kColumnSpacing);
+  line->addSpacing(kBoxesLeft - kColumnSpacing);
   auto* finishUnit = HeadLabel("", heads);
-  finishUnit->setObjectName("lbl_UDLF_Unit");
   auto* coverUnit = HeadLabel("", heads);
-  coverUnit->setObjectName("lbl_Cover_Unit");
+  unitHeads_ = {HeadLabel("", heads), HeadLabel("", heads), HeadLabel("", heads), coverUnit};
   unitHeads_[0]->setObjectName("lbl_PL_Unit");
   unitHeads_[1]->setObjectName("lbl_Dist_Unit");
   unitHeads_[2]->setObjectName("lbl_UDLS_Unit");
-  unitHeads_[3] = coverUnit;
-  const std::vector<std::pair<QString, QLabel*>> columns{
-      {"Point\nLoad", unitHeads_[0]},
-      {"Distance\nfrom LH end\nof beam", unitHeads_[1]},
-      {"UDL\nstart rate", unitHeads_[2]},
-      {"UDL\nfinish rate", finishUnit},
-      {"Cover", coverUnit},
-      {"Load\nfactor\n(optional)", nullptr}};
-  grid->setColumnMinimumWidth(0, 150);
-  for (std::size_t i = 0; i < columns.size(); ++i) {
-    const int column = static_cast<int>(i) + 1;
-    grid->addWidget(HeadLabel(columns[i].first, heads), 0, column);
-    if (columns[i].second != nullptr) grid->addWidget(columns[i].second, 1, column);
+  finishUnit->setObjectName("lbl_UDLF_Unit");
+  coverUnit->setObjectName("lbl_Cover_Unit");
+  const std::vector<std::tuple<QString, const char*, QLabel*>> columns{
+      {"Point\nLoad", "lbl_Head_PL", unitHeads_[0]},
+      {"Distance\nfrom LH end\nof beam", "lbl_Head_Dist", unitHeads_[1]},
+      {"UDL\nstart rate", "lbl_Head_UDLS", unitHeads_[2]},
+      {"UDL\nfinish rate", "lbl_Head_UDLF", finishUnit},
+      {"Cover", "lbl_Head_Cover", coverUnit},
+      {"Load\nfactor\n(optional)", "lbl_Head_LF", nullptr}};
+  for (const auto& [caption, name, unit] : columns) {
+    auto* column = new QWidget(heads);
+    column->setFixedWidth(kBoxCellWidth);
+    auto* stack = new QVBoxLayout(column);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(0);
+    auto* head = HeadLabel(caption, column);
+    head->setObjectName(name);
+    stack->addWidget(head, 1);
+    if (unit != nullptr) {
+      unit->setParent(column);
+      stack->addWidget(unit);
+    }
+    line->addWidget(column, 0, Qt::AlignBottom);
   }
+  line->addStretch();
   static_cast<QVBoxLayout*>(layout())->addWidget(heads);
 }
 
@@ -114,14 +135,18 @@ TLoadDataFrm::Row TLoadDataFrm::MakeRow(int number, QWidget* parent) {
   row.panel->setFixedHeight(kRowHeight - 4);
   auto* line = new QHBoxLayout(row.panel);
   line->setContentsMargins(0, 0, 0, 0);
+  line->setSpacing(kColumnSpacing);
   row.number = new QLineEdit(n, row.panel);
   row.number->setObjectName("Edit_No" + n);
   row.number->setReadOnly(true);
-  row.number->setFixedWidth(30);
+  row.number->setFocusPolicy(Qt::NoFocus);  // a caption, not a stop for the Tab key
+  row.number->setFixedWidth(kNumberWidth);
   row.point = new QRadioButton("Point", row.panel);
   row.point->setObjectName("OptionP" + n);
+  row.point->setFixedWidth(kPointWidth);
   row.udl = new QRadioButton("UDL", row.panel);
   row.udl->setObjectName("OptionUDL" + n);
+  row.udl->setFixedWidth(kUdlWidth);
   row.point->setAutoExclusive(false);
   row.udl->setAutoExclusive(false);
   line->addWidget(row.number);
@@ -133,10 +158,10 @@ TLoadDataFrm::Row TLoadDataFrm::MakeRow(int number, QWidget* parent) {
   for (const auto& [box, name] : boxes) {
     *box = new QLineEdit(row.panel);
     (*box)->setObjectName(name + n);
-    (*box)->setFixedWidth(80);
+    (*box)->setFixedWidth(kBoxWidth);
     (*box)->setVisible(false);
     auto* cell = new QWidget(row.panel);
-    cell->setFixedWidth(84);
+    cell->setFixedWidth(kBoxCellWidth);
     auto* cellLayout = new QHBoxLayout(cell);
     cellLayout->setContentsMargins(0, 0, 0, 0);
     cellLayout->addWidget(*box);
@@ -144,7 +169,9 @@ TLoadDataFrm::Row TLoadDataFrm::MakeRow(int number, QWidget* parent) {
   }
   row.apply = new QCheckBox("Apply", row.panel);
   row.apply->setObjectName("Check" + n);
+  row.apply->setFixedWidth(kApplyWidth);
   line->addWidget(row.apply);
+  line->addStretch();
   connect(row.point, &QRadioButton::clicked, this, [this, number] {
     rows_[static_cast<std::size_t>(number)].udl->setChecked(false);
     ChooseType(number);
@@ -180,7 +207,11 @@ void TLoadDataFrm::BuildRows() {
 void TLoadDataFrm::BuildCommands() {
   commands_ = new QWidget(this);
   commands_->setObjectName("Panel_Commands");
-  auto* strip = new QHBoxLayout(commands_);
+  // Two lines: the notes and the self-weight group over the buttons, within the form's width.
+  auto* lines = new QVBoxLayout(commands_);
+  lines->setContentsMargins(0, 0, 0, 0);
+  auto* strip = new QHBoxLayout();
+  lines->addLayout(strip);
   auto* help = new QVBoxLayout();
   help->addWidget(new QLabel("Max No of loads = 25", commands_));
   help->addWidget(new QLabel("If load factor left blank then load factor = 1", commands_));
@@ -202,7 +233,12 @@ void TLoadDataFrm::BuildCommands() {
   group->addWidget(new QLabel("LF", selfWeight_));
   group->addWidget(selfWeightFactor_);
   strip->addWidget(selfWeight_);
+  strip->addStretch();
   connect(selfWeightApply_, &QCheckBox::clicked, this, &TLoadDataFrm::SelfWeightClicked);
+
+  auto* buttonLine = new QHBoxLayout();
+  buttonLine->addStretch();
+  lines->addLayout(buttonLine);
 
   const std::vector<std::tuple<const char*, const char*, void (TLoadDataFrm::*)()>> buttons{
       {"< Back", "Button3", &TLoadDataFrm::Back},
@@ -214,13 +250,17 @@ void TLoadDataFrm::BuildCommands() {
     auto* button = new QPushButton(caption, commands_);
     button->setObjectName(name);
     connect(button, &QPushButton::clicked, this, handler);
-    strip->addWidget(button);
+    buttonLine->addWidget(button);
   }
+  SetDefaultButton(this, commands_->findChild<QPushButton*>("cmdOK"));
+  SetCancelButton(this, commands_->findChild<QPushButton*>("Button2"));
   static_cast<QVBoxLayout*>(layout())->addWidget(commands_);
 }
 
+// A restored window keeps what the user typed; only a show by the program refills the form.
 void TLoadDataFrm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  if (event->spontaneous()) return;
   const trabeo::UnitSettings& units = context_.session.units();
   filling_ = true;
   unitHeads_[0]->setText(ToQString(trabeo::UnitHeading(units.PointLoadUnitName)));

@@ -6,6 +6,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "app/form_keys.h"
 #include "app/print/header_date_time.h"
 #include "app/qt_text.h"
 #include "results/point_printout.h"
@@ -38,8 +39,8 @@ TPointFrm::TPointFrm(AppContext& context, QWidget* parent)
   QPushButton* print = add("Print", "cmd_Print");
   QPushButton* clear = add("Clear", "Cmd_Clear");
   QPushButton* ok = add("OK", "Button3");
-  calculate->setDefault(true);
-  ok->setShortcut(Qt::Key_Escape);
+  SetDefaultButton(this, calculate);
+  SetCancelButton(this, ok);
   layout->addLayout(buttons);
   connect(calculate, &QPushButton::clicked, this, &TPointFrm::Calculate);
   connect(print, &QPushButton::clicked, this, &TPointFrm::PrintLines);

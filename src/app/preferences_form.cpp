@@ -1,5 +1,6 @@
 #include "app/preferences_form.h"
 
+#include "app/form_keys.h"
 #include "app/qt_text.h"
 
 #include <QButtonGroup>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <map>
@@ -203,6 +205,10 @@ TPreferencesFrm::TPreferencesFrm(AppContext& context)
   auto* layout = new QVBoxLayout(this);
   pages_ = new QTabWidget(this);
   pages_->setObjectName("PageControl1");
+  // Every tab in view at once: the form opens on the last one, "Codes", and a bar that scrolled
+  // to it would hide the first.
+  pages_->tabBar()->setUsesScrollButtons(false);
+  pages_->setElideMode(Qt::ElideNone);
   layout->addWidget(pages_);
   for (PreferencesTab tab : trabeo::kPreferencesTabs) {
     QWidget* page = nullptr;
@@ -345,9 +351,10 @@ void TPreferencesFrm::BuildButtons(QVBoxLayout* layout) {
   reset_->setObjectName("cmd_Reset");
   auto* cancel = new QPushButton(ToQString(trabeo::kCancelCaption), this);
   cancel->setObjectName("Button1");
-  cancel->setShortcut(Qt::Key_Escape);
   ok_ = new QPushButton(ToQString(trabeo::kOkCaption), this);
   ok_->setObjectName("cmd_OK");
+  SetDefaultButton(this, ok_);
+  SetCancelButton(this, cancel);
   auto* row = new QHBoxLayout;
   row->addWidget(setDefault_);
   row->addStretch();

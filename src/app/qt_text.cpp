@@ -13,5 +13,5 @@ std::string TextOf(const QLineEdit* edit) {
 
 QRect ScreenRect() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
+  return screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }

@@ -10,5 +10,6 @@
 // themselves on.
 QString ToQString(std::string_view text);
 std::string TextOf(const QLineEdit* edit);
-// The primary screen's rectangle (a 1024 x 768 stand-in when there is none).
+// The primary screen's area left free by the desktop's panels (a 1024 x 768 stand-in when there
+// is no screen). Forms place themselves over it, so no panel hides part of a form.
 QRect ScreenRect();

@@ -1,7 +1,8 @@
 #include "app/recent_files.h"
 
-#include <QSettings>
 #include <utility>
+
+#include "app/app_settings.h"
 
 namespace {
 
@@ -13,9 +14,7 @@ RecentFiles::RecentFiles(std::filesystem::path settingsFile)
     : settingsFile_(std::move(settingsFile)) {}
 
 std::unique_ptr<QSettings> RecentFiles::Settings() const {
-  if (settingsFile_.empty()) return std::make_unique<QSettings>();
-  return std::make_unique<QSettings>(QString::fromStdString(settingsFile_.string()),
-                                     QSettings::IniFormat);
+  return OpenSettings(settingsFile_);
 }
 
 QStringList RecentFiles::List() const {

@@ -7,8 +7,7 @@
 class QSettings;
 
 // The beam data files last opened or saved, newest first, kept in the program's settings so the
-// list outlives the program. A settings file of its own (the tests' folder) keeps the user's
-// settings untouched; without one the settings of this user and program are used.
+// list outlives the program.
 class RecentFiles {
  public:
   explicit RecentFiles(std::filesystem::path settingsFile);

@@ -1,5 +1,6 @@
 #include "app/set_header_form.h"
 
+#include "app/form_keys.h"
 #include "app/qt_text.h"
 
 #include <QFormLayout>
@@ -43,7 +44,8 @@ TSetHeaderFrm::TSetHeaderFrm(AppContext& context)
   ok->setObjectName("Button1");
   auto* cancel = new QPushButton("Cancel", this);
   cancel->setObjectName("Button2");
-  cancel->setShortcut(Qt::Key_Escape);
+  SetDefaultButton(this, ok);
+  SetCancelButton(this, cancel);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(ok);

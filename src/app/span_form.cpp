@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/click_through.h"
+#include "app/form_keys.h"
 #include "app/picture_widget.h"
 #include "app/qt_text.h"
 #include "beam_input/intermediate_restraints.h"
@@ -308,7 +309,7 @@ QWidget* TSpanFrm::BuildCommands() {
   connect(back, &QPushButton::clicked, this, &TSpanFrm::backRequested);
   layout->addWidget(back);
   next_ = Named(new QPushButton("Next >", commands), "cmd_Next");
-  next_->setDefault(true);
+  SetDefaultButton(this, next_);
   connect(next_, &QPushButton::clicked, this, &TSpanFrm::Next);
   layout->addWidget(next_);
   return commands;

@@ -1,5 +1,6 @@
 #include "app/timber_section_form.h"
 
+#include "app/form_keys.h"
 #include "app/qt_text.h"
 
 #include <QComboBox>
@@ -143,7 +144,7 @@ QWidget* TTimSectFrm::BuildButtons() {
   auto* calc = Named(new QPushButton("Calc", panel), "Button1");
   auto* k3Help = Named(new QPushButton("K3 Help", panel), "cmd_K3");
   auto* next = Named(new QPushButton("Next >", panel), "cmd_OK");
-  next->setDefault(true);
+  SetDefaultButton(this, next);
   row->addWidget(calc);
   row->addWidget(k3Help);
   row->addStretch();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QMenuBar>
 #include <map>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "app/cantilever_form.h"
 #include "app/duration_form.h"
 #include "app/entry_flow.h"
+#include "app/form_keys.h"
 #include "app/grid_form.h"
 #include "app/index_form.h"
 #include "app/info_form.h"
@@ -46,10 +48,14 @@ class TrabeoApplicationPrivate {
 
   void ConnectSectionEditor(TBeamFrm* beam);
 
+  // The forms after the main window are its children: they stay in front of it, go and come
+  // back with it and have no taskbar entries of their own. The main window is destroyed last, so
+  // no child is left for it to delete.
   template <typename Form, typename... Args>
   Form* Create(Args&&... args) {
     auto form = std::make_unique<Form>(std::forward<Args>(args)...);
     Form* raw = form.get();
+    if (!forms.empty()) raw->setParent(forms.front().get(), raw->windowFlags() | Qt::Window);
     forms.push_back(std::move(form));
     return raw;
   }
@@ -148,7 +154,7 @@ void TrabeoApplication::start() {
   AppContext& context = *d_->context;
   d_->session.LoadPreferences();
 
-  auto* index = d_->Create<TIndexFrm>(context);
+  auto* index = d_->Create<TIndexFrm>(context, d_->settingsFile);
   auto* beam = d_->Create<TBeamFrm>(context);
   auto* info = d_->Create<TInfoFrm>();
   auto* loads = d_->Create<TLoadDataFrm>(context);
@@ -190,6 +196,10 @@ void TrabeoApplication::start() {
   TGridFrm* editor = d_->sectionEditor;
   QObject::connect(memberCapacity, &TMemCapFrm::editMiscellaneousRequested, editor,
                    [editor] { ShowForm(editor); });
+
+  // Alt and a letter opens a menu of any form's menu bar.
+  for (QMenuBar* menuBar : index->findChildren<QMenuBar*>())
+    AddMenuAccelerators(menuBar);
 
   d_->qtDialogs.set_parent(index);
   index->show();

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <QKeyEvent>
+
 #include "app/entry_flow.h"
 
 namespace trabeo::testing {
@@ -63,6 +65,21 @@ QStringList AppFixture::ListLines(const char* className, const char* objectName)
       lines << list->item(row)->text();
   }
   return lines;
+}
+
+void AppFixture::PressKey(QWidget* target, Qt::Key key) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+  QApplication::sendEvent(target, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+  QApplication::sendEvent(target, &release);
+  QApplication::processEvents();
+}
+
+void AppFixture::MinimiseAndRestore(QWidget* window) {
+  window->showMinimized();
+  QApplication::processEvents();
+  window->showNormal();
+  QApplication::processEvents();
 }
 
 BeamProject AppFixture::SimpleBeam() {

@@ -75,6 +75,10 @@ class AppFixture : public ::testing::Test {
   void Click(const char* className, const char* objectName) const;
   void Type(const char* className, const char* objectName, const QString& text) const;
   QStringList ListLines(const char* className, const char* objectName) const;
+  // A key pressed while `target` has the focus; what it leaves unused goes on to its form.
+  static void PressKey(QWidget* target, Qt::Key key);
+  // Minimised and restored by the window system, which shows the window again on its own.
+  static void MinimiseAndRestore(QWidget* window);
 
   // The project as the tests set it up, through the session as a whole beam.
   ProjectSession& session() const { return app->session(); }

@@ -357,6 +357,22 @@ TEST_F(BeamFormTest, CantileverAndFixityExcludeEachOtherAtEachEnd) {
   EXPECT_EQ(model().RhSupportKind, kFixedSupport);
 }
 
+// The span's caption makes way for the LH cantilever's; Enter presses "Next >".
+TEST_F(BeamFormTest, SpanCaptionMovesLeftWithAnLhCantileverAndEnterGoesOn) {
+  OpenForm();
+  const auto* caption = Control<QLabel>("TBeamFrm", "lbl_Span");
+  QApplication::processEvents();
+  const int alone = caption->mapTo(form, QPoint(0, 0)).x();
+  Click("TBeamFrm", "Check_LH");
+  QApplication::processEvents();
+  EXPECT_LT(caption->mapTo(form, QPoint(0, 0)).x(), alone);
+
+  Click("TBeamFrm", "Check_LH");
+  TypeBeam();
+  PressKey(Control<QLineEdit>("TBeamFrm", "Edit_Span_Ixx"), Qt::Key_Return);
+  EXPECT_TRUE(LoadFormShown());
+}
+
 TEST_F(BeamFormTest, PictureFollowsTheLengths) {
   OpenForm();
   const auto* picture = form->findChild<PictureWidget*>("Image_Beam");

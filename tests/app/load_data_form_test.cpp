@@ -102,6 +102,57 @@ TEST_F(LoadDataFormTest, NextAnalysesTheBeam) {
   EXPECT_TRUE(MenuAction("Print1")->isEnabled());
 }
 
+// Each head stands over its own boxes, and the form fits an 800-pixel screen, all rows shown.
+TEST_F(LoadDataFormTest, HeadsStandOverTheirColumnsWithinTheFormsWidth) {
+  UnitSettings units = session().units();
+  units.FactoredLoads = kSettingOn;  // the load-factor boxes shown too
+  session().SetUnits(units);
+  Trigger("Loads1");
+  PickUdl(1);
+  PickPoint(2);
+  Click("TLoadDataFrm", "cmd_Show");
+  QApplication::processEvents();
+  EXPECT_LE(form->width(), 790);
+  EXPECT_LE(form->minimumSizeHint().width(), 790);
+  const std::vector<std::pair<const char*, std::string>> columns{
+      {"lbl_Head_PL", "Edit_PL2"},       {"lbl_Head_Dist", "Edit_Dist1"},
+      {"lbl_Head_UDLS", "Edit_UDLS1"},   {"lbl_Head_UDLF", "Edit_UDLF1"},
+      {"lbl_Head_Cover", "Edit_Cover1"}, {"lbl_Head_LF", "Edit_LF1"}};
+  for (const auto& [head, box] : columns) {
+    const auto* label = Control<QLabel>("TLoadDataFrm", head);
+    const auto* edit = Control<QLineEdit>("TLoadDataFrm", box.c_str());
+    ASSERT_TRUE(edit->isVisible()) << box;
+    const int centre = label->mapTo(form, label->rect().center()).x();
+    const int left = edit->mapTo(form, QPoint(0, 0)).x();
+    EXPECT_GE(centre, left) << head;
+    EXPECT_LE(centre, left + edit->width()) << head;
+  }
+}
+
+// Restoring the form after a minimise keeps what was typed; Enter presses "Next >" and Esc
+// "Cancel", from any box.
+TEST_F(LoadDataFormTest, KeysAndRestoringKeepTheFormsWork) {
+  PickPoint(1);
+  Box("Edit_PL", 1, "10");
+  Box("Edit_Dist", 1, "3");
+  MinimiseAndRestore(form);
+  EXPECT_EQ(Control<QLineEdit>("TLoadDataFrm", "Edit_PL1")->text(), "10");
+  EXPECT_TRUE(Control<QRadioButton>("TLoadDataFrm", "OptionP1")->isChecked());
+
+  PressKey(Control<QLineEdit>("TLoadDataFrm", "Edit_PL1"), Qt::Key_Escape);
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(model().Loads.row(1).Kind, 0);
+
+  Trigger("Loads1");
+  PickPoint(1);
+  Box("Edit_PL", 1, "10");
+  Box("Edit_Dist", 1, "3");
+  Click("TLoadDataFrm", "Check1");
+  PressKey(Control<QLineEdit>("TLoadDataFrm", "Edit_Dist1"), Qt::Key_Return);
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(session().ResultsValid(), 1);
+}
+
 TEST_F(LoadDataFormTest, CancelLeavesTheModelAndBackStoresTheRows) {
   PickPoint(1);
   Box("Edit_PL", 1, "10");

@@ -1,6 +1,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <cstdint>
 #include <fstream>
@@ -74,6 +75,10 @@ TEST_F(PreferencesFormTest, FirstShowingShowsTheStartupDefaultsOnTheCodesTab) {
     tabs << pages->tabText(i);
   EXPECT_EQ(tabs, expectedTabs);
   EXPECT_EQ(pages->currentWidget()->objectName(), "Tab_Codes");
+  // Opening on the last tab scrolls no tab out of view.
+  QApplication::processEvents();
+  for (int i = 0; i < pages->count(); ++i)
+    EXPECT_TRUE(pages->tabBar()->rect().contains(pages->tabBar()->tabRect(i))) << i;
 
   for (const char* name : kDefaultOptions)
     EXPECT_TRUE(IsChecked(name)) << name;
