@@ -261,6 +261,14 @@ QWidget* TBeamFrm::BuildSpanGroup() {
   grid->addWidget(ixxCaption_, 5, 0);
   grid->addWidget(ixxBox_, 5, 1);
   grid->setRowStretch(6, 1);
+  // The Tab key goes through the lengths left to right, then the ends, then the stiffness.
+  QWidget* previous = lhLength_;
+  for (QWidget* next :
+       std::initializer_list<QWidget*>{spanLength_, rhLength_, lhCantilever_, rhCantilever_,
+                                       lhFixed_, rhFixed_, eBox_, ixxBox_}) {
+    setTabOrder(previous, next);
+    previous = next;
+  }
   lhCaption_->hide();
   lhLength_->hide();
   rhCaption_->hide();
