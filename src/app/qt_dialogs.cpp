@@ -1,5 +1,6 @@
 #include "app/qt_dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -7,12 +8,19 @@
 #include "app/app_context.h"
 #include "app/qt_text.h"
 
+// The window the user is working in, so a message stands over the form that raised it rather
+// than over the main window behind that form.
+QWidget* QtDialogs::Owner() const {
+  QWidget* active = QApplication::activeWindow();
+  return active != nullptr ? active : parent_;
+}
+
 void QtDialogs::Message(std::string_view text) {
-  QMessageBox::information(parent_, kProgramTitle, ToQString(text));
+  QMessageBox::information(Owner(), kProgramTitle, ToQString(text));
 }
 
 bool QtDialogs::AskYesNo(std::string_view text) {
-  return QMessageBox::question(parent_, kProgramTitle, ToQString(text),
+  return QMessageBox::question(Owner(), kProgramTitle, ToQString(text),
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -20,7 +28,7 @@ std::optional<std::string> QtDialogs::InputBox(std::string_view caption, std::st
                                                std::string_view defaultText) {
   bool accepted = false;
   const QString answer =
-      QInputDialog::getText(parent_, ToQString(caption), ToQString(prompt), QLineEdit::Normal,
+      QInputDialog::getText(Owner(), ToQString(caption), ToQString(prompt), QLineEdit::Normal,
                             ToQString(defaultText), &accepted);
   if (!accepted) return std::nullopt;
   return answer.toStdString();
@@ -46,14 +54,14 @@ std::optional<std::string> RunFileDialog(QFileDialog& dialog) {
 }  // namespace
 
 std::optional<std::string> QtDialogs::OpenFileName(const trabeo::FileDialogOptions& options) {
-  std::unique_ptr<QFileDialog> dialog(MakeFileDialog(parent_, options));
+  std::unique_ptr<QFileDialog> dialog(MakeFileDialog(Owner(), options));
   dialog->setAcceptMode(QFileDialog::AcceptOpen);
   dialog->setFileMode(QFileDialog::ExistingFile);
   return RunFileDialog(*dialog);
 }
 
 std::optional<std::string> QtDialogs::SaveFileName(const trabeo::FileDialogOptions& options) {
-  std::unique_ptr<QFileDialog> dialog(MakeFileDialog(parent_, options));
+  std::unique_ptr<QFileDialog> dialog(MakeFileDialog(Owner(), options));
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setOption(QFileDialog::DontConfirmOverwrite, !options.overwritePrompt);
   return RunFileDialog(*dialog);

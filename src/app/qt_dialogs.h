@@ -17,5 +17,7 @@ class QtDialogs : public trabeo::Dialogs {
   std::optional<std::string> SaveFileName(const trabeo::FileDialogOptions& options) override;
 
  private:
+  QWidget* Owner() const;
+
   QWidget* parent_ = nullptr;
 };
