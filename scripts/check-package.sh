@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a configured build folder and checks it: the two programs in
-# /usr/bin, the desktop entry and the icon, and the dependency on Qt's platform plugins without
-# which the program cannot open a window.
+# /usr/bin, the desktop entry and the icon, the dependency on Qt's platform plugins without
+# which the program cannot open a window, that apt can install it here, and that the programs
+# it holds run: the batch front end analyses the example beam and the desktop program starts.
 set -euo pipefail
 build="${1:?usage: check-package.sh BUILD_FOLDER}"
 (cd "$build" && cpack -G DEB >/dev/null)
@@ -21,4 +22,23 @@ for needed in qt6-qpa-plugins libqt6widgets6 libqt6printsupport6; do
     exit 1
   fi
 done
-echo "$(basename "$package"): programs, desktop entry and icon in place; depends on $depends"
+# apt resolves the package's dependencies without changing this machine.
+apt-get --simulate install "$package" >/dev/null
+
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+dpkg-deb -x "$package" "$unpacked"
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$unpacked/usr/bin/trabeo-cli" analyse "$root/examples/example-beam.json" >/dev/null
+# Still running after a few seconds: the window opened and the program waits for the user.
+status=0
+(cd "$unpacked" && XDG_CONFIG_HOME="$unpacked" XDG_RUNTIME_DIR="$unpacked" \
+  QT_QPA_PLATFORM=offscreen timeout 3 "$unpacked/usr/bin/trabeo" 2>"$unpacked/stderr") ||
+  status=$?
+if [ "$status" -ne 124 ]; then
+  cat "$unpacked/stderr" >&2
+  echo "error: the packaged trabeo did not start (exit status $status)" >&2
+  exit 1
+fi
+echo "$(basename "$package"): programs, desktop entry and icon in place; installs; starts;" \
+  "depends on $depends"
