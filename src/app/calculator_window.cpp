@@ -47,8 +47,8 @@ std::string HeaderDateTimeNow() {
 
 }  // namespace
 
-CalculatorWindow::CalculatorWindow(AppContext& context, CalculatorWindowSpec spec, QWidget* parent)
-    : QWidget(parent, Qt::Window), context_(context), spec_(std::move(spec)) {
+CalculatorWindow::CalculatorWindow(AppContext& context, CalculatorWindowSpec shape, QWidget* parent)
+    : QWidget(parent, Qt::Window), context_(context), spec_(std::move(shape)) {
   setObjectName(spec_.objectName);
   setWindowTitle(spec_.caption);
   auto* layout = new QVBoxLayout(this);

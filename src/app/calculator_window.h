@@ -59,7 +59,7 @@ class CalculatorWindow : public QWidget {
   Q_OBJECT
 
  public:
-  CalculatorWindow(AppContext& context, CalculatorWindowSpec spec, QWidget* parent);
+  CalculatorWindow(AppContext& context, CalculatorWindowSpec shape, QWidget* parent);
 
  Q_SIGNALS:
   // "Save to File" appended a section to Misc.sct: the section editor reloads it.
