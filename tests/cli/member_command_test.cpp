@@ -35,6 +35,27 @@ TEST(MemberCommand, ReproducesTheWindowsCalculationsAsJson) {
   EXPECT_EQ(j["Details"]["Combined"][0], " COMPRESSION MEMBER ");
 }
 
+// An I section whose flanges are slender (B/2T = 18.75 > 15): its buckling resistance about x-x
+// by hand, with py reduced to 275 x 11 / (145 / 8 - 4) = 214.2 N/mm2 in Mp and the elastic
+// critical moment ME = Mp pi2 E / (py lambdaLT2) taken with the same reduction:
+// lambda = 6000 / 67.69 = 88.64, v = 0.9466, lambdaLT = 75.52, etaLT = 0.2885, Mp = 264.6 kN-m,
+// ME = 341.4 kN-m, Mb = 168.6 kN-m (an ME without the reduction would give 178.1 kN-m).
+TEST(MemberCommand, SlenderSectionBucklesAsInTheBeamCheck) {
+  TempFolder folder;
+  const auto run = RunTrabeoCli({"member", folder.Write("slender.json", R"({
+    "Section": {"Designation": "400 x 300 welded", "Type": "Beam", "Depth": 400, "Width": 300,
+                "WebThk": 8, "FlgThk": 8, "RootRad": 1, "Outstand": 145, "WebDepth": 384, "E": 205000,
+                "Area": 7872, "Ixx": 222171136, "Iyy": 36065536, "Rx": 168.0, "Ry": 67.687,
+                "ExtremeX": 150, "ExtremeY": 200, "Sxx": 1235712, "Syy": 362496,
+                "u": 0.9, "x": 40},
+    "Grade": 43, "Le": 6, "Calculations": ["MomentXX"], "Answers": ["No", "1"]})"),
+                                 "--json"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const nlohmann::json j = nlohmann::json::parse(run.out);
+  EXPECT_EQ(j["ClassXX"], "Slender");
+  EXPECT_NEAR(j["MbXX"].get<double>(), 168.6e6, 0.3e6);
+}
+
 TEST(MemberCommand, BadInputGivesOneMessageAndStatusTwo) {
   TempFolder folder;
   const std::pair<const char*, const char*> cases[] = {

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "settings/sig_fig.h"
+#include "steel/beam_check/buckling_resistance.h"
 #include "steel/member_capacity/compression.h"
 #include "steel/member_capacity/member_format.h"
 #include "steel/slenderness_factor.h"
@@ -175,13 +176,10 @@ std::optional<double> BucklingResistanceMoment(MemberContext& c, const std::stri
   }
   const double etaLT = std::max(0.0, 0.007 * (lambdaLT - lambdaLO));
   out.Add("  Neta LT = " + SigFig3(etaLT));
+  // The beam check's Perry formula: its elastic critical moment scales with Mp / py, so a
+  // slender section's reduced strength lowers it as it does in the beam check.
   const double Mp = sec.Sxx * pyUsed;
-  double Mb = Mp;
-  if (lambdaLT > 0) {
-    const double ME = sec.Sxx * kPiSquared * in.E / (lambdaLT * lambdaLT);
-    const double phiB = (Mp + (etaLT + 1) * ME) / 2;
-    Mb = Mp * ME / (phiB + std::sqrt(phiB * phiB - Mp * ME));
-  }
+  double Mb = ::trabeo::BucklingResistanceMoment(Mp, in.E, py, lambdaLT, etaLT);
   // Buckling can only lower the capacity: at short lengths the restrained capacity of the same
   // class (Z py for a semi-compact section, the 1.2 Z py limit) governs.
   DetailList scratch;
