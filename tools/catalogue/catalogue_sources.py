@@ -300,7 +300,8 @@ def old_channels(data, names):
     radii (about r1 / 2) and three of its root radii are larger. Such a radius is reduced to the
     largest tenth of a millimetre the calculator accepts, the nearest to the published section
     it can model: a fillet changes the area by only (1 - pi/4) r^2 at each corner (the effect on
-    the other properties is stated in the table's header).
+    the other properties is stated in the table's header). The area and the depth between
+    fillets are EN 10365's own, as published properties are in every series.
     """
     rows = {label: row for label, row in _en10365_rows(data).items() if label.startswith("CH ")}
     tau = math.tan(math.radians(RSC_TAPER_DEGREES))
@@ -318,8 +319,9 @@ def old_channels(data, names):
         changed = [f"{key} {dims[key]:g} (EN 10365 {published[key]:g})"
                    for key in ("r1", "r2") if dims[key] != published[key]]
         note = label[0] + (f"; {', '.join(changed)}" if changed else "")
-        found[name] = Section(dims=dims, extra=dict(mass=mass), source="EN 10365:2017",
-                              note=note)
+        published_values = dict(Area=float(row["A cm2"]) * 100, WebDepth=float(row["h1 mm"]))
+        found[name] = Section(dims=dims, published=published_values, extra=dict(mass=mass),
+                              source="EN 10365:2017", note=note)
     return found
 
 

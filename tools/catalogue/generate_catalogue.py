@@ -352,10 +352,11 @@ SERIES = {
     "RSC.sct": ("rsc", "ChannelRow", CHANNEL_COLUMNS, sources.old_channels,
                 channel_series("RSC.sct"),
                 "Tapered-flange channels of the old BS 4 imperial range, under the file's own "
-                "designations: D, B, t, T, r1 and r2 from the CH rows of EN 10365:2017, which "
-                "lists these sections with no properties: all from the channel calculator with "
-                "the flange slope of 5 degrees that the file gives every row (that of BS 4 "
-                "channels; EN 10365 gives none). EN 10365's toe radius (about r1 / 2) is "
+                "designations: D, B, t, T, r1, r2, the depth between fillets and the area from the CH "
+                "rows of EN 10365:2017, which publishes no other property: the others from the "
+                "channel calculator with the flange slope of 5 degrees that the file gives every "
+                "row (that of BS 4 channels; EN 10365 gives none), Rx and Ry from them and the "
+                "published area. EN 10365's toe radius (about r1 / 2) is "
                 "larger than the flange tip the calculator models allows (r2 <= T - B tan 5 / 2) "
                 "on all but 203 x 89 and 432 x 102; there the toe radius is the largest tenth of "
                 "a millimetre below that limit, the nearest to the published one (a toe fillet "
@@ -368,8 +369,8 @@ SERIES = {
                 "step below the radii taken, the published toe radii would give Iyy up to about "
                 "3 % lower, Syy, Cy and Cs up to 2 % lower and the other properties within 1 %; "
                 "the published root radii K up to about 4 % and the torsion fibre 1.6 % higher, "
-                "the other properties within 1.5 %. The areas lie 1.1 to 2.9 % above EN 10365's "
-                "A and -0.1 to +1.8 % from its mass at 7850 kg/m3. The row given in full, "
+                "the other properties within 1.5 %. The calculator's areas lie 1.1 to 2.9 % above "
+                "EN 10365's A, so its second moments and moduli may be high by about as much. The row given in full, "
                 "76 x 38, has EN 10365's D, B, t and T but the BS 4 radii 7.6 and 2.4 (EN 10365: "
                 "12 and 6)."),
     "PFC.sct": ("pfc", "ChannelRow", CHANNEL_COLUMNS, sources.parallel_flange_channels,
