@@ -1,5 +1,7 @@
 #include "app/grid_form.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QHeaderView>
 #include <QLabel>
@@ -116,10 +118,13 @@ QTableView* TGridFrm::BuildGrid() {
   QHeaderView* headings = view_->horizontalHeader();
   headings->setSectionResizeMode(QHeaderView::Interactive);
   headings->setMinimumSectionSize(1);
-  for (int column = 0; column < model_->columnCount(); ++column) {
-    const auto gridColumn = static_cast<std::size_t>(MiscGridModel::GridColumn(column));
-    view_->setColumnWidth(column, trabeo::MiscGridColumns()[gridColumn].width);
-  }
+  // The heading, unit and number cells show in the headers, which stay in view.
+  view_->setRowHidden(trabeo::kMiscGridHeadingRow, true);
+  view_->setRowHidden(trabeo::kMiscGridUnitRow, true);
+  view_->setColumnHidden(trabeo::kMiscRefColumn, true);
+  for (int column = trabeo::kMiscRefColumn + 1; column < model_->columnCount(); ++column)
+    view_->setColumnWidth(column,
+                          trabeo::MiscGridColumns()[static_cast<std::size_t>(column)].width);
   if (auto* corner = view_->findChild<QAbstractButton*>())
     corner->installEventFilter(new RefHeadingPainter(view_));
   return view_;
@@ -155,7 +160,10 @@ void TGridFrm::Reload() {
 // The header moved the row on screen; the grid moves it for good and the header goes back to
 // showing the grid's order, so that what is saved is what is seen.
 void TGridFrm::RowDragged(int fromVisual, int toVisual) {
-  model_->grid().MoveRow(MiscGridModel::GridRow(fromVisual), MiscGridModel::GridRow(toVisual));
+  // The header's positions are the grid's rows: it shows them in order, the hidden heading and
+  // unit rows first, and is put back in order after every drag.
+  if (std::min(fromVisual, toVisual) >= trabeo::kMiscGridFirstSectionRow)
+    model_->grid().MoveRow(fromVisual, toVisual);
   QHeaderView* numbers = view_->verticalHeader();
   {
     const QSignalBlocker blocker(numbers);
@@ -185,8 +193,7 @@ void TGridFrm::Save() {
   }
   if (outcome.saved()) return;
   if (outcome.cell) {
-    view_->setCurrentIndex(model_->index(MiscGridModel::ModelRow(outcome.cell->row),
-                                         MiscGridModel::ModelColumn(outcome.cell->column)));
+    view_->setCurrentIndex(model_->index(outcome.cell->row, outcome.cell->column));
   }
   context_.dialogs.Message(outcome.message);
 }

@@ -4,11 +4,11 @@
 
 #include "sections/misc_grid.h"
 
-// The miscellaneous section table as the editor's view shows it: one model row per section row,
-// one model column per grid column after the row numbers. The headings and units are the
-// horizontal header (two lines each), the row numbers the vertical header, so that both stay in
-// view while the table scrolls and a row is dragged by its number. The model holds the grid, so
-// that the grid lives as long as the view that asks for its cells.
+// The miscellaneous section table as the editor's grid: 252 rows and 50 columns, row 0 the
+// headings, row 1 the units, column 0 the row numbers, a section in each of rows 2 to 251. The
+// view shows the heading, unit and number cells in its headers, so that they stay in view while
+// the table scrolls and a row is dragged by its number; only the section cells are edited. The
+// model holds the grid, so that the grid lives as long as the view that asks for its cells.
 class MiscGridModel : public QAbstractTableModel {
   Q_OBJECT
 
@@ -18,11 +18,11 @@ class MiscGridModel : public QAbstractTableModel {
   trabeo::MiscGrid& grid() { return grid_; }
   const trabeo::MiscGrid& grid() const { return grid_; }
 
-  // The grid column that model column `column` shows, and back.
-  static int GridColumn(int column) { return column + 1; }
-  static int ModelColumn(int gridColumn) { return gridColumn - 1; }
-  static int GridRow(int row) { return row + trabeo::kMiscGridFirstSectionRow; }
-  static int ModelRow(int gridRow) { return gridRow - trabeo::kMiscGridFirstSectionRow; }
+  // Whether the cell at this row and column holds a section's value (not a heading, unit or row
+  // number).
+  static bool IsSectionCell(int row, int column) {
+    return row >= trabeo::kMiscGridFirstSectionRow && column > trabeo::kMiscRefColumn;
+  }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;

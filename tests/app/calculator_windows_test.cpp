@@ -280,7 +280,7 @@ TEST_F(CalculatorWindowsTest, SaveToFileAppendsOneRecordThatTheBeamFormLists) {
 
   // The editor, open behind the calculator, shows the new row at once.
   auto* grid = Control<QAbstractItemView>("TGridFrm", "Grid");
-  EXPECT_EQ(grid->model()->index(1, 0).data().toString(), "100 x 5 CHS");
+  EXPECT_EQ(grid->model()->index(3, 1).data().toString(), "100 x 5 CHS");
 
   Form("TBeamFrm")->findChild<QAction*>("Miscellaneous1")->trigger();
   EXPECT_EQ(ListLines("TBeamFrm", "List_Sect"), (QStringList{"My first section", "100 x 5 CHS"}));

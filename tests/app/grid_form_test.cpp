@@ -16,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kAreaColumn = 18;  // "  Area" among the columns after the row numbers
+constexpr int kAreaColumn = 19;  // "  Area"
 
 // 250 rows as users keep them: sections with values that do not round to the shown figures, a
 // blank separator after every ninth, and a separator that still carries its family's type.
@@ -94,26 +94,32 @@ TEST_F(GridFormTest, ShowsTheFileInFixedUnitsUnderItsHeadings) {
   Open();
   ASSERT_NE(grid, nullptr);
   EXPECT_EQ(Form("TGridFrm")->windowTitle(), "Miscellaneous Section Data");
-  EXPECT_EQ(grid->model()->rowCount(), 250);
-  EXPECT_EQ(grid->model()->columnCount(), 49);  // and the row numbers before them
+  // The grid's own rows and columns: headings, units, then a row per section; the row numbers,
+  // then the values. The view shows the first three in its headers.
+  EXPECT_EQ(grid->model()->rowCount(), 252);
+  EXPECT_EQ(grid->model()->columnCount(), 50);
+  EXPECT_EQ(Cell(0, 1), "  Description");
+  EXPECT_EQ(Cell(1, kAreaColumn), "  (cm^2)");
+  EXPECT_EQ(Cell(2, 0), "1");
+  EXPECT_TRUE(grid->isRowHidden(0) && grid->isRowHidden(1) && grid->isColumnHidden(0));
   EXPECT_EQ(grid->model()->headerData(kAreaColumn, Qt::Horizontal).toString(), "  Area\n  (cm^2)");
   EXPECT_EQ(grid->columnWidth(kAreaColumn), 60);
-  EXPECT_EQ(Number(0), "1");
-  EXPECT_EQ(Number(249), "250");
-  EXPECT_EQ(Cell(0, 0), "Section 1");
-  EXPECT_EQ(Cell(0, kAreaColumn), "   16.5");  // 1653 mm2 to three figures in cm2
-  EXPECT_EQ(Cell(9, 0), QString(25, ' '));
-  EXPECT_EQ(Cell(19, 16), "");  // the separator's type, with E 0
+  EXPECT_EQ(Number(2), "1");
+  EXPECT_EQ(Number(251), "250");
+  EXPECT_EQ(Cell(2, 1), "Section 1");
+  EXPECT_EQ(Cell(2, kAreaColumn), "   16.5");  // 1653 mm2 to three figures in cm2
+  EXPECT_EQ(Cell(11, 1), QString(25, ' '));
+  EXPECT_EQ(Cell(21, 17), "");  // the separator's type, with E 0
 }
 
 // The whole file comes back byte for byte but for the cell typed and the row moved, which takes
 // the number of its new place.
 TEST_F(GridFormTest, SavesEditsAndTheNewOrderAndKeepsEverythingElseExactly) {
   Open();
-  Edit(3, kAreaColumn, "20");
-  Drag(4, 1);  // row 5 above row 2
-  EXPECT_EQ(Number(1), "5");
-  EXPECT_EQ(Cell(1, 0), "Section 5");
+  Edit(5, kAreaColumn, "20");
+  Drag(6, 3);  // row 5 above row 2
+  EXPECT_EQ(Number(3), "5");
+  EXPECT_EQ(Cell(3, 1), "Section 5");
   Action("TGridFrm", "S1");
   EXPECT_TRUE(dialogs.messages.empty());
 
@@ -127,28 +133,28 @@ TEST_F(GridFormTest, SavesEditsAndTheNewOrderAndKeepsEverythingElseExactly) {
   // The next showing numbers the rows afresh.
   Form("TGridFrm")->hide();
   Open();
-  EXPECT_EQ(Number(1), "2");
-  EXPECT_EQ(Cell(1, 0), "Section 5");
+  EXPECT_EQ(Number(3), "2");
+  EXPECT_EQ(Cell(3, 1), "Section 5");
 }
 
 TEST_F(GridFormTest, ACellThatIsNotANumberIsRefusedAndNothingIsWritten) {
   const std::vector<uint8_t> before = Bytes();
   Open();
-  Edit(6, kAreaColumn, "16,5");
-  Edit(2, kAreaColumn, "17");
+  Edit(8, kAreaColumn, "16,5");
+  Edit(4, kAreaColumn, "17");
   Action("TGridFrm", "S1");
   EXPECT_EQ(
       dialogs.messages,
       std::vector<std::string>{"Row 7, Area: \"16,5\" is not a number.\nMisc.sct was not saved."});
   EXPECT_EQ(Bytes(), before);
-  EXPECT_EQ(grid->currentIndex().row(), 6);
+  EXPECT_EQ(grid->currentIndex().row(), 8);
   EXPECT_EQ(grid->currentIndex().column(), kAreaColumn);
 }
 
 TEST_F(GridFormTest, AFailedSaveIsReportedAndTheOldFileStays) {
   const std::vector<uint8_t> before = Bytes();
   Open();
-  Edit(0, kAreaColumn, "17");
+  Edit(2, kAreaColumn, "17");
   // The superuser writes into a read-only folder regardless: a folder in the way of the
   // temporary file makes the write fail for every user.
   fs::create_directories(folder / "Misc.sct.tmp" / "occupied");
