@@ -1,5 +1,6 @@
 #include "cli/analysed_case.h"
 
+#include "beam_input/load_entry.h"
 #include "cli/answer_dialogs.h"
 #include "cli/beam_json.h"
 #include "cli/steel_case_json.h"
@@ -37,6 +38,7 @@ std::variant<AnalysedCase, std::string> AnalyseCaseFile(
   UnitSettings& unitSettings = std::get<UnitSettings>(units);
   auto project = std::make_unique<BeamProject>();
   project->model = std::get<BeamModel>(parsed);
+  project->LoadRowCount = LoadRowsInUseFor(project->model.Loads);
   AnalysedCase analysed;
   analysed.messages = ApplySteelCase(steel, *project, unitSettings);
   if (const std::string refused = ApplyTimberCase(text, unitSettings, *project); !refused.empty())

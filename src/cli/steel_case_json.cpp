@@ -207,6 +207,10 @@ std::variant<SteelCase, std::string> ParseSteelCase(std::string_view text) {
 std::vector<std::string> ApplySteelCase(const SteelCase& steelCase, BeamProject& project,
                                         UnitSettings& units) {
   project.restraints = steelCase.restraints;
+  // A checked beam's restraints were set for this span, as the span form records when it hands
+  // them on.
+  if (project.model.DesignCode == kCodeBS5950)
+    project.restraints.ClearSpan = static_cast<float>(project.model.MainSpan.Length);
   if (steelCase.nFactorMode) units.NFactorMode = *steelCase.nFactorMode;
   if (!steelCase.section) return {};
   return ApplyPickedSection(*steelCase.section, steelCase.steelGrade, units, project)

@@ -200,6 +200,19 @@ TEST(BeamFileCommandsTest, SavedCaseOpensWithEveryFieldOfTheLayout) {
   EXPECT_EQ(fields["VersionSuffix"], ".0");
   EXPECT_EQ(fields["LengthUnitName"], "m");
   EXPECT_EQ(fields["HeaderCompany"], "");
+  // The load form's rows in use, so that the desktop program opens the file with every load in
+  // view: never fewer than five, and up to the last row holding a load.
+  EXPECT_EQ(fields["LoadRowCount"], 5);
+  const std::string eighth = (folder.path() / "eighth.trb").string();
+  ASSERT_EQ(RunTrabeoCli({"save", folder.Write("eighth.json", R"({"MainSpan": 6000, "E": 205000,
+      "Ixx": 1e8, "LoadTable": [{"Kind": 1, "Position": 1000, "Intensity": 1000}, {}, {}, {},
+      {}, {}, {}, {"Kind": 1, "Position": 2000, "Intensity": 1000}]})"),
+                          eighth})
+                .status,
+            0);
+  EXPECT_EQ(
+      nlohmann::json::parse(RunTrabeoCli({"open", eighth, "--json"}).out)["Fields"]["LoadRowCount"],
+      8);
 
   // The reactions as the analysis gave them.
   const auto analysed = nlohmann::json::parse(RunTrabeoCli({"analyse", kExample, "--json"}).out);

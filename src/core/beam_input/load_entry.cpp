@@ -1,5 +1,6 @@
 #include "beam_input/load_entry.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "beam_input/entry_ranges.h"
@@ -116,6 +117,14 @@ std::string SelfWeightLabel(const LoadRecord& selfWeight, const UnitSettings& un
 std::string SelfWeightFactorText(const LoadRecord& selfWeight, const UnitSettings& units) {
   if (selfWeight.Factor != 0) return SigFig3Dec3(selfWeight.Factor);
   return SigFig3Dec3(units.FactoredLoads == kSettingOn ? 1.4 : 1.0);
+}
+
+int32_t LoadRowsInUseFor(const LoadTable& loads) {
+  int32_t rowsInUse = 5;
+  for (int number = 1; number <= kUserLoadRows; ++number) {
+    if (loads.row(number).Kind != 0) rowsInUse = std::max(rowsInUse, number);
+  }
+  return rowsInUse;
 }
 
 int VisibleLoadRows(int rowsInUse) {

@@ -55,6 +55,10 @@ std::string SelfWeightFactorText(const LoadRecord& selfWeight, const UnitSetting
 
 // Rows shown for the highest row in use: rows 1 to 5 always, then one empty row after it.
 int VisibleLoadRows(int rowsInUse);
+// The load form's rows in use for a load table entered elsewhere (a batch case): up to the last
+// row that holds a load, never fewer than the five the form always shows, so that a file saved
+// from it opens with every load in view.
+int32_t LoadRowsInUseFor(const LoadTable& loads);
 // The form's least height for the rows in use.
 int LoadFormHeight(int rowsInUse);
 
