@@ -21,6 +21,12 @@ bool NoLoadWithinSpan(const BeamResults& results) {
                      [first](double shear) { return shear == first; });
 }
 
+// An end moment below a thousandth of a N mm is the round-off of a zero one: a simply supported
+// span under a UDL ends with moments of about 1e-8 N mm, whose ratio means nothing.
+double ZeroBelowThousandth(double moment) {
+  return std::fabs(moment) < 0.001 ? 0.0 : moment;
+}
+
 // The smaller end moment over the larger, signed; the larger is the RH one when they are equal.
 double EndMomentRatio(double m1, double m2) {
   double large = m2;
@@ -78,8 +84,8 @@ bool SetMomentFactors(const SteelCheckInputs& in, const CheckedPart& part, Steel
     return true;
   }
   const BeamResults& r = in.results;
-  const double m1 = r.SpanMoment[0];
-  const double m2 = r.SpanMoment[kLastStation];
+  const double m1 = ZeroBelowThousandth(r.SpanMoment[0]);
+  const double m2 = ZeroBelowThousandth(r.SpanMoment[kLastStation]);
   const double beta = EndMomentRatio(m1, m2);
   float& m = check.PartM[p];
   float& n = check.PartN[p];
@@ -101,11 +107,7 @@ bool SetMomentFactors(const SteelCheckInputs& in, const CheckedPart& part, Steel
     return true;
   }
   if (mode == kNFactorByLoading) {
-    const auto zeroBelowThousandth = [](double moment) {
-      return std::fabs(moment) < 0.001 ? 0.0 : moment;
-    };
-    const bool noEndMoments = zeroBelowThousandth(m1) == 0 && zeroBelowThousandth(m2) == 0;
-    n = noEndMoments ? 0.94f : 1.0f;
+    n = m1 == 0 && m2 == 0 ? 0.94f : 1.0f;
   } else if (mode == kNFactorRequested) {
     const std::optional<float> asked = AskForN(in.dialogs, MomentShapeGamma(r), beta, n);
     if (!asked) {

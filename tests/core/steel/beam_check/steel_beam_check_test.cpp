@@ -117,6 +117,17 @@ TEST(SteelBeamCheckTest, NFactorByTheUserPreference) {
                                                               "value of n entered is too high"}));
   EXPECT_FLOAT_EQ(asked.check->PartN[10], 0.9f);
   EXPECT_EQ(asked.check->ComplianceState, kComplies);
+
+  // End moments of round-off size (about 1e-8 N mm here) are no end moments: beta is 0, not a
+  // ratio of two rounding errors that the user would read n against.
+  SteelChecked udl(BeamBuilder(4000, kE, 23402000).Udl(0, 4000, 15, 15, 1).Build(),
+                   UniversalBeam203x133x25());
+  udl.restraints().EffectiveLengths[10] = 4000;
+  udl.units.NFactorMode = kNFactorRequested;
+  udl.dialogs.inputAnswers = {"0.9"};
+  udl.Run();
+  ASSERT_EQ(udl.dialogs.inputRequests.size(), 1u);
+  EXPECT_EQ(udl.dialogs.inputRequests[0].prompt, "Enter value for \"n\",  Gamma = 0.0, Beta = 0.0");
 }
 
 // A cancelled or empty answer abandons the span: it is listed as not checked and the beam never
