@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "calculators/calculator_run.h"
 #include "calculators/shown_values.h"
 #include "cli/commands.h"
 #include "cli/section_json.h"
@@ -20,6 +21,7 @@ namespace {
 // and description.
 struct CalcRequest {
   std::map<std::string, TypedDimension, std::less<>> dims;
+  std::map<std::string, std::string, std::less<>> typed;  // the texts of the numbers given
   int grade = 43;
   std::string description;
   bool json = false;
@@ -49,8 +51,17 @@ void AddDesign(CalcPrintout& p, const CalculatorDesign& design, bool bothAxes) {
   p.json["Messages"] = design.messages;
 }
 
-// The saved record and the window's result lines.
-CalcPrintout Start(const SectionRecord& record, const std::vector<ShownValue>& values) {
+// The saved record and the window's result lines, whose dimension lines show the dimensions as
+// they were given ("203.20" stays "203.20"), as the window's do.
+CalcPrintout Start(const SectionRecord& record, std::vector<ShownValue> values,
+                   const CalcRequest& q, CalculatorShape shape) {
+  const std::span<const std::string_view> symbols = DimensionSymbols(shape);
+  for (std::size_t i = 0; i < symbols.size() && i < values.size(); ++i) {
+    if (symbols[i] == "theta") continue;  // the flange taper has no dimension line
+    const auto typed = q.typed.find(symbols[i]);
+    const TypedDimension used = q.Dim(symbols[i]);
+    if (typed != q.typed.end() && used) values[i].value = DimensionText(typed->second, *used);
+  }
   CalcPrintout p;
   p.json = SectionRecordJson(record);
   for (const ShownValue& v : values)
@@ -62,7 +73,8 @@ CalcRun RunTube(const CalcRequest& q) {
   const auto outcome = CalculateTube({q.Dim("D"), q.Dim("t"), q.grade});
   if (!outcome.ok()) return outcome.message;
   const TubeResults& r = *outcome.results;
-  CalcPrintout p = Start(TubeSectionRecord(r, q.description), TubeShownValues(r));
+  CalcPrintout p =
+      Start(TubeSectionRecord(r, q.description), TubeShownValues(r), q, CalculatorShape::Tube);
   p.json["Zxx"] = p.json["Zyy"] = r.Z;
   p.json["Weight"] = r.Weight;
   AddDesign(p, r.design, false);
@@ -73,7 +85,8 @@ CalcRun RunBox(const CalcRequest& q) {
   const auto outcome = CalculateBox({q.Dim("B"), q.Dim("D"), q.Dim("t"), q.grade});
   if (!outcome.ok()) return outcome.message;
   const BoxResults& r = *outcome.results;
-  CalcPrintout p = Start(BoxSectionRecord(r, q.description), BoxShownValues(r));
+  CalcPrintout p =
+      Start(BoxSectionRecord(r, q.description), BoxShownValues(r), q, CalculatorShape::Box);
   p.json["Zxx"] = r.Zxx;
   p.json["Zyy"] = r.Zyy;
   p.json["Weight"] = r.Weight;
@@ -86,7 +99,8 @@ CalcRun RunIBeam(const CalcRequest& q) {
       CalculateIBeam({q.Dim("D"), q.Dim("B"), q.Dim("t"), q.Dim("T"), q.Dim("r"), q.grade});
   if (!outcome.ok()) return outcome.message;
   const IBeamResults& r = *outcome.results;
-  CalcPrintout p = Start(IBeamSectionRecord(r, q.description), IBeamShownValues(r, {}));
+  CalcPrintout p = Start(IBeamSectionRecord(r, q.description), IBeamShownValues(r, {}), q,
+                         CalculatorShape::IBeam);
   p.json["Zxx"] = r.Zxx;
   p.json["Zyy"] = r.Zyy;
   p.json["InscribedCircle"] = r.InscribedCircle;
@@ -100,7 +114,8 @@ CalcRun RunJoist(const CalcRequest& q) {
                                        q.Dim("r2"), q.Dim("theta"), q.grade});
   if (!outcome.ok()) return outcome.message;
   const JoistResults& r = *outcome.results;
-  CalcPrintout p = Start(JoistSectionRecord(r, q.description), JoistShownValues(r));
+  CalcPrintout p =
+      Start(JoistSectionRecord(r, q.description), JoistShownValues(r), q, CalculatorShape::Joist);
   p.json["Zxx"] = r.Zxx;
   p.json["Zyy"] = r.Zyy;
   p.json["InscribedCircle"] = r.InscribedCircle;
@@ -115,7 +130,8 @@ CalcRun RunChannel(const CalcRequest& q) {
                         q.Dim("r2"), q.Dim("theta"), q.grade});
   if (!outcome.ok()) return outcome.message;
   const ChannelResults& r = *outcome.results;
-  CalcPrintout p = Start(ChannelSectionRecord(r, q.description), ChannelShownValues(r, {}));
+  CalcPrintout p = Start(ChannelSectionRecord(r, q.description), ChannelShownValues(r, {}), q,
+                         CalculatorShape::Channel);
   p.json["Zxx"] = r.Zxx;
   p.json["Zyy"] = r.Zyy;
   p.json["InscribedCircle"] = r.InscribedCircle;
@@ -131,7 +147,8 @@ CalcRun RunAngle(const CalcRequest& q) {
       CalculateAngle({q.Dim("d"), q.Dim("b"), q.Dim("t"), q.Dim("r1"), q.Dim("r2")});
   if (!outcome.ok()) return outcome.message;
   const AngleResults& r = *outcome.results;
-  CalcPrintout p = Start(AngleSectionRecord(r, q.description), AngleShownValues(r));
+  CalcPrintout p =
+      Start(AngleSectionRecord(r, q.description), AngleShownValues(r), q, CalculatorShape::Angle);
   p.json["Zxx"] = r.Zxx;
   p.json["Zyy"] = r.Zyy;
   p.json["InscribedCircle"] = r.InscribedCircle;
@@ -201,6 +218,7 @@ std::variant<CalcRequest, std::string> ParseRequest(const Shape& shape,
       if (!number) return "the value of " + key + " is not a number: " + std::string(value);
       if (!FitsSinglePrecision(*number)) return OutOfRangeMessage("the value of " + key);
       q.dims[key] = *number;
+      q.typed[key] = std::string(value);
     } else {
       return "unknown key " + key + " for " + std::string(shape.name);
     }

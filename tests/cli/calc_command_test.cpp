@@ -31,10 +31,12 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 TEST(CalcCommandTest, PrintsTheWindowLines) {
-  const CliRun run = RunCalc({"ibeam", "D=203.2", "B=133.2", "t=5.7", "T=7.8", "r=7.6"});
+  // The dimensions as given, as the window prints them: "203.20" stays "203.20".
+  const CliRun run = RunCalc({"ibeam", "D=203.20", "B=133.2", "t=5.7", "T=7.8", "r=7.6"});
   ASSERT_EQ(run.status, kExitOk) << run.err;
   const std::vector<std::string> lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 26u);
+  EXPECT_EQ(lines[0], "Depth = 203.20 mm");
   EXPECT_EQ(lines[6], "Area = 32.0 cm^2");
   EXPECT_EQ(lines[7], "Ixx = 2340 cm^4");
   EXPECT_EQ(lines[24], "For grade 43   Py = 275 N/mm^2");
