@@ -40,20 +40,35 @@ TEST(MemberCommand, ReproducesTheWindowsCalculationsAsJson) {
 // critical moment ME = Mp pi2 E / (py lambdaLT2) taken with the same reduction:
 // lambda = 6000 / 67.69 = 88.64, v = 0.9466, lambdaLT = 75.52, etaLT = 0.2885, Mp = 264.6 kN-m,
 // ME = 341.4 kN-m, Mb = 168.6 kN-m (an ME without the reduction would give 178.1 kN-m).
-TEST(MemberCommand, SlenderSectionBucklesAsInTheBeamCheck) {
-  TempFolder folder;
-  const auto run = RunTrabeoCli({"member", folder.Write("slender.json", R"({
+std::string SlenderFlangedSection(const char* rootRadius) {
+  return std::string(R"({
     "Section": {"Designation": "400 x 300 welded", "Type": "Beam", "Depth": 400, "Width": 300,
-                "WebThk": 8, "FlgThk": 8, "RootRad": 1, "Outstand": 145, "WebDepth": 384, "E": 205000,
+                "WebThk": 8, "FlgThk": 8, "RootRad": )") +
+         rootRadius + R"(, "Outstand": 145, "WebDepth": 384, "E": 205000,
                 "Area": 7872, "Ixx": 222171136, "Iyy": 36065536, "Rx": 168.0, "Ry": 67.687,
                 "ExtremeX": 150, "ExtremeY": 200, "Sxx": 1235712, "Syy": 362496,
                 "u": 0.9, "x": 40},
-    "Grade": 43, "Le": 6, "Calculations": ["MomentXX"], "Answers": ["No", "1"]})"),
-                                 "--json"});
+    "Grade": 43, "Le": 6, "Calculations": ["MomentXX"], "Answers": ["No", "1"]})";
+}
+
+TEST(MemberCommand, SlenderSectionBucklesAsInTheBeamCheck) {
+  TempFolder folder;
+  const auto run =
+      RunTrabeoCli({"member", folder.Write("slender.json", SlenderFlangedSection("1")), "--json"});
   ASSERT_EQ(run.status, 0) << run.err;
   const nlohmann::json j = nlohmann::json::parse(run.out);
   EXPECT_EQ(j["ClassXX"], "Slender");
   EXPECT_NEAR(j["MbXX"].get<double>(), 168.6e6, 0.3e6);
+
+  // Without a root radius the class cannot be evaluated: no capacity rather than the plastic one.
+  const auto refused = RunTrabeoCli(
+      {"member", folder.Write("unclassified.json", SlenderFlangedSection("0")), "--json"});
+  ASSERT_EQ(refused.status, 0) << refused.err;
+  const nlohmann::json k = nlohmann::json::parse(refused.out);
+  EXPECT_EQ(k["ClassXX"], "");
+  EXPECT_EQ(k["Mcx"], 0);
+  EXPECT_NE(std::find(k["Messages"].begin(), k["Messages"].end(), "Cannot evaluate section type"),
+            k["Messages"].end());
 }
 
 TEST(MemberCommand, BadInputGivesOneMessageAndStatusTwo) {

@@ -6,6 +6,7 @@
 
 #include "settings/sig_fig.h"
 #include "steel/beam_check/buckling_resistance.h"
+#include "steel/classification.h"
 #include "steel/member_capacity/compression.h"
 #include "steel/member_capacity/member_format.h"
 #include "steel/slenderness_factor.h"
@@ -282,6 +283,13 @@ std::optional<double> RunMomentCalculation(MemberContext& c, MemberAxis axis, De
     return std::nullopt;
   }
   const std::string& cls = xx ? c.s.ClassXX : c.s.ClassYY;
+  // A section whose class could not be evaluated (an I section without a root radius) would
+  // otherwise take the plastic formulas, which may overstate a slender section's capacity.
+  if (cls.empty()) {
+    c.dialogs.Message(kCannotEvaluateSectionTypeMessage);
+    c.Stop(false);
+    return std::nullopt;
+  }
   double Mc = 0;
   if (!iType) {
     Mc = ClosedSectionMomentCapacity(c, axis, cls, out);
