@@ -143,6 +143,12 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
     if (opts.listing) json["Listing"] = outcome.listing;
     if (session.model().DesignCode == kCodeBS5950)
       AddSteelCheckJson(json, session.project(), session.steelCheck(), *analysedCase.dialogs);
+    if (session.model().DesignCode == kCodeBS5268) {
+      const TimberBeamValues& timber = session.project().timber;
+      json["TimberCheckFailed"] = timber.TimberCheckFailed;
+      json["TimberVerdict"] = timber.TimberVerdict;
+      json["ListColour"] = outcome.listColour == colors::kRed ? "red" : "black";
+    }
     // Valid UTF-8 whatever a file held: a stray byte is replaced, never an exception.
     out << json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
   } else if (opts.listing) {
