@@ -41,13 +41,5 @@ TEST(MainPictureTest, TilesRedrawWithTheirOwnLayout) {
   }
 }
 
-TEST(MainPictureTest, GeometryForTileCarriesTheListAndDiagramOnly) {
-  const MainWindowGeometry results = GeometryForTile(Tile::Results, 900, 700);
-  EXPECT_EQ(results.width, 900);
-  EXPECT_EQ(results.listHeight, 520);
-  EXPECT_EQ(results.DiagramOnly, 1);
-  EXPECT_EQ(GeometryForTile(Tile::Default, 900, 700).listHeight, 125);
-}
-
 }  // namespace
 }  // namespace trabeo
