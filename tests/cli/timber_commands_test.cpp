@@ -47,6 +47,17 @@ TEST(TimberCommandsTest, AnalyseChecksATimberBeamToBS5268) {
   const double shear = 0.99 * 1.5 * 16e6 / (8 * 5625000);
   EXPECT_NEAR(json["SpanDeflection"][10].get<double>(), bending + shear, 1e-4);
   EXPECT_NEAR(json["BendingStress"].get<double>(), 3e6 * 100 / 5e7, 1e-3);
+  EXPECT_EQ(json["TimberCheckFailed"], 0);
+  EXPECT_EQ(json["ListColour"], "black");
+
+  // Twice the load: M = 6.0 kN m against 3.921 fails, and the listing turns red.
+  std::string heavier = JoistCase(R"({"Width": 75, "Depth": 200})");
+  const std::string udl = R"(1.5, "EndIntensity": 1.5)";
+  heavier.replace(heavier.find(udl), udl.size(), R"(3, "EndIntensity": 3)");
+  const auto failed = nlohmann::json::parse(
+      RunTrabeoCli({"analyse", folder.Write("heavier.json", heavier), "--json"}).out);
+  EXPECT_EQ(failed["TimberCheckFailed"], -1);
+  EXPECT_EQ(failed["ListColour"], "red");
 }
 
 TEST(TimberCommandsTest, AnalyseWithoutACodeOrWithASteelCode) {
