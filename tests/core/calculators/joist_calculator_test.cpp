@@ -39,27 +39,19 @@ TEST(JoistCalculatorTest, Joist102x102MatchesItsFigures) {
   EXPECT_EQ(r.design.classXX, "Plastic");
 }
 
-TEST(JoistCalculatorTest, Joist76x76MatchesItsFigures) {
-  const JoistResults r = *CalculateJoist(Joist76()).results;
-  EXPECT_NEAR(r.Area, 1628.6, 0.05);
-  EXPECT_EQ(SigFig3(r.Area / 100), "16.3");
-  EXPECT_EQ(SigFig4(r.Ixx / 1e4), "157.9");
-  EXPECT_EQ(SigFig4(r.Iyy / 1e4), "51.85");
-  EXPECT_EQ(SigFig4(r.K / 1e4), "4.596");
-  EXPECT_EQ(SigFig3(r.TorsionFibre), "17.5");
-}
-
 TEST(JoistCalculatorTest, Joist76x76MatchesItsCatalogueRecord) {
   const JoistResults r = *CalculateJoist(Joist76()).results;
   const struct {
     double value, stored, tolerance;
   } checks[] = {
-      {r.Ixx, 1579300, 50}, {r.Iyy, 518460, 5},   {r.K, 45955, 0.5},   {r.Sxx, 48654, 0.5},
-      {r.Syy, 22424, 0.5},  {r.u, 0.85098, 5e-6}, {r.x, 7.2051, 5e-5}, {r.H, 592670000, 5000},
-      {r.Rx, 31.14, 0.005}, {r.Ry, 17.84, 0.005},
+      {r.Area, 1628.6, 0.05}, {r.Ixx, 1579300, 50}, {r.Iyy, 518460, 5},   {r.K, 45955, 0.5},
+      {r.Sxx, 48654, 0.5},    {r.Syy, 22424, 0.5},  {r.u, 0.85098, 5e-6}, {r.x, 7.2051, 5e-5},
+      {r.H, 592670000, 5000}, {r.Rx, 31.14, 0.005}, {r.Ry, 17.84, 0.005},
   };
   for (const auto& c : checks)
     EXPECT_NEAR(c.value, c.stored, c.tolerance);
+  EXPECT_EQ(SigFig4(r.K / 1e4), "4.596");
+  EXPECT_EQ(SigFig3(r.TorsionFibre), "17.5");
 }
 
 TEST(JoistCalculatorTest, ZeroTaperIsAParallelFlange) {

@@ -85,13 +85,6 @@ TEST(ShownValuesTest, ChannelShowsThreeDecimalFormats) {
   EXPECT_EQ(lines, expected);
 }
 
-TEST(ShownValuesTest, BoxAddsTheYYClassLine) {
-  const BoxResults r = *CalculateBox({50, 100, 5}).results;
-  EXPECT_EQ(DesignLines(r.design, true).back(),
-            "Section Type is Plastic for bending about y-y axis");
-  EXPECT_EQ(Texts(BoxShownValues(r))[3], "Outstand = 35.0 mm");
-}
-
 TEST(ShownValuesTest, AngleLines) {
   const std::vector<std::string> lines =
       Texts(AngleShownValues(*CalculateAngle({25, 25, 3, 3.5, 2.4}).results));

@@ -53,15 +53,6 @@ TEST(TextToNumberTest, IgnoresTheProcessLocale) {
   EXPECT_EQ(comma, 1.0);
 }
 
-TEST(UnitConversionTest, EntryFactorsMultiplyTypedValues) {
-  const UnitSettings s;
-  EXPECT_DOUBLE_EQ(TypedToInternal(s, UnitQuantity::Length, "4.5"), 4500.0);  // m to mm
-  EXPECT_DOUBLE_EQ(TypedToInternal(s, UnitQuantity::Length, "x"), 0.0);
-  EXPECT_DOUBLE_EQ(ToShownUnits(s, UnitQuantity::Length, 4500.0), 4.5);
-  // N mm to kN-m, through a factor held in single precision
-  EXPECT_NEAR(ToShownUnits(s, UnitQuantity::Moment, 12.5e6), 12.5, 1e-6);
-}
-
 TEST(UnitConversionTest, DefaultUnitsShowInternalValues) {
   const UnitSettings s;
   struct Case {

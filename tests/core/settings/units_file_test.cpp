@@ -127,23 +127,12 @@ TEST(UnitsFileTest, WrittenFileReadsBackAndRewritesByteForByte) {
   const UnitsFileLoad load = ReadUnitsFile(folder.path(), UnitSettings{});
   EXPECT_EQ(load.state, UnitsFileState::Complete);
   EXPECT_EQ(load.settings, written);
+  // A new beam reads the file too, so its settings, the Z plastic convention among them,
+  // survive New.
+  EXPECT_EQ(ReadUnitsFileForNewBeam(folder.path(), UnitSettings{}).settings, written);
 
   ASSERT_EQ(WriteUnitsFile(folder.path(), load.settings), "");
   EXPECT_EQ(ReadFileBytes(folder.file()), first);
-}
-
-TEST(UnitsFileTest, PlasticZConventionIsRestored) {
-  TempFolder folder;
-  UnitSettings s;
-  SetModulusConvention(s, ModulusConvention::ZxxPlastic);
-  ASSERT_EQ(WriteUnitsFile(folder.path(), s), "");
-  const UnitSettings read = ReadUnitsFile(folder.path(), UnitSettings{}).settings;
-  EXPECT_EQ(read.PlasticXLabel, "Zxx");
-  EXPECT_EQ(read.ElasticXLabel, "Sxx");
-  EXPECT_EQ(read.PlasticYLabel, "Zyy");
-  EXPECT_EQ(read.ElasticYLabel, "Syy");
-  // A new beam reads the file too, so the convention survives New.
-  EXPECT_EQ(ReadUnitsFileForNewBeam(folder.path(), UnitSettings{}).settings.PlasticXLabel, "Zxx");
 }
 
 TEST(UnitsFileTest, DesignCodeIsAlwaysStoredAsNone) {

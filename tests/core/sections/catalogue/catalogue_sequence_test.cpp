@@ -1262,32 +1262,5 @@ INSTANTIATE_TEST_SUITE_P(AllFiles, CatalogueSequence, ::testing::ValuesIn(kFacts
                            return name.substr(0, name.find('.'));
                          });
 
-TEST(CatalogueSequence, ListsNamedInTheDescriptionOfTheFiles) {
-  const auto ub = CatalogueRecords(*FindCatalogueFile("UB.sct"));
-  EXPECT_EQ(ub.size() * kSectionRecordSize, 19000u);
-  EXPECT_EQ(ub[0].Designation, "127 x 76 UB 13           ");
-  EXPECT_EQ(ub[1].Designation, std::string(25, ' '));
-
-  const auto unequal = CatalogueRecords(*FindCatalogueFile("UnEqRSA.sct"));
-  for (int i = 0; i < 3; ++i)
-    EXPECT_TRUE(unequal[i].IsSeparator());
-  EXPECT_EQ(unequal[3].Designation.substr(0, 15), "40 x 25 x 4 RSA");
-  EXPECT_TRUE(unequal[38].IsSeparator());
-  EXPECT_TRUE(unequal[39].IsSeparator());
-  EXPECT_EQ(unequal[40].Designation.substr(0, 18), "200 x 150 x 12 RSA");
-
-  const auto ws_beam = CatalogueRecords(*FindCatalogueFile("WsBeam.sct"));
-  for (std::size_t i = ws_beam.size() - 6; i < ws_beam.size(); ++i)
-    EXPECT_TRUE(ws_beam[i].IsSeparator());
-  EXPECT_EQ(ws_beam[ws_beam.size() - 7].Designation.substr(0, 15), "W40 x 12 x 359 ");
-  const auto uc = CatalogueRecords(*FindCatalogueFile("UC.sct"));
-  EXPECT_TRUE(uc.back().IsSeparator());
-  EXPECT_EQ(uc[uc.size() - 2].Designation.substr(0, 11), "356 UC 634 ");
-
-  const auto c = CatalogueRecords(*FindCatalogueFile("C.sct"));
-  EXPECT_EQ(c[0].Designation, "C 75 x 6");
-  EXPECT_EQ(c[3].Designation, "");
-}
-
 }  // namespace
 }  // namespace trabeo

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "fileio/binary_reader.h"
 #include "fileio/binary_writer.h"
 #include "fileio/file_bytes.h"
 #include "sections/catalogue/catalogue.h"
@@ -47,25 +46,6 @@ TEST_F(CatalogueWriter, WritesEveryFileRecordByRecord) {
     EXPECT_EQ(*bytes, Expected(file));
   }
   EXPECT_EQ(fs::file_size(folder_ / "UB.sct"), 19000u);
-}
-
-TEST_F(CatalogueWriter, RecordsReadBackAsWritten) {
-  WriteCatalogue(folder_);
-  const CatalogueFile& file = *FindCatalogueFile("EqRSA.sct");
-  const auto bytes = ReadFileBytes(folder_ / file.name);
-  ASSERT_TRUE(bytes.has_value());
-  BinaryReader reader(*bytes);
-  const std::vector<SectionRecord> expected = CatalogueRecords(file);
-  for (const SectionRecord& want : expected) {
-    SectionRecord got;
-    ASSERT_TRUE(ReadSectionRecord(reader, got));
-    EXPECT_EQ(got.Designation, want.Designation);
-    EXPECT_EQ(got.Type, want.Type);
-    EXPECT_EQ(got.Ixx, want.Ixx);
-    EXPECT_EQ(got.RecordNo, want.RecordNo);
-  }
-  SectionRecord extra;
-  EXPECT_FALSE(ReadSectionRecord(reader, extra));
 }
 
 // Edits and longer files from other sources do not survive the next start.
