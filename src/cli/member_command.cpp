@@ -3,6 +3,7 @@
 
 #include "cli/answer_dialogs.h"
 #include "cli/commands.h"
+#include "cli/file_arguments.h"
 #include "cli/member_json.h"
 #include "cli/section_json.h"
 #include "fileio/file_bytes.h"
@@ -13,31 +14,6 @@
 
 namespace trabeo::cli {
 namespace {
-
-struct CommandArgs {
-  std::string file;
-  bool json = false;
-};
-
-std::optional<CommandArgs> ParseArgs(std::span<const std::string> args, std::string_view command,
-                                     std::ostream& err) {
-  CommandArgs parsed;
-  for (const std::string& arg : args) {
-    if (arg == "--json") {
-      parsed.json = true;
-    } else if (arg.starts_with("--") || !parsed.file.empty()) {
-      err << "trabeo-cli " << command << ": unexpected argument " << arg << "\n";
-      return std::nullopt;
-    } else {
-      parsed.file = arg;
-    }
-  }
-  if (parsed.file.empty()) {
-    err << "trabeo-cli " << command << ": no file given\n";
-    return std::nullopt;
-  }
-  return parsed;
-}
 
 std::string& BoxText(MemberFormTexts& texts, const std::string& name) {
   static const std::map<std::string, std::string MemberFormTexts::*> kBoxes{
@@ -127,7 +103,7 @@ nlohmann::ordered_json ResultsJson(const MemberCapacityState& s) {
 }  // namespace
 
 int RunMemberCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  const std::optional<CommandArgs> parsed = ParseArgs(args, "member", err);
+  const std::optional<FileArguments> parsed = ParseFileArguments(args, "member", "file", err);
   if (!parsed) return kExitBadInput;
   const auto bytes = ReadFileBytes(parsed->file);
   if (!bytes) {
@@ -185,7 +161,7 @@ int RunMemberCommand(std::span<const std::string> args, std::ostream& out, std::
 }
 
 int RunMemberFileCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  const std::optional<CommandArgs> parsed = ParseArgs(args, "member-file", err);
+  const std::optional<FileArguments> parsed = ParseFileArguments(args, "member-file", "file", err);
   if (!parsed) return kExitBadInput;
   MemberCapacityWindow w;
   HeaderTexts header;

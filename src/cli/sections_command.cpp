@@ -1,6 +1,7 @@
 #include <filesystem>
 
 #include "cli/commands.h"
+#include "cli/file_arguments.h"
 #include "cli/section_json.h"
 #include "fileio/file_bytes.h"
 #include "sections/section_table_file.h"
@@ -8,22 +9,11 @@
 namespace trabeo::cli {
 
 int RunSectionsCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  std::string file;
-  bool json = false;
-  for (const std::string& arg : args) {
-    if (arg == "--json") {
-      json = true;
-    } else if (arg.starts_with("--") || !file.empty()) {
-      err << "trabeo-cli sections: unexpected argument " << arg << "\n";
-      return kExitBadInput;
-    } else {
-      file = arg;
-    }
-  }
-  if (file.empty()) {
-    err << "trabeo-cli sections: no section table file given\n";
-    return kExitBadInput;
-  }
+  const std::optional<FileArguments> arguments =
+      ParseFileArguments(args, "sections", "section table file", err);
+  if (!arguments) return kExitBadInput;
+  const std::string& file = arguments->file;
+  const bool json = arguments->json;
   // The file is looked up as the program looks up its tables: by name in its folder, letter
   // case aside.
   const std::filesystem::path given(file);

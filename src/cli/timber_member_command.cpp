@@ -2,6 +2,7 @@
 #include <sstream>
 
 #include "cli/commands.h"
+#include "cli/file_arguments.h"
 #include "cli/section_json.h"
 #include "fileio/file_bytes.h"
 #include "timber/timber_member_window.h"
@@ -158,22 +159,11 @@ ordered_json WorkingValuesJson(const TimberMemberWindow& w) {
 
 int RunTimberMemberCommand(std::span<const std::string> args, std::ostream& out,
                            std::ostream& err) {
-  std::string file;
-  bool asJson = false;
-  for (const std::string& arg : args) {
-    if (arg == "--json") {
-      asJson = true;
-    } else if (arg.starts_with("--") || !file.empty()) {
-      err << "trabeo-cli timber-member: unexpected argument " << arg << "\n";
-      return kExitBadInput;
-    } else {
-      file = arg;
-    }
-  }
-  if (file.empty()) {
-    err << "trabeo-cli timber-member: no member file given\n";
-    return kExitBadInput;
-  }
+  const std::optional<FileArguments> arguments =
+      ParseFileArguments(args, "timber-member", "member file", err);
+  if (!arguments) return kExitBadInput;
+  const std::string& file = arguments->file;
+  const bool asJson = arguments->json;
   const auto bytes = ReadFileBytes(file);
   if (!bytes) {
     err << "trabeo-cli timber-member: cannot read " << file << "\n";

@@ -1,6 +1,7 @@
 #include <memory>
 
 #include "cli/commands.h"
+#include "cli/file_arguments.h"
 #include "cli/section_json.h"
 #include "cli/timber_case_json.h"
 #include "fileio/file_bytes.h"
@@ -38,22 +39,11 @@ nlohmann::ordered_json HandedOverJson(const TimberSectionWindow& window,
 
 int RunTimberSectionCommand(std::span<const std::string> args, std::ostream& out,
                             std::ostream& err) {
-  std::string file;
-  bool json = false;
-  for (const std::string& arg : args) {
-    if (arg == "--json") {
-      json = true;
-    } else if (arg.starts_with("--") || !file.empty()) {
-      err << "trabeo-cli timber-section: unexpected argument " << arg << "\n";
-      return kExitBadInput;
-    } else {
-      file = arg;
-    }
-  }
-  if (file.empty()) {
-    err << "trabeo-cli timber-section: no case file given\n";
-    return kExitBadInput;
-  }
+  const std::optional<FileArguments> arguments =
+      ParseFileArguments(args, "timber-section", "case file", err);
+  if (!arguments) return kExitBadInput;
+  const std::string& file = arguments->file;
+  const bool json = arguments->json;
   const auto bytes = ReadFileBytes(file);
   if (!bytes) {
     err << "trabeo-cli timber-section: cannot read " << file << "\n";
