@@ -43,20 +43,6 @@ BendingClassification BothAxes(SectionClass c) {
 
 }  // namespace
 
-std::string_view SectionClassText(SectionClass sectionClass) {
-  switch (sectionClass) {
-    case SectionClass::Plastic:
-      return "Plastic";
-    case SectionClass::Compact:
-      return "Compact";
-    case SectionClass::SemiCompact:
-      return "Semi-compact";
-    case SectionClass::Slender:
-      return "Slender";
-  }
-  return "Slender";
-}
-
 BendingClassification ClassifyISectionBending(const ClassificationSection& s, float py) {
   if (s.Width == 0 || s.WebThk == 0 || s.FlgThk == 0 || s.RootRad == 0)
     return {{}, {}, std::string(kCannotEvaluateSectionTypeMessage)};

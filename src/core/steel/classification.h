@@ -4,13 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "model/section_class.h"
+
 namespace trabeo {
-
-// Section classes to BS 5950, in order of increasing slenderness.
-enum class SectionClass { Plastic, Compact, SemiCompact, Slender };
-
-// "Plastic", "Compact", "Semi-compact" or "Slender".
-std::string_view SectionClassText(SectionClass sectionClass);
 
 inline constexpr std::string_view kCannotEvaluateSectionTypeMessage =
     "Cannot evaluate section type";
