@@ -393,40 +393,31 @@ void TBeamFrm::ShowCaptions() {
 // the preferences no longer enable it.
 void TBeamFrm::ShowCodeOptions() {
   const trabeo::UnitSettings& units = context_.session.units();
-  const int32_t beamCode = context_.session.model().DesignCode;
-  option5268_->setEnabled(trabeo::CodeOffered(units, beamCode, trabeo::kCodeBS5268));
-  option5950_->setEnabled(trabeo::CodeOffered(units, beamCode, trabeo::kCodeBS5950));
+  const trabeo::DesignCode beamCode = context_.session.model().DesignCode;
+  option5268_->setEnabled(trabeo::CodeOffered(units, beamCode, trabeo::DesignCode::BS5268));
+  option5950_->setEnabled(trabeo::CodeOffered(units, beamCode, trabeo::DesignCode::BS5950));
   QRadioButton* selected = optionNone_;
-  switch (beamCode) {
-    case trabeo::kCodeBS5268:
-      selected = option5268_;
-      break;
-    case trabeo::kCodeBS5950:
-      selected = option5950_;
-      break;
-    case trabeo::kCodeBS449:
-      selected = option449_;
-      break;
-    case trabeo::kCodeAISC:
-      selected = optionAisc_;
-      break;
-    case trabeo::kCodeLRFD:
-      selected = optionLrfd_;
-      break;
-    default:
-      break;
+  for (const auto& [option, code] : CodeOptions()) {
+    if (code == beamCode) selected = option;
   }
   selected->setEnabled(true);
   selected->setChecked(true);
 }
 
-int32_t TBeamFrm::SelectedCode() const {
-  if (option5268_->isChecked()) return trabeo::kCodeBS5268;
-  if (option5950_->isChecked()) return trabeo::kCodeBS5950;
-  if (option449_->isChecked()) return trabeo::kCodeBS449;
-  if (optionAisc_->isChecked()) return trabeo::kCodeAISC;
-  if (optionLrfd_->isChecked()) return trabeo::kCodeLRFD;
-  return trabeo::kCodeNone;
+trabeo::DesignCode TBeamFrm::SelectedCode() const {
+  for (const auto& [option, code] : CodeOptions()) {
+    if (option->isChecked()) return code;
+  }
+  return trabeo::DesignCode::None;
+}
+
+std::array<std::pair<QRadioButton*, trabeo::DesignCode>, 6> TBeamFrm::CodeOptions() const {
+  return {{{optionNone_, trabeo::DesignCode::None},
+           {option5268_, trabeo::DesignCode::BS5268},
+           {option5950_, trabeo::DesignCode::BS5950},
+           {option449_, trabeo::DesignCode::BS449},
+           {optionAisc_, trabeo::DesignCode::AISC},
+           {optionLrfd_, trabeo::DesignCode::LRFD}}};
 }
 
 void TBeamFrm::ShowPropertyLines() {
@@ -515,7 +506,7 @@ void TBeamFrm::PickSection(int line) {
   ixxBox_->setText(BoxText(pick->Ixx, units, trabeo::UnitQuantity::Inertia));
   eBox_->setText(BoxText(pick->E, units, trabeo::UnitQuantity::E));
   ShowDesignUpdate(pick->design);
-  (pick->code == trabeo::kCodeBS5950 ? option5950_ : optionNone_)->setChecked(true);
+  (pick->code == trabeo::DesignCode::BS5950 ? option5950_ : optionNone_)->setChecked(true);
 }
 
 int32_t TBeamFrm::SelectedGrade() const {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <string>
+#include <utility>
 
 #include "app/app_context.h"
 #include "beam_input/beam_entry.h"
@@ -102,7 +104,9 @@ class TBeamFrm : public QWidget {
   void IxxEdited();
   void CalculateTimber();
   void EditMiscellaneous();
-  int32_t SelectedCode() const;
+  trabeo::DesignCode SelectedCode() const;
+  // Each code option with the code it selects.
+  std::array<std::pair<QRadioButton*, trabeo::DesignCode>, 6> CodeOptions() const;
   void Next();
 
   void SectionRowChanged(int line);

@@ -41,7 +41,7 @@ class TPreferencesFrm : public QWidget {
   // The settings the program runs with, for the forms that show values in units.
   const trabeo::UnitSettings& settings() const { return context_.session.units(); }
   // The design code of the beam, which confirming the preferences resets.
-  int32_t beamDesignCode() const { return context_.session.model().DesignCode; }
+  trabeo::DesignCode beamDesignCode() const { return context_.session.model().DesignCode; }
 
  Q_SIGNALS:
   // OK or "Reset to default values" changed the settings: pictures in units are redrawn.

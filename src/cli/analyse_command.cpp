@@ -141,9 +141,9 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
   if (opts.json) {
     nlohmann::json json = ResultsToJson(session.results(), messages);
     if (opts.listing) json["Listing"] = outcome.listing;
-    if (session.model().DesignCode == kCodeBS5950)
+    if (session.model().DesignCode == DesignCode::BS5950)
       AddSteelCheckJson(json, session.project(), session.steelCheck(), *analysedCase.dialogs);
-    if (session.model().DesignCode == kCodeBS5268) {
+    if (session.model().DesignCode == DesignCode::BS5268) {
       const TimberBeamValues& timber = session.project().timber;
       json["TimberCheckFailed"] = timber.TimberCheckFailed;
       json["TimberVerdict"] = timber.TimberVerdict;

@@ -92,7 +92,7 @@ void AddSettings(const UnitSettings& u, json& out) {
 
 void AddBeam(const BeamFileData& d, json& out) {
   const BeamModel& m = d.project.model;
-  out["DesignCode"] = m.DesignCode;
+  out["DesignCode"] = DesignCodeNumber(m.DesignCode);
   out["LhCantilever"] = Segment(m.LhCantilever);
   out["RhCantilever"] = Segment(m.RhCantilever);
   out["MainSpan"] = Segment(m.MainSpan);

@@ -48,12 +48,12 @@ int32_t SupportKind(const json& object, const char* name) {
   return static_cast<int32_t>(value);
 }
 
-int32_t DesignCode(const json& object) {
-  const double value = NumberField(object, "DesignCode", "").value_or(kCodeNone);
-  for (int32_t code : {kCodeNone, kCodeBS5950, kCodeBS5268, kCodeBS449, kCodeAISC, kCodeLRFD}) {
-    if (value == code) return code;
+DesignCode CaseDesignCode(const json& object) {
+  const double value = NumberField(object, "DesignCode", "").value_or(0);
+  for (DesignCode code : kCaseDesignCodes) {
+    if (value == DesignCodeNumber(code)) return code;
   }
-  throw InputError{"DesignCode must be one of 0, 5950, 5268, 449, 3, 9"};
+  throw InputError{std::string(kUnknownDesignCodeMessage)};
 }
 
 SegmentRecord Cantilever(const json& object, const char* name) {
@@ -126,7 +126,7 @@ BeamModel ReadModel(const json& root) {
   model.RhSupportKind = SupportKind(root, "RhSupportKind");
   model.SectionIxx = static_cast<float>(model.MainSpan.Ixx);
   model.FibreDistance = static_cast<float>(NumberField(root, "FibreDistance", "").value_or(0.0));
-  model.DesignCode = DesignCode(root);
+  model.DesignCode = CaseDesignCode(root);
   model.TotalLength = SumTotalLength(model.LhCantilever, model.MainSpan, model.RhCantilever);
   ReadLoadTable(root, model);
   ReadSelfWeight(root, model);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -7,6 +8,13 @@
 #include "engine/beam_model.h"
 
 namespace trabeo::cli {
+
+// The design codes a case may give, and the message for any other number.
+inline constexpr std::array<DesignCode, 6> kCaseDesignCodes = {
+    DesignCode::None,  DesignCode::BS5950, DesignCode::BS5268,
+    DesignCode::BS449, DesignCode::AISC,   DesignCode::LRFD};
+inline constexpr std::string_view kUnknownDesignCodeMessage =
+    "DesignCode must be one of 0, 5950, 5268, 449, 3, 9";
 
 // A beam described in JSON, in internal units:
 //   { "LhCantilever": 1500, "MainSpan": 6000, "RhCantilever": 0,

@@ -209,7 +209,7 @@ std::vector<std::string> ApplySteelCase(const SteelCase& steelCase, BeamProject&
   project.restraints = steelCase.restraints;
   // A checked beam's restraints were set for this span, as the span form records when it hands
   // them on.
-  if (project.model.DesignCode == kCodeBS5950)
+  if (project.model.DesignCode == DesignCode::BS5950)
     project.restraints.ClearSpan = static_cast<float>(project.model.MainSpan.Length);
   if (steelCase.nFactorMode) units.NFactorMode = *steelCase.nFactorMode;
   if (!steelCase.section) return {};
@@ -235,7 +235,7 @@ void AddSteelCheckJson(json& out, const BeamProject& project, const SteelCheckSt
   out["RsaLengths"] = Numbers(check.RsaLengths);
   out["CheckText"] = CheckTextJson(check);
   out["CheckWarnings"] = check.CheckWarnings;
-  const Color colour = ListingColor(kCodeBS5950, check.ComplianceState, 0);
+  const Color colour = ListingColor(DesignCode::BS5950, check.ComplianceState, 0);
   out["ListColour"] = colour == colors::kRed ? "red" : "black";
   out["Dialogs"] = dialogs.PutsJson();
 }

@@ -1,5 +1,7 @@
 #include "cli/timber_case_json.h"
 
+#include "cli/beam_json.h"
+
 #include <cmath>
 #include <optional>
 
@@ -48,16 +50,16 @@ const json* TimberObject(const json& root) {
   return found == root.end() || found->is_null() ? nullptr : &*found;
 }
 
-std::variant<int32_t, std::string> CaseDesignCode(const json& root) {
+std::variant<DesignCode, std::string> CaseDesignCode(const json& root) {
   const auto found = root.find("DesignCode");
-  if (found == root.end() || found->is_null()) return kCodeBS5268;
+  if (found == root.end() || found->is_null()) return DesignCode::BS5268;
   if (found->is_number()) {
     const double value = found->get<double>();
-    for (int32_t code : {kCodeNone, kCodeBS5950, kCodeBS5268, kCodeBS449, kCodeAISC, kCodeLRFD}) {
-      if (value == code) return code;
+    for (DesignCode code : kCaseDesignCodes) {
+      if (value == DesignCodeNumber(code)) return code;
     }
   }
-  return std::string("DesignCode must be one of 0, 5950, 5268, 449, 3, 9");
+  return std::string(kUnknownDesignCodeMessage);
 }
 
 }  // namespace
@@ -128,7 +130,8 @@ std::string ApplyTimberCase(std::string_view caseText, const UnitSettings& units
   if (timber == nullptr) {
     // Without a section there are no permissible values to check against.
     const bool checked = root.is_object() && root.contains("DesignCode") &&
-                         root["DesignCode"].is_number() && root["DesignCode"] == kCodeBS5268;
+                         root["DesignCode"].is_number() &&
+                         root["DesignCode"] == DesignCodeNumber(DesignCode::BS5268);
     return checked ? kTimberSectionNeeded : std::string();
   }
   const auto read = ReadTimberCase(*timber);
@@ -141,8 +144,8 @@ std::string ApplyTimberCase(std::string_view caseText, const UnitSettings& units
   if (!TakeTimberSection(c, units, project).handedOver) return kInputBeamSize;
 
   // The beam form's "Next >" with the case's code option checked.
-  project.model.DesignCode = std::get<int32_t>(code);
-  if (project.model.DesignCode == kCodeBS5950) return kSteelCodeRefused;
+  project.model.DesignCode = std::get<DesignCode>(code);
+  if (project.model.DesignCode == DesignCode::BS5950) return kSteelCodeRefused;
   return {};
 }
 

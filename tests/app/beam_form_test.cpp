@@ -110,7 +110,7 @@ TEST_F(BeamFormTest, TypedBeamGoesToTheLoadForm) {
   EXPECT_EQ(model().SectionIxx, 2.34e7f);
   EXPECT_EQ(model().LhSupportKind, kPinnedSupport);
   EXPECT_EQ(model().FibreDistance, 1e12f);  // typed Ixx
-  EXPECT_EQ(model().DesignCode, kCodeNone);
+  EXPECT_EQ(model().DesignCode, DesignCode::None);
   EXPECT_EQ(ResultsValid(), 0);
 
   // "< Back" shows the same beam again.
@@ -201,7 +201,7 @@ TEST_F(BeamFormTest, PickingASteelSectionChoosesBS5950WhenOffered) {
 
 TEST_F(BeamFormTest, TheBeamsOwnCodeStaysSelectableWhenNoLongerOffered) {
   BeamProject project;
-  project.model.DesignCode = kCodeBS5950;
+  project.model.DesignCode = DesignCode::BS5950;
   Load(project);
   OpenForm();
   const auto* bs5950 = Control<QRadioButton>("TBeamFrm", "Option_BS5950");
@@ -233,14 +233,14 @@ TEST_F(BeamFormTest, ValidationMessagesComeInOrderAndKeepTheCode) {
     EXPECT_EQ(dialogs.messages[0], message);
     EXPECT_TRUE(form->isVisible()) << message;
     EXPECT_FALSE(LoadFormShown()) << message;
-    EXPECT_EQ(model().DesignCode, kCodeNone) << message;
+    EXPECT_EQ(model().DesignCode, DesignCode::None) << message;
     mend();
   }
   dialogs.messages.clear();
   Next();
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_TRUE(LoadFormShown());
-  EXPECT_EQ(model().DesignCode, kCodeBS5950);
+  EXPECT_EQ(model().DesignCode, DesignCode::BS5950);
   EXPECT_EQ(model().TotalLength, 9000);
   EXPECT_EQ(model().LhCantilever.Length, 1000);
   EXPECT_EQ(model().RhCantilever.Length, 2000);

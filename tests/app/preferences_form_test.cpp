@@ -33,7 +33,7 @@ class PreferencesFormTest : public AppFixture {
   bool OkEnabled() const { return Control<QPushButton>(kForm, "cmd_OK")->isEnabled(); }
 
   // Writes a units file holding `settings`, with a design code the program itself never writes.
-  void WriteUnitsFileWith(const UnitSettings& settings, int32_t designCode = kCodeNone) const {
+  void WriteUnitsFileWith(const UnitSettings& settings, int32_t designCode = 0) const {
     std::vector<uint8_t> bytes = EncodeUnitsFile(settings);
     for (std::size_t i = 0; i < 4; ++i)
       bytes[kDesignCodeOffset + i] =
@@ -214,13 +214,13 @@ TEST_F(PreferencesFormTest, OkAppliesTheChosenOptionsAndReopeningShowsThem) {
 }
 
 TEST_F(PreferencesFormTest, OkResetsTheBeamsDesignCode) {
-  WriteUnitsFileWith(UnitSettings{}, kCodeBS5950);
+  WriteUnitsFileWith(UnitSettings{}, DesignCodeNumber(DesignCode::BS5950));
   Restart();
-  ASSERT_EQ(Preferences()->beamDesignCode(), kCodeBS5950);
+  ASSERT_EQ(Preferences()->beamDesignCode(), DesignCode::BS5950);
   Open();
   Click(kForm, "cmd_OK");
-  EXPECT_EQ(Preferences()->beamDesignCode(), kCodeNone);
-  EXPECT_EQ(Settings().DesignCode, kCodeNone);
+  EXPECT_EQ(Preferences()->beamDesignCode(), DesignCode::None);
+  EXPECT_EQ(Settings().DesignCode, DesignCode::None);
 }
 
 TEST_F(PreferencesFormTest, CancelAndClosingApplyNothing) {
@@ -281,15 +281,16 @@ TEST_F(PreferencesFormTest, ResetWithoutAUnitsFileRestoresTheStartupDefaults) {
 }
 
 TEST_F(PreferencesFormTest, ResetTakesTheDesignCodeFromTheFileOnly) {
-  WriteUnitsFileWith(UnitSettings{}, kCodeBS5268);
+  WriteUnitsFileWith(UnitSettings{}, DesignCodeNumber(DesignCode::BS5268));
   Restart();
   std::filesystem::remove(folder / kUnitsFileName);
   Open();
   Click(kForm, "cmd_Reset");
-  EXPECT_EQ(Preferences()->beamDesignCode(), kCodeBS5268);  // no file: the beam keeps its code
+  EXPECT_EQ(Preferences()->beamDesignCode(),
+            DesignCode::BS5268);  // no file: the beam keeps its code
   WriteUnitsFileWith(UnitSettings{});
   Click(kForm, "cmd_Reset");
-  EXPECT_EQ(Preferences()->beamDesignCode(), kCodeNone);
+  EXPECT_EQ(Preferences()->beamDesignCode(), DesignCode::None);
 }
 
 TEST_F(PreferencesFormTest, SaveAsDefaultWritesTheUnitsFileInTheStartFolder) {

@@ -24,7 +24,7 @@ class RestraintFormsTest : public AppFixture {
   void OpenSpanForm(double span, double lh = 0, double rh = 0) {
     BeamProject project = SimpleBeam();
     BeamModel& model = project.model;
-    model.DesignCode = kCodeBS5950;
+    model.DesignCode = DesignCode::BS5950;
     model.MainSpan.Length = span;
     if (lh > 0) model.LhCantilever = {1, lh, 205000, 1e8, 0};
     if (rh > 0) model.RhCantilever = {1, rh, 205000, 1e8, 0};

@@ -105,7 +105,7 @@ TEST_F(TimberSectionFormTest, WithoutTimberChecksTheJoistIsAnalysedUnchecked) {
 
   LoadAndAnalyse();
   ASSERT_EQ(session().ResultsValid(), 1);
-  EXPECT_EQ(session().model().DesignCode, kCodeNone);
+  EXPECT_EQ(session().model().DesignCode, DesignCode::None);
   const QStringList lines = Listing();
   EXPECT_TRUE(lines.contains(" Max Sagging Moment = 4.000 kN-m"));
   EXPECT_TRUE(lines.contains(" Maximum -ve deflection = -18.52 mm"));  // bending alone

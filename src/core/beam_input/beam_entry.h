@@ -19,7 +19,7 @@ struct BeamEntryTexts {
   std::string rhLength;
   std::string E;
   std::string Ixx;
-  int32_t code = kCodeNone;  // the selected code option
+  DesignCode code = DesignCode::None;  // the selected code option
 };
 
 enum class BeamEntryStatus {

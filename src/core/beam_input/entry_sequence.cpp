@@ -6,12 +6,12 @@ bool UsesSpanRestraintForm(const std::string& sectionKind) {
   return sectionKind != "RSA" && sectionKind != "Box" && sectionKind != "Tube";
 }
 
-EntryStep AfterLoadForm(int32_t designCode, const std::string& sectionKind) {
+EntryStep AfterLoadForm(DesignCode designCode, const std::string& sectionKind) {
   switch (designCode) {
-    case kCodeNone:
-    case kCodeBS5268:
+    case DesignCode::None:
+    case DesignCode::BS5268:
       return EntryStep::Analyse;
-    case kCodeBS5950:
+    case DesignCode::BS5950:
       return UsesSpanRestraintForm(sectionKind) ? EntryStep::SpanForm : EntryStep::Analyse;
     default:
       return EntryStep::MainWindowOnly;

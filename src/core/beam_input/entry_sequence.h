@@ -17,7 +17,7 @@ bool UsesSpanRestraintForm(const std::string& sectionKind);
 // Where "Next >" of the load form goes: the span form for a BS 5950 beam of a kind that uses it,
 // the analysis for other BS 5950 beams and for no code or BS 5268; other codes have no check of
 // their own: the main window is shown and nothing is analysed (MainWindowOnly).
-EntryStep AfterLoadForm(int32_t designCode, const std::string& sectionKind);
+EntryStep AfterLoadForm(DesignCode designCode, const std::string& sectionKind);
 
 // "Next >" of the span form: the LH cantilever form, else the RH one, else the analysis.
 EntryStep AfterSpanForm(const BeamModel& model);

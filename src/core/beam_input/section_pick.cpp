@@ -4,10 +4,10 @@
 
 namespace trabeo {
 
-bool CodeOffered(const UnitSettings& units, int32_t beamCode, int32_t code) {
-  if (code == beamCode || code == kCodeNone) return true;
-  if (code == kCodeBS5950) return units.EnableSteel5950 == kSettingOn;
-  if (code == kCodeBS5268) return units.EnableTimber5268 == kSettingOn;
+bool CodeOffered(const UnitSettings& units, DesignCode beamCode, DesignCode code) {
+  if (code == beamCode || code == DesignCode::None) return true;
+  if (code == DesignCode::BS5950) return units.EnableSteel5950 == kSettingOn;
+  if (code == DesignCode::BS5268) return units.EnableTimber5268 == kSettingOn;
   return false;
 }
 
@@ -26,7 +26,8 @@ SectionPick ApplyPickedSection(const SectionRecord& picked, int32_t grade,
   pick.E = taken.E;
   TakeSectionRecord(taken, project);
   pick.design = ApplySteelGrade(project.section, grade);
-  pick.code = CodeOffered(units, project.model.DesignCode, kCodeBS5950) ? kCodeBS5950 : kCodeNone;
+  pick.code = CodeOffered(units, project.model.DesignCode, DesignCode::BS5950) ? DesignCode::BS5950
+                                                                               : DesignCode::None;
   return pick;
 }
 

@@ -15,13 +15,13 @@ struct SectionPick {
   std::string descriptionText;  // the description box: the designation after one blank
   double Ixx = 0;               // for the Ixx and E boxes, internal units
   double E = 0;
-  SectionDesignUpdate design;  // py and class under the grade chosen
-  int32_t code = kCodeNone;    // the code option the form selects
+  SectionDesignUpdate design;          // py and class under the grade chosen
+  DesignCode code = DesignCode::None;  // the code option the form selects
 };
 
 // A code option of the section form is offered when the preferences enable its code, or when
 // it is the beam's own code (which stays selectable after the preferences withdraw it).
-bool CodeOffered(const UnitSettings& units, int32_t beamCode, int32_t code);
+bool CodeOffered(const UnitSettings& units, DesignCode beamCode, DesignCode code);
 
 // Takes a picked record into the beam: its section values, fibre distance and property list,
 // then py and class under `grade`. A separator line stands for no section: its blank name with

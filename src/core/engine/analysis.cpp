@@ -69,7 +69,7 @@ void ServicePass(const BeamModel& model, AnalysisState& state, const AnalysisHoo
   RunStatics(model, state, stations);
 
   ShearDeflections shear;
-  const bool timber = model.DesignCode == kCodeBS5268 && hooks.timberShearDeflection;
+  const bool timber = model.DesignCode == DesignCode::BS5268 && hooks.timberShearDeflection;
   if (timber) shear = hooks.timberShearDeflection(model, state);
 
   r.UnitLoadMoments = {};
@@ -126,7 +126,7 @@ AnalysisReport RunAnalysis(const BeamModel& model, AnalysisState& state,
   FactoredPass(model, state, report);
 
   r.BendingStress = BendingStress(r.MomentExtremes[0], model.FibreDistance, model.SectionIxx);
-  if (model.DesignCode == kCodeBS5950 && hooks.steelCheck) {
+  if (model.DesignCode == DesignCode::BS5950 && hooks.steelCheck) {
     hooks.steelCheck(model, state, report.messages);
   }
   if (auto mismatch = TotalsCheck(r)) report.messages.push_back(std::move(*mismatch));

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "model/design_code.h"
+
 namespace trabeo {
 
 // Internal units throughout: mm, N, N/mm, N/mm2, mm4. Positions are measured from the LH end of
@@ -14,13 +16,6 @@ inline constexpr int kSelfWeightRow = 26;
 
 inline constexpr int32_t kFixedSupport = 1;
 inline constexpr int32_t kPinnedSupport = -1;
-
-inline constexpr int32_t kCodeNone = 0;
-inline constexpr int32_t kCodeBS5950 = 5950;
-inline constexpr int32_t kCodeBS5268 = 5268;
-inline constexpr int32_t kCodeBS449 = 449;
-inline constexpr int32_t kCodeAISC = 3;
-inline constexpr int32_t kCodeLRFD = 9;
 
 // One of the three segments. The cantilevers take E and Ixx from the main span.
 struct SegmentRecord {
@@ -78,7 +73,7 @@ struct BeamModel {
   int32_t RhSupportKind = kPinnedSupport;
   float SectionIxx = 0;     // bending stress only
   float FibreDistance = 0;  // neutral axis to extreme fibre, bending stress only
-  int32_t DesignCode = kCodeNone;
+  trabeo::DesignCode DesignCode = trabeo::DesignCode::None;
   LoadTable Loads;
 };
 

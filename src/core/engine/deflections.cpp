@@ -68,7 +68,7 @@ void Deflections(const BeamModel& model, const DeflectionInputs& inputs, BeamRes
     const double magnitude = std::fabs(results.SpanDeflection[static_cast<std::size_t>(i)]);
     if (magnitude > results.SpanPeakDeflection) results.SpanPeakDeflection = magnitude;
   }
-  if (model.DesignCode == kCodeBS5268 && inputs.shear != nullptr) {
+  if (model.DesignCode == DesignCode::BS5268 && inputs.shear != nullptr) {
     SubtractShearDeflections(*inputs.shear, inputs.N, results);
   }
 }

@@ -34,7 +34,7 @@ void PrintSummary(TextPages& pages, const BeamReportInputs& in) {
   const auto& summary = in.stores.SummaryPrintLines;
   for (int i = 1; i <= CountOf(summary); ++i)
     pages.PrintLine(kSummaryLine + i, summary[i]);
-  if (in.project.model.DesignCode == kCodeBS5950) {
+  if (in.project.model.DesignCode == DesignCode::BS5950) {
     const auto& steel = in.stores.SteelSummaryPrintLines();
     for (int i = 1; i <= kSteelSummaryLines; ++i)
       pages.PrintLine(kSummaryLine + i, steel[i]);
@@ -196,9 +196,9 @@ BeamReportOutcome PrintBeamReport(PrintJob& job, const BeamReportInputs& in,
   DrawReportDiagrams(job.canvas(), pages.geometry(), in);
   PrintSummary(pages, in);
 
-  const int32_t code = in.project.model.DesignCode;
-  if (code == kCodeBS5268) PrintTimberPage(pages, in);
-  if (code == kCodeBS5950) {
+  const DesignCode code = in.project.model.DesignCode;
+  if (code == DesignCode::BS5268) PrintTimberPage(pages, in);
+  if (code == DesignCode::BS5950) {
     pages.NewPage(kSteelFirstLine);
     PrintSteelSections(pages, in);
     PrintCheckText(pages, in);

@@ -97,7 +97,8 @@ void WriteIntervalTables(const ListingContext& context, ListingLines& list, List
   list.emplace_back("");
   list.emplace_back(" RESULTS AT 1/20th SPAN INTERVALS");
   StoreBlock head(list, stores.IntervalHeadPrintLines);
-  head.Line(model.DesignCode == kCodeBS5268 ? " (deflection values include shear deflection)" : "");
+  head.Line(model.DesignCode == DesignCode::BS5268 ? " (deflection values include shear deflection)"
+                                                   : "");
   head.Finish();
 
   const auto length = [&](double value) { return ToShownUnits(u, UnitQuantity::Length, value); };

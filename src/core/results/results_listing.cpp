@@ -11,13 +11,13 @@ namespace {
 void WriteSummaryBlock(const ListingContext& context, CodeCheckListing& codeCheck,
                        ListingLines& list, ListingStores& stores) {
   switch (context.model().DesignCode) {
-    case kCodeNone:
+    case DesignCode::None:
       WritePlainSummary(context, list, stores);
       break;
-    case kCodeBS5268:
+    case DesignCode::BS5268:
       WriteTimberSummaryBlock(context, codeCheck.timber, list, stores);
       break;
-    case kCodeBS5950:
+    case DesignCode::BS5950:
       WriteSteelSummaryBlock(context, codeCheck.steel, list, stores);
       break;
     default:  // codes without a check of their own have no summary
@@ -45,9 +45,9 @@ ResultsListing WriteResultsListing(const BeamProject& project, const BeamResults
   WritePointLoadTable(context, list, stores);
   WriteIntervalTables(context, list, stores);
   list.emplace_back("");
-  if (project.model.DesignCode == kCodeBS5268)
+  if (project.model.DesignCode == DesignCode::BS5268)
     WriteTimberSectionLines(context, codeCheck.timber, list);
-  if (project.model.DesignCode == kCodeBS5950)
+  if (project.model.DesignCode == DesignCode::BS5950)
     listing.warningBlockShown = WriteSteelCheckText(context, codeCheck.steel, list);
   list.emplace_back("");
 
@@ -56,9 +56,9 @@ ResultsListing WriteResultsListing(const BeamProject& project, const BeamResults
   return listing;
 }
 
-Color ListingColor(int32_t designCode, int32_t complianceState, int32_t timberCheckFailed) {
-  if (designCode == kCodeBS5950 && complianceState == -1) return colors::kRed;
-  if (designCode == kCodeBS5268 && timberCheckFailed == -1) return colors::kRed;
+Color ListingColor(DesignCode designCode, int32_t complianceState, int32_t timberCheckFailed) {
+  if (designCode == DesignCode::BS5950 && complianceState == -1) return colors::kRed;
+  if (designCode == DesignCode::BS5268 && timberCheckFailed == -1) return colors::kRed;
   return colors::kBlack;
 }
 

@@ -37,6 +37,6 @@ ResultsListing WriteResultsListing(const BeamProject& project, const BeamResults
                                    ListingStores& stores);
 
 // Black, or red when a steel beam does not comply (checked first) or a timber beam fails.
-Color ListingColor(int32_t designCode, int32_t complianceState, int32_t timberCheckFailed);
+Color ListingColor(DesignCode designCode, int32_t complianceState, int32_t timberCheckFailed);
 
 }  // namespace trabeo

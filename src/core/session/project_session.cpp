@@ -65,7 +65,7 @@ void ProjectSession::SetUnits(const UnitSettings& units) {
 
 void ProjectSession::ApplyPreferences(const PreferenceChoices& choices) {
   ApplyChoices(choices, units_);
-  SetDesignCode(kCodeNone);
+  SetDesignCode(DesignCode::None);
 }
 
 std::string ProjectSession::SavePreferencesAsDefault() const {
@@ -270,7 +270,7 @@ void ProjectSession::ClearPointResults() {
   trabeo::ClearPointResults(*pointResults_);
 }
 
-void ProjectSession::SetDesignCode(int32_t code) {
+void ProjectSession::SetDesignCode(DesignCode code) {
   if (code != project_->model.DesignCode) Invalidate();
   project_->model.DesignCode = code;
 }

@@ -182,7 +182,7 @@ class ProjectSession {
  private:
   void Invalidate() { resultsValid_ = 0; }
   BeamFileData FileData();
-  void SetDesignCode(int32_t code);
+  void SetDesignCode(DesignCode code);
   // Runs `change` on the beam's restraints; the results go when the restraints changed.
   void ChangeRestraints(const std::function<void(SteelRestraints&)>& change);
 

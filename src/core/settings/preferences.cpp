@@ -1,6 +1,6 @@
 #include "settings/preferences.h"
 
-#include "engine/beam_model.h"
+#include "model/design_code.h"
 
 namespace trabeo {
 namespace {
@@ -43,7 +43,7 @@ void ApplyChoices(const PreferenceChoices& choices, UnitSettings& settings) {
     CodeSwitchOf(settings, option.code) = choices.code(option.code) ? kSettingOn : kSettingOff;
   }
   settings.FactoredLoads = choices.factoredLoadsChecked ? kSettingOn : kSettingOff;
-  settings.DesignCode = kCodeNone;
+  settings.DesignCode = DesignCode::None;
   ApplyUnitOption(settings, UnitQuantity::Warping, 0);
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "fileio/fixed_text.h"
+#include "model/design_code.h"
 
 namespace trabeo {
 
@@ -119,7 +120,7 @@ struct UnitSettings {
   int32_t FactoredLoads = 0;
   // The beam's design code as the units file holds it (always written as 0). Loading settings
   // for a new beam copies it into the beam model; confirming the preferences resets it.
-  int32_t DesignCode = 0;
+  trabeo::DesignCode DesignCode = trabeo::DesignCode::None;
 
   friend bool operator==(const UnitSettings&, const UnitSettings&) = default;
 };

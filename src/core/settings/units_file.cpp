@@ -18,11 +18,12 @@ constexpr std::array<std::string UnitSettings::*, 4> kLabelFields{
     &UnitSettings::PlasticXLabel, &UnitSettings::ElasticXLabel, &UnitSettings::PlasticYLabel,
     &UnitSettings::ElasticYLabel};
 
-// The integer settings in file order, after the labels.
-constexpr std::array<int32_t UnitSettings::*, 9> kIntegerFields{
+// The integer settings in file order, after the labels; the design code stands between the
+// code switches and FactoredLoads.
+constexpr std::array<int32_t UnitSettings::*, 7> kSettingsBeforeCode{
     &UnitSettings::MomentPlotSign,  &UnitSettings::NFactorMode,    &UnitSettings::EnableTimber5268,
     &UnitSettings::EnableSteel5950, &UnitSettings::EnableSteel449, &UnitSettings::EnableSteelAISC,
-    &UnitSettings::EnableSteelLRFD, &UnitSettings::DesignCode,     &UnitSettings::FactoredLoads};
+    &UnitSettings::EnableSteelLRFD};
 
 bool ReadUnit(BinaryReader& reader, UnitQuantity quantity, UnitSettings& settings) {
   std::string name;
@@ -51,10 +52,13 @@ bool ReadFields(BinaryReader& reader, UnitSettings& settings) {
     if (!ReadUnit(reader, quantity, settings)) return false;
   }
   if (!ReadLabels(reader, settings)) return false;
-  for (int32_t UnitSettings::*field : kIntegerFields) {
+  for (int32_t UnitSettings::*field : kSettingsBeforeCode) {
     if (!reader.ReadInt32(settings.*field)) return false;
   }
-  return true;
+  int32_t code = 0;
+  if (!reader.ReadInt32(code)) return false;
+  settings.DesignCode = DesignCodeFromNumber(code);
+  return reader.ReadInt32(settings.FactoredLoads);
 }
 
 UnitsFileLoad Load(const std::filesystem::path& folder, UnitSettings settings,
@@ -76,10 +80,11 @@ std::vector<uint8_t> EncodeUnitsFile(const UnitSettings& settings) {
   }
   for (std::string UnitSettings::*field : kLabelFields)
     writer.WriteFixedText(settings.*field, kModulusLabelCapacity);
-  for (int32_t UnitSettings::*field : kIntegerFields) {
-    // The design code belongs to the beam; the file never carries one forward.
-    writer.WriteInt32(field == &UnitSettings::DesignCode ? kCodeNone : settings.*field);
-  }
+  for (int32_t UnitSettings::*field : kSettingsBeforeCode)
+    writer.WriteInt32(settings.*field);
+  // The design code belongs to the beam; the file never carries one forward.
+  writer.WriteInt32(DesignCodeNumber(DesignCode::None));
+  writer.WriteInt32(settings.FactoredLoads);
   for (int slot = 0; slot < kFillerSlots; ++slot)
     writer.WriteFixedText(kFillerText, kModulusLabelCapacity);
   return writer.bytes();

@@ -202,7 +202,7 @@ std::optional<TimberHandOver> NextFromTimberSection(TimberSectionWindow& window,
   handOver.Edit_Span_Ixx = ShowValue(units, UnitQuantity::Inertia, v.I * 1e4, SigFig4);
   handOver.Edit_Span_E = ShowValue(units, UnitQuantity::E, v.permE, SigFig4);
   handOver.timberOptionEnabled = units.EnableTimber5268 == kSettingOn;
-  handOver.codeOption = handOver.timberOptionEnabled ? kCodeBS5268 : kCodeNone;
+  handOver.codeOption = handOver.timberOptionEnabled ? DesignCode::BS5268 : DesignCode::None;
   // The model follows the option the form checks, which its "Next >" takes as the code.
   project.model.DesignCode = handOver.codeOption;
   return handOver;

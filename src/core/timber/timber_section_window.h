@@ -73,7 +73,7 @@ struct TimberHandOver {
   std::string Edit_Span_Ixx;  // the wet-adjusted I in the inertia unit, four figures
   // The code option the form checks: "Timber BS 5268" (enabled) when timber checks are enabled
   // in the preferences, "None" otherwise.
-  int32_t codeOption = kCodeNone;
+  DesignCode codeOption = DesignCode::None;
   bool timberOptionEnabled = false;
 };
 

@@ -33,7 +33,7 @@ TEST(BeamEntryTest, StoresGeometryStiffnessAndSelfWeight) {
   texts.rhCantilever = true;
   texts.rhLength = "1.5";
   texts.lhFixed = true;
-  texts.code = kCodeBS5950;
+  texts.code = DesignCode::BS5950;
   const BeamEntryOutcome outcome = ApplyBeamEntry(texts, UnitSettings{}, project);
   ASSERT_EQ(outcome.status, BeamEntryStatus::Accepted) << outcome.message;
   const BeamModel& m = project.model;
@@ -45,7 +45,7 @@ TEST(BeamEntryTest, StoresGeometryStiffnessAndSelfWeight) {
   EXPECT_EQ(m.LhSupportKind, kFixedSupport);
   EXPECT_EQ(m.RhSupportKind, kPinnedSupport);
   EXPECT_EQ(m.TotalLength, 7500);
-  EXPECT_EQ(m.DesignCode, kCodeBS5950);
+  EXPECT_EQ(m.DesignCode, DesignCode::BS5950);
   const LoadRecord& selfWeight = m.Loads.row(kSelfWeightRow);
   EXPECT_EQ(selfWeight.Kind, -1);
   EXPECT_NEAR(selfWeight.Intensity, 0.2464, 1e-4);
@@ -75,7 +75,7 @@ TEST(BeamEntryTest, FirstUnusableBoxStopsWithItsMessage) {
        },
        " Enter E for Beam"},
       {"negative Ixx", [](BeamEntryTexts& t) { t.Ixx = "-5"; }, " Enter Ixx for Beam"},
-      {"no py with a code", [](BeamEntryTexts& t) { t.code = kCodeBS5950; },
+      {"no py with a code", [](BeamEntryTexts& t) { t.code = DesignCode::BS5950; },
        " Select grade and check value of py", 0},
       {"RH cantilever without length", [](BeamEntryTexts& t) { t.rhCantilever = true; },
        "Enter length for RH Cantilever"},
@@ -83,26 +83,26 @@ TEST(BeamEntryTest, FirstUnusableBoxStopsWithItsMessage) {
   for (const Case& c : cases) {
     BeamProject project = SteelSection(1000);
     project.section.DesignStrength = c.py;
-    project.model.DesignCode = kCodeBS449;
+    project.model.DesignCode = DesignCode::BS449;
     BeamEntryTexts texts = Typical();
     c.edit(texts);
     const BeamEntryOutcome outcome = ApplyBeamEntry(texts, UnitSettings{}, project);
     EXPECT_EQ(outcome.status, BeamEntryStatus::Failed) << c.name;
     EXPECT_EQ(outcome.message, c.message) << c.name;
-    EXPECT_EQ(project.model.DesignCode, kCodeBS449) << c.name << ": the code is not taken";
+    EXPECT_EQ(project.model.DesignCode, DesignCode::BS449) << c.name << ": the code is not taken";
   }
 }
 
 TEST(BeamEntryTest, CodeMustSuitTheSection) {
   BeamProject steel = SteelSection(1000);
   BeamEntryTexts texts = Typical();
-  texts.code = kCodeBS5268;
+  texts.code = DesignCode::BS5268;
   EXPECT_EQ(ApplyBeamEntry(texts, UnitSettings{}, steel).message,
             "Cannot check steel beam to timber code");
 
   BeamProject timber;
   timber.section.SectionKind = "Timber";
-  texts.code = kCodeBS5950;
+  texts.code = DesignCode::BS5950;
   EXPECT_EQ(ApplyBeamEntry(texts, UnitSettings{}, timber).message,
             "Cannot check timber beam to steel code");
 
@@ -111,7 +111,7 @@ TEST(BeamEntryTest, CodeMustSuitTheSection) {
   const BeamEntryOutcome refused = ApplyBeamEntry(texts, UnitSettings{}, typed);
   EXPECT_EQ(refused.status, BeamEntryStatus::CodeRefused);
   EXPECT_EQ(refused.message, "Cannot code check section with value of Ixx edited by user");
-  texts.code = kCodeNone;
+  texts.code = DesignCode::None;
   EXPECT_EQ(ApplyBeamEntry(texts, UnitSettings{}, typed).status, BeamEntryStatus::Accepted);
 }
 

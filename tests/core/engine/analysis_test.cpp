@@ -77,7 +77,7 @@ TEST(AnalysisTest, BendingStressFromTheLargestMoment) {
 }
 
 TEST(AnalysisTest, TimberShearDeflectionIsSubtractedButNotFromThePeak) {
-  const BeamModel model = BeamBuilder(5000).Code(kCodeBS5268).Udl(0, 5000, 1, 1).Build();
+  const BeamModel model = BeamBuilder(5000).Code(DesignCode::BS5268).Udl(0, 5000, 1, 1).Build();
   AnalysisHooks hooks;
   int calls = 0;
   hooks.timberShearDeflection = [&](const BeamModel&, const AnalysisState& state) {
@@ -89,7 +89,7 @@ TEST(AnalysisTest, TimberShearDeflectionIsSubtractedButNotFromThePeak) {
   };
   const Analysed timber(model, hooks);
   BeamModel plainModel = model;
-  plainModel.DesignCode = kCodeNone;
+  plainModel.DesignCode = DesignCode::None;
   const Analysed plain(plainModel, hooks);
   EXPECT_EQ(calls, 1);
   EXPECT_NEAR(timber.r().SpanDeflection[10], plain.r().SpanDeflection[10] - 0.5, 1e-12);
@@ -105,8 +105,8 @@ TEST(AnalysisTest, SteelCheckRunsAfterTheFactoredPassForSteelOnly) {
     EXPECT_NE(state.results.BendingStress, 0);
     messages.emplace_back("checked");
   };
-  const Analysed steel(BeamBuilder(5000).Code(kCodeBS5950).Fibre(100).Point(2500, 10).Build(),
-                       hooks);
+  const Analysed steel(
+      BeamBuilder(5000).Code(DesignCode::BS5950).Fibre(100).Point(2500, 10).Build(), hooks);
   const Analysed none(BeamBuilder(5000).Point(2500, 10).Build(), hooks);
   EXPECT_EQ(calls, 1);
   ASSERT_EQ(steel.report.messages.size(), 1u);

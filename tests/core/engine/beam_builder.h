@@ -59,7 +59,7 @@ class BeamBuilder {
     model_.FibreDistance = distance;
     return *this;
   }
-  BeamBuilder& Code(int32_t code) {
+  BeamBuilder& Code(DesignCode code) {
     model_.DesignCode = code;
     return *this;
   }

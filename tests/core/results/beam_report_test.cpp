@@ -92,7 +92,7 @@ void Fill(TextStore<Slots, Capacity>& store, const std::string& prefix, int line
     store.Set(i, prefix + std::to_string(i));
 }
 
-BeamModel CantileveredBeam(int32_t code) {
+BeamModel CantileveredBeam(DesignCode code) {
   return BeamBuilder(6000, 205000, 1.2e8)
       .LhCantilever(1500)
       .RhCantilever(1000)
@@ -104,7 +104,7 @@ BeamModel CantileveredBeam(int32_t code) {
 }
 
 TEST(BeamReportTest, NothingToPrintWithoutResults) {
-  Reported reported(CantileveredBeam(kCodeNone));
+  Reported reported(CantileveredBeam(DesignCode::None));
   reported.listed.state->results.ShearExtremes[0] = 0;
   RecordingPrintJob job;
   const BeamReportOutcome outcome = reported.Print(job);
@@ -114,7 +114,7 @@ TEST(BeamReportTest, NothingToPrintWithoutResults) {
 }
 
 TEST(BeamReportTest, EveryPageHasTheHeaderWithABeamFileNameOnly) {
-  Reported reported(CantileveredBeam(kCodeNone));
+  Reported reported(CantileveredBeam(DesignCode::None));
   RecordingPrintJob job;
   ASSERT_TRUE(reported.Print(job).printed);
   EXPECT_TRUE(job.ended());
@@ -150,7 +150,7 @@ TEST(BeamReportTest, EveryPageHasTheHeaderWithABeamFileNameOnly) {
 // one that leaves the current line past 65, the check text's blocks before one that starts past
 // it, and a block that would run off the paper starts a new page.
 TEST(BeamReportTest, LongSteelListingBreaksPagesByItsRules) {
-  Reported reported(CantileveredBeam(kCodeBS5950));
+  Reported reported(CantileveredBeam(DesignCode::BS5950));
   ListingStores& s = *reported.listed.stores;
   Fill(s.SteelSummaryPrintLines(), "SUM ", 15, 16);
   Fill(s.SteelListLines[0], "P0 L", 12, 12);
@@ -201,7 +201,7 @@ TEST(BeamReportTest, LongSteelListingBreaksPagesByItsRules) {
 }
 
 TEST(BeamReportTest, TimberPageHoldsTheCheckAndTheSectionInColumns) {
-  Reported reported(CantileveredBeam(kCodeBS5268));
+  Reported reported(CantileveredBeam(DesignCode::BS5268));
   Fill(reported.listed.stores->TimberPrintLines, "CHECK ", 5, 5);
   Fill(reported.listed.project->timber.TimberSummaryLines, "T", 31, 31);
   RecordingPrintJob job;
@@ -220,7 +220,7 @@ TEST(BeamReportTest, TimberPageHoldsTheCheckAndTheSectionInColumns) {
 }
 
 TEST(BeamReportTest, LoadTablesPrintWhenDrawnAndMoveOnWhenTheyDoNotFit) {
-  Reported reported(CantileveredBeam(kCodeBS449));
+  Reported reported(CantileveredBeam(DesignCode::BS449));
   ListingStores& s = *reported.listed.stores;
   Fill(s.PointTablePrintLines, "PT", 30, 30);
   Fill(s.UdlTablePrintLines, "UT", 35, 35);

@@ -101,7 +101,8 @@ TEST(ResultsListingTest, CodeWithoutCheckListsOnlyTablesAndIntervals) {
   // BS 449 has no summary block. In millimetres and newtons the large values take no decimals:
   // a number without a point stands as if its point followed its last character. Factored
   // 30 kN at a quarter span gives reactions of 22.5 and 7.5 kN; the deflections are unfactored.
-  BeamModel model = BeamBuilder(4000, 200000, 1e8).Point(1000, 20000, 1.5).Code(kCodeBS449).Build();
+  BeamModel model =
+      BeamBuilder(4000, 200000, 1e8).Point(1000, 20000, 1.5).Code(DesignCode::BS449).Build();
   model.Loads.row(2) = model.Loads.row(1);
   model.Loads.row(1) = LoadRecord{};
   const Listed listed(model, MillimetreUnits());
@@ -367,7 +368,7 @@ TEST(ResultsListingTest, IntervalRowsAreFactoredStationsWithServiceDeflections) 
 }
 
 TEST(ResultsListingTest, TimberBeamNotesTheShearDeflection) {
-  const Listed listed(BeamBuilder(5000).Udl(0, 5000, 2, 2).Code(kCodeBS5268).Build());
+  const Listed listed(BeamBuilder(5000).Udl(0, 5000, 2, 2).Code(DesignCode::BS5268).Build());
   EXPECT_EQ(listed.stores->IntervalHeadPrintLines[1],
             " (deflection values include shear deflection)");
   EXPECT_TRUE(listed.Has(" (deflection values include shear deflection)"));
@@ -375,7 +376,7 @@ TEST(ResultsListingTest, TimberBeamNotesTheShearDeflection) {
 
 TEST(ResultsListingTest, EveryStoreIsEmptiedBeforeWriting) {
   BeamModel model = SimpleUdlBeam();
-  model.DesignCode = kCodeBS449;
+  model.DesignCode = DesignCode::BS449;
   Listed listed(model);
   listed.stores->SummaryPrintLines.Set(3, "stale");
   listed.stores->SteelListLines[0].Set(0, "7");
@@ -389,17 +390,18 @@ TEST(ResultsListingTest, EveryStoreIsEmptiedBeforeWriting) {
 
 TEST(ResultsListingTest, ListColourIsRedOnlyForAFailedCheck) {
   struct Case {
-    int32_t code, compliance, timberFailed;
+    DesignCode code;
+    int32_t compliance, timberFailed;
     Color color;
   };
   const std::vector<Case> cases{
-      {kCodeNone, -1, -1, colors::kBlack},  {kCodeBS5950, -1, 0, colors::kRed},
-      {kCodeBS5950, 1, -1, colors::kBlack}, {kCodeBS5268, 0, -1, colors::kRed},
-      {kCodeBS5268, -1, 0, colors::kBlack}, {kCodeBS449, -1, -1, colors::kBlack},
+      {DesignCode::None, -1, -1, colors::kBlack},  {DesignCode::BS5950, -1, 0, colors::kRed},
+      {DesignCode::BS5950, 1, -1, colors::kBlack}, {DesignCode::BS5268, 0, -1, colors::kRed},
+      {DesignCode::BS5268, -1, 0, colors::kBlack}, {DesignCode::BS449, -1, -1, colors::kBlack},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ListingColor(c.code, c.compliance, c.timberFailed), c.color)
-        << c.code << " " << c.compliance << " " << c.timberFailed;
+        << DesignCodeNumber(c.code) << " " << c.compliance << " " << c.timberFailed;
   }
 }
 

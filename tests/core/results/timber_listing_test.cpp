@@ -36,7 +36,7 @@ struct ListedTimberBeam {
   ListedTimberBeam(const TimberChoice& timber, BeamBuilder beam) {
     UnitSettings units;
     units.EnableTimber5268 = kSettingOn;
-    project->model = beam.Code(kCodeBS5268).Build();
+    project->model = beam.Code(DesignCode::BS5268).Build();
     project->section.TimberWidth = timber.width;
     project->section.TimberDepth = timber.depth;
     TimberSectionWindow window = ShowTimberSectionWindow(*project);
@@ -247,7 +247,7 @@ TEST(TimberListingTest, CantileverSectionsStandAroundTheSpan) {
 // The verdict fails only above the permissible values, the sections at or above them.
 TEST(TimberListingTest, ShearEqualToThePermissibleCompliesButReadsTooHigh) {
   auto project = std::make_unique<BeamProject>();
-  project->model = BeamBuilder(4000).Code(kCodeBS5268).Build();
+  project->model = BeamBuilder(4000).Code(DesignCode::BS5268).Build();
   project->section.TimberWidth = 150;  // not narrow
   project->section.TimberDepth = 200;
   project->timber.TimberPermShear = 7100;

@@ -126,7 +126,7 @@ TEST_F(ProjectSessionTest, EveryKindOfEditInvalidatesTheResults) {
       {"preferences withdraw the code",
        [&](ProjectSession& s) {
          BeamProject coded = SimpleBeam();
-         coded.model.DesignCode = kCodeBS449;
+         coded.model.DesignCode = DesignCode::BS449;
          s.LoadCase(coded);
          s.Analyse(dialogs_);
          ASSERT_EQ(s.ResultsValid(), 1);
@@ -255,16 +255,19 @@ TEST_F(ProjectSessionTest, SavedBeamOpensWithItsResultsInANewProgram) {
 // forms; angles, boxes and tubes, no code and BS 5268 to the analysis; and stays on a refusal.
 TEST_F(ProjectSessionTest, LoadFormNextGoesWhereTheCodeAndSectionLead) {
   struct Case {
-    int32_t code;
+    DesignCode code;
     const char* kind;
     EntryStep next;
   };
-  const Case cases[]{
-      {kCodeNone, "Beam", EntryStep::Analyse},        {kCodeBS5268, "Timber", EntryStep::Analyse},
-      {kCodeBS5950, "Beam", EntryStep::SpanForm},     {kCodeBS5950, "RSJ", EntryStep::SpanForm},
-      {kCodeBS5950, "RSC", EntryStep::SpanForm},      {kCodeBS5950, "RSA", EntryStep::Analyse},
-      {kCodeBS5950, "Box", EntryStep::Analyse},       {kCodeBS5950, "Tube", EntryStep::Analyse},
-      {kCodeBS449, "Beam", EntryStep::MainWindowOnly}};
+  const Case cases[]{{DesignCode::None, "Beam", EntryStep::Analyse},
+                     {DesignCode::BS5268, "Timber", EntryStep::Analyse},
+                     {DesignCode::BS5950, "Beam", EntryStep::SpanForm},
+                     {DesignCode::BS5950, "RSJ", EntryStep::SpanForm},
+                     {DesignCode::BS5950, "RSC", EntryStep::SpanForm},
+                     {DesignCode::BS5950, "RSA", EntryStep::Analyse},
+                     {DesignCode::BS5950, "Box", EntryStep::Analyse},
+                     {DesignCode::BS5950, "Tube", EntryStep::Analyse},
+                     {DesignCode::BS449, "Beam", EntryStep::MainWindowOnly}};
   for (const Case& c : cases) {
     ProjectSession session(folder_);
     BeamProject project = SimpleBeam();
@@ -272,8 +275,8 @@ TEST_F(ProjectSessionTest, LoadFormNextGoesWhereTheCodeAndSectionLead) {
     project.section.SectionKind = c.kind;
     session.LoadCase(project);
     const LoadsOutcome outcome = session.ApplyLoads(project.model.Loads, 5, true);
-    EXPECT_FALSE(outcome.stays) << c.kind << " " << c.code;
-    EXPECT_EQ(outcome.next, c.next) << c.kind << " " << c.code;
+    EXPECT_FALSE(outcome.stays) << c.kind << " " << DesignCodeNumber(c.code);
+    EXPECT_EQ(outcome.next, c.next) << c.kind << " " << DesignCodeNumber(c.code);
     EXPECT_TRUE(session.ApplyLoads(project.model.Loads, 5, false).stays) << c.kind;
   }
 }

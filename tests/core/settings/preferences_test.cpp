@@ -48,7 +48,7 @@ TEST(PreferencesTest, ConfirmingAppliesEveryGroup) {
   c.factoredLoadsChecked = true;
 
   UnitSettings s;
-  s.DesignCode = 5268;
+  s.DesignCode = DesignCode::BS5268;
   s.WarpingUnitName = "mm^6";
   s.WarpingFactor = 1;
   ApplyChoices(c, s);
@@ -65,7 +65,7 @@ TEST(PreferencesTest, ConfirmingAppliesEveryGroup) {
   EXPECT_EQ(s.EnableSteel5950, 1);
   EXPECT_EQ(s.EnableSteel449, -1);
   EXPECT_EQ(s.FactoredLoads, 1);
-  EXPECT_EQ(s.DesignCode, 0);  // confirming always clears the chosen code
+  EXPECT_EQ(s.DesignCode, DesignCode::None);  // confirming always clears the chosen code
   EXPECT_EQ(s.WarpingUnitName, "dm^6");
   EXPECT_EQ(s.WarpingFactor, 1e-12f);
 }

@@ -39,7 +39,7 @@ UnitSettings Unusual() {
   for (int i = 0; i < kCodeSwitchCount; ++i)
     CodeSwitchOf(s, static_cast<CodeSwitch>(i)) = kSettingOn;
   s.FactoredLoads = kSettingOn;
-  s.DesignCode = 5950;
+  s.DesignCode = DesignCode::BS5950;
   return s;
 }
 
@@ -62,7 +62,7 @@ TEST(UnitSettingsTest, DefaultConstructedHoldsTheStartupDefaults) {
   for (int i = 0; i < kCodeSwitchCount; ++i)
     EXPECT_EQ(CodeSwitchOf(s, static_cast<CodeSwitch>(i)), -1) << i;
   EXPECT_EQ(s.FactoredLoads, 0);  // no default: only a file or the form sets it
-  EXPECT_EQ(s.DesignCode, 0);
+  EXPECT_EQ(s.DesignCode, DesignCode::None);
 }
 
 TEST(UnitSettingsTest, StartupDefaultsReplaceAllButFactoredLoadsAndDesignCode) {
@@ -70,7 +70,7 @@ TEST(UnitSettingsTest, StartupDefaultsReplaceAllButFactoredLoadsAndDesignCode) {
   ApplyStartupDefaults(s);
   UnitSettings expected;
   expected.FactoredLoads = kSettingOn;
-  expected.DesignCode = 5950;
+  expected.DesignCode = DesignCode::BS5950;
   EXPECT_EQ(s, expected);
 }
 

@@ -53,9 +53,9 @@ TEST(TimberSectionTest, JoistOfC24HandsOverItsStiffnessAndPermissibleValues) {
   EXPECT_EQ(handOver->Edit_Span_Ixx, "5000");
   EXPECT_EQ(handOver->Edit_Desc, "75.0 x 200 C24 Timber");
   // With timber checks disabled in the preferences the form stays at "None".
-  EXPECT_EQ(handOver->codeOption, kCodeNone);
+  EXPECT_EQ(handOver->codeOption, DesignCode::None);
   EXPECT_FALSE(handOver->timberOptionEnabled);
-  EXPECT_EQ(project->model.DesignCode, kCodeNone);
+  EXPECT_EQ(project->model.DesignCode, DesignCode::None);
 
   const TimberBeamValues& t = project->timber;
   EXPECT_EQ(t.TimberGradeName, "C24");
@@ -113,8 +113,8 @@ TEST(TimberSectionTest, WetTimberIsAnalysedWithTheSwollenSectionAndReducedModulu
   EXPECT_EQ(handOver->Edit_Span_Ixx, "5412");
   EXPECT_EQ(handOver->Edit_Span_E, "5760");
   EXPECT_FLOAT_EQ(project->model.FibreDistance, 200 * 0.51f);
-  EXPECT_EQ(handOver->codeOption, kCodeBS5268);
-  EXPECT_EQ(project->model.DesignCode, kCodeBS5268);
+  EXPECT_EQ(handOver->codeOption, DesignCode::BS5268);
+  EXPECT_EQ(project->model.DesignCode, DesignCode::BS5268);
   TakeTimberStiffness(*handOver, units, project->model);
   EXPECT_EQ(project->model.MainSpan.Ixx, 5.412e7);
   EXPECT_EQ(project->model.MainSpan.E, 5760);

@@ -32,7 +32,7 @@ struct ShearRun {
 // L / 200 on the shear line fall short of it by one step's half triangle, 1 % at mid-span.
 TEST(TimberShearDeflectionTest, UniformLoadOnASimpleSpanMatchesTheClosedForm) {
   const double L = 4000, w = 1.5, E = 7200, I = 5e7;
-  const ShearRun run(BeamBuilder(L, E, I).Code(kCodeBS5268).Udl(0, L, w, w).Build());
+  const ShearRun run(BeamBuilder(L, E, I).Code(DesignCode::BS5268).Udl(0, L, w, w).Build());
   const double closedForm = w * L * L / (8 * kGA);
   EXPECT_NEAR(-run.shear.SpanShearDeflection[10], closedForm, 0.011 * closedForm);
   EXPECT_GT(-run.shear.SpanShearDeflection[10], 0.985 * closedForm);
@@ -55,7 +55,7 @@ TEST(TimberShearDeflectionTest, UniformLoadOnASimpleSpanMatchesTheClosedForm) {
 // P L / (4 GA/Kform) at mid-span and a straight line to each support.
 TEST(TimberShearDeflectionTest, CentralPointLoadIsIntegratedExactly) {
   const double L = 3000, P = 6000;
-  const ShearRun run(BeamBuilder(L, 7200, 5e7).Code(kCodeBS5268).Point(L / 2, P).Build());
+  const ShearRun run(BeamBuilder(L, 7200, 5e7).Code(DesignCode::BS5268).Point(L / 2, P).Build());
   EXPECT_NEAR(run.shear.SpanShearDeflection[10], -P * L / (4 * kGA), 1e-6);
   EXPECT_NEAR(run.shear.SpanShearDeflection[5], -P * L / (8 * kGA), 1e-6);
   EXPECT_NEAR(run.shear.SpanShearDeflection[15], -P * L / (8 * kGA), 1e-6);
@@ -66,7 +66,7 @@ TEST(TimberShearDeflectionTest, CentralPointLoadIsIntegratedExactly) {
 TEST(TimberShearDeflectionTest, CantileverTipLoadAddsTheSpanShearRotation) {
   const double L = 4000, a = 1000, P = 2000;
   const ShearRun lh(
-      BeamBuilder(L, 7200, 5e7).Code(kCodeBS5268).LhCantilever(a).Point(0, P).Build());
+      BeamBuilder(L, 7200, 5e7).Code(DesignCode::BS5268).LhCantilever(a).Point(0, P).Build());
   EXPECT_NEAR(lh.shear.ShearRotationL, P * a / (L * kGA), 1e-12);
   EXPECT_NEAR(lh.shear.CantShearDeflection[0][20], -P * a / kGA * (1 + a / L), 1e-6);
   EXPECT_NEAR(lh.shear.CantShearDeflection[0][10], -P * a / 2 / kGA * (1 + a / L), 1e-6);
@@ -74,7 +74,7 @@ TEST(TimberShearDeflectionTest, CantileverTipLoadAddsTheSpanShearRotation) {
     EXPECT_EQ(value, 0);  // no load on the span
 
   const ShearRun rh(
-      BeamBuilder(L, 7200, 5e7).Code(kCodeBS5268).RhCantilever(a).Point(L + a, P).Build());
+      BeamBuilder(L, 7200, 5e7).Code(DesignCode::BS5268).RhCantilever(a).Point(L + a, P).Build());
   EXPECT_NEAR(rh.shear.ShearRotationR, -P * a / (L * kGA), 1e-12);
   EXPECT_NEAR(rh.shear.CantShearDeflection[1][20], -P * a / kGA * (1 + a / L), 1e-6);
   // The tip deflects further down by that amount (the RH row is downward positive).
@@ -84,8 +84,8 @@ TEST(TimberShearDeflectionTest, CantileverTipLoadAddsTheSpanShearRotation) {
 }
 
 TEST(TimberShearDeflectionTest, NoShearStiffnessGivesNoShearDeflection) {
-  const ShearRun run(BeamBuilder(4000, 7200, 5e7).Code(kCodeBS5268).Udl(0, 4000, 1, 1).Build(),
-                     0.0f);
+  const ShearRun run(
+      BeamBuilder(4000, 7200, 5e7).Code(DesignCode::BS5268).Udl(0, 4000, 1, 1).Build(), 0.0f);
   for (float value : run.shear.SpanShearDeflection)
     EXPECT_EQ(value, 0);
 }

@@ -88,7 +88,7 @@ void TransferVersion4(Io& io, const BeamFileData& d, BeamFileMarkers& markers) {
   TransferOpening(io, d, markers);
   io.Int32(d.steel.ComplianceState);
   io.Int32(d.project.timber.TimberCheckFailed);
-  io.Int32(m.DesignCode);
+  Code(io, m.DesignCode);
   io.Single(d.project.restraints.ClearSpan);
   io.Int32(d.project.restraints.IntermediateRestraints);
   TransferSegment(io, m.LhCantilever, m.LhCantilever.Spare);

@@ -25,6 +25,14 @@ void Doubles(Io& io, Array& values) {
     io.Double(value);
 }
 
+// A design code travels as its number.
+template <class Io>
+void Code(Io& io, DesignCode& code) {
+  int32_t number = DesignCodeNumber(code);
+  io.Int32(number);
+  code = DesignCodeFromNumber(number);
+}
+
 // Writes the units in file order: the fourteen names, the fourteen factors, the four modulus
 // labels.
 void TransferUnits(FieldWriter& io, const UnitSettings& units);

@@ -35,7 +35,7 @@ BeamFileReading DecodeVersion3(std::span<const uint8_t> bytes, const BeamFileDat
   BeamModel& m = data.project.model;
   auto& effective = data.project.restraints.EffectiveLengths;
   TransferOpening(io, data, reading.markers);
-  io.Int32(m.DesignCode);
+  Code(io, m.DesignCode);
   // Each segment record's fifth double was that segment's effective length.
   TransferSegment(io, m.LhCantilever, effective[0]);
   TransferSegment(io, m.RhCantilever, effective[11]);

@@ -56,7 +56,7 @@ void TakeBeam(std::string_view fileName, const BeamFileData& data, OpenBeamResul
   data.units.FactoredLoads = AnyLoadFactored(model.Loads) ? kSettingOn : kSettingOff;
   data.header.CurrentFileName = std::string(fileName);
   result.caption = data.header.CurrentFileName;
-  if (data.project.timber.TimberShearStiffness > 1e17f && model.DesignCode == kCodeBS5268)
+  if (data.project.timber.TimberShearStiffness > 1e17f && model.DesignCode == DesignCode::BS5268)
     result.messages.emplace_back(kPriorToVersion35Message);
   result.udlOutline = BuildUdlOutline(model.Loads);
   const DrawnLoadCounts counts = CountDrawnLoads(model.Loads);

@@ -64,18 +64,18 @@ ListingLines RefillResultsList(const BeamProject& project, const BeamResults& re
   const BeamModel& model = project.model;
   ListingLines list;
   AppendLines(stores.SummaryPrintLines, list);
-  if (model.DesignCode == kCodeBS5268) {
+  if (model.DesignCode == DesignCode::BS5268) {
     for (int slot = 1; slot <= 3; ++slot)
       list.push_back(stores.TimberPrintLines[slot]);
   }
-  if (model.DesignCode == kCodeBS5950) AppendSteelSections(project, stores, list);
+  if (model.DesignCode == DesignCode::BS5950) AppendSteelSections(project, stores, list);
   AppendLines(stores.UdlTablePrintLines, list);
   AppendLines(stores.PointTablePrintLines, list);
   AppendLines(stores.IntervalHeadPrintLines, list);
   if (model.LhCantilever.IsPresent()) AppendLines(stores.LhIntervalPrintLines, list);
   AppendLines(stores.SpanIntervalPrintLines, list);
   if (model.RhCantilever.IsPresent()) AppendLines(stores.RhIntervalPrintLines, list);
-  if (model.DesignCode == kCodeBS5950) {
+  if (model.DesignCode == DesignCode::BS5950) {
     ListRestoredCheckText(MakeListingContext(project, results, units), steel, list);
   }
   list.emplace_back("");

@@ -39,7 +39,7 @@ void ExpectAt(const std::vector<uint8_t>& bytes, const Placed& field) {
 
 // Offsets typed from the layout table of the version 4 file.
 TEST(BeamFileLayoutTest, EveryFieldSitsAtItsOffset) {
-  auto s = AnalysedBeam(kCodeBS5950);
+  auto s = AnalysedBeam(DesignCode::BS5950);
   s->project.timber.TimberCheckFailed = -1;
   s->project.timber.TimberCodeLine = "timber code line";
   s->project.timber.TimberTorsionNote = "torsion note";
@@ -179,7 +179,7 @@ TEST(BeamFileLayoutTest, EveryFieldSitsAtItsOffset) {
     EXPECT_EQ(bytes[at], 0) << at;
 }
 
-class BeamFileRoundTripTest : public ::testing::TestWithParam<int32_t> {};
+class BeamFileRoundTripTest : public ::testing::TestWithParam<DesignCode> {};
 
 // Write, read into a fresh program, write again: the same bytes, and every part of the state
 // the file holds comes back equal.
@@ -208,12 +208,13 @@ TEST_P(BeamFileRoundTripTest, ReadingAndWritingAgainGivesTheSameBytes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryCode, BeamFileRoundTripTest,
-                         ::testing::Values(kCodeNone, kCodeBS5950, kCodeBS5268));
+                         ::testing::Values(DesignCode::None, DesignCode::BS5950,
+                                           DesignCode::BS5268));
 
 // SectionKind, SectionArea, NFactorMode and TimberCheckFailed are written twice; the later copy
 // wins, unless the file ends between the two.
 TEST(BeamFileLayoutTest, TheLaterOfTwoCopiesWins) {
-  auto s = AnalysedBeam(kCodeBS5268);
+  auto s = AnalysedBeam(DesignCode::BS5268);
   std::vector<uint8_t> bytes = EncodeBeamFile(s->data());
   auto patchText = [&](std::size_t at, const std::string& text) {
     bytes[at] = static_cast<uint8_t>(text.size());
@@ -248,7 +249,7 @@ TEST(BeamFileLayoutTest, TheLaterOfTwoCopiesWins) {
 // The file's texts are 8-bit, one byte per character: a description with "µ", "²" and "½"
 // written by another program reads as those characters and is written back byte for byte.
 TEST(BeamFileLayoutTest, EightBitTextsReadAsTheirCharactersAndWriteBack) {
-  auto s = AnalysedBeam(kCodeNone);
+  auto s = AnalysedBeam(DesignCode::None);
   std::vector<uint8_t> bytes = EncodeBeamFile(s->data());
   const std::vector<uint8_t> description{'1', '2', 0xB5, 'm', ' ', 'x', '2', 0xB2, ' ', 0xBD};
   bytes[684] = static_cast<uint8_t>(description.size());

@@ -112,7 +112,7 @@ std::unique_ptr<BeamFileState> FreshState() {
   return state;
 }
 
-std::unique_ptr<BeamFileState> AnalysedBeam(int32_t designCode) {
+std::unique_ptr<BeamFileState> AnalysedBeam(DesignCode designCode) {
   auto s = std::make_unique<BeamFileState>();
   BeamModel& m = s->project.model;
   m.LhCantilever = {1.0, 1500, 0, 0, 0};
@@ -141,8 +141,8 @@ std::unique_ptr<BeamFileState> AnalysedBeam(int32_t designCode) {
   const DrawnLoadCounts counts = CountDrawnLoads(m.Loads);
   s->UdlDrawnCount = counts.UdlDrawnCount;
   s->PointLoadDrawnCount = counts.PointLoadDrawnCount;
-  if (designCode == kCodeBS5950) FillSteelCheck(*s);
-  if (designCode == kCodeBS5268) FillTimber(*s);
+  if (designCode == DesignCode::BS5950) FillSteelCheck(*s);
+  if (designCode == DesignCode::BS5268) FillTimber(*s);
   return s;
 }
 

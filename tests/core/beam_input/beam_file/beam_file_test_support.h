@@ -35,7 +35,7 @@ std::unique_ptr<BeamFileState> FreshState();
 // a steel section and the given design code. For 5950 the restraints, effective lengths,
 // factors n and m, check verdict, steel listing sections and check text are filled by hand;
 // for 5268 the timber values, summary lines and verdict texts.
-std::unique_ptr<BeamFileState> AnalysedBeam(int32_t designCode);
+std::unique_ptr<BeamFileState> AnalysedBeam(DesignCode designCode);
 
 // A folder of its own for one test, removed (with its permissions restored) when the test ends.
 class TempFolder {

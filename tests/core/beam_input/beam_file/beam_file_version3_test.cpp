@@ -56,7 +56,7 @@ class Version3Test : public ::testing::TestWithParam<bool> {};
 
 TEST_P(Version3Test, OpensTheBeamWithoutResults) {
   const bool before35 = GetParam();
-  auto saved = AnalysedBeam(kCodeBS5268);
+  auto saved = AnalysedBeam(DesignCode::BS5268);
   saved->project.restraints.EffectiveLengths = {1200, 2000, 2000, 0, 0,    0,
                                                 0,    2100, 1900, 2, 5800, 1400};
   for (std::size_t k = 0; k < 18; ++k)
@@ -85,7 +85,7 @@ TEST_P(Version3Test, OpensTheBeamWithoutResults) {
   EXPECT_EQ(m.RhCantilever.Length, 1000);
   EXPECT_EQ(m.MainSpan.Spare, 0);  // the fifth double was the effective length
   EXPECT_EQ(m.Loads.row(2).EndIntensity, 8.0f);
-  EXPECT_EQ(m.DesignCode, kCodeBS5268);
+  EXPECT_EQ(m.DesignCode, DesignCode::BS5268);
   const SteelRestraints& r = opened->project.restraints;
   EXPECT_EQ(r.EffectiveLengths[0], 1200);
   EXPECT_EQ(r.EffectiveLengths[10], 5800);

@@ -25,7 +25,7 @@ using Bytes = std::vector<uint8_t>;
 // support; reactions 5 + 2 + 0.5 = 7.5 kN (LH) and 5 - 0.5 + 5 = 9.5 kN (RH); mid-span moment
 // 10 x 6 / 4 - 3 / 2 = 13.5 kN m.
 std::unique_ptr<BeamFileState> CantileverBeam() {
-  auto s = AnalysedBeam(kCodeNone);
+  auto s = AnalysedBeam(DesignCode::None);
   BeamModel& m = s->project.model;
   m.RhCantilever = {};
   m.TotalLength = 7500;
@@ -51,7 +51,7 @@ TEST(OpenBeamFileTest, SavedBeamComesBackWithItsResultsListingAndSection) {
   const Bytes bytes = EncodeBeamFile(saved->data());
   // Another beam analysed before the opening leaves its support loads and extremes behind.
   auto opened = FreshState();
-  RunAnalysis(AnalysedBeam(kCodeNone)->project.model, opened->analysis);
+  RunAnalysis(AnalysedBeam(DesignCode::None)->project.model, opened->analysis);
   opened->listing.SteelListLines[0].Set(1, "left over");
 
   const OpenBeamResult result = OpenBeamFileBytes("/beams/lintel.trb", bytes, opened->data());
@@ -107,7 +107,7 @@ TEST(OpenBeamFileTest, SavedBeamComesBackWithItsResultsListingAndSection) {
 }
 
 TEST(OpenBeamFileTest, SteelBeamListsTheSectionsOfItsPartsInRed) {
-  auto saved = AnalysedBeam(kCodeBS5950);  // both cantilevers, two intermediate restraints
+  auto saved = AnalysedBeam(DesignCode::BS5950);  // both cantilevers, two intermediate restraints
   auto opened = FreshState();
   const OpenBeamResult result =
       OpenBeamFileBytes("steel.trb", EncodeBeamFile(saved->data()), opened->data());
@@ -136,7 +136,7 @@ TEST(OpenBeamFileTest, SteelBeamListsTheSectionsOfItsPartsInRed) {
 }
 
 TEST(OpenBeamFileTest, TimberBeamListsThreeTimberLinesAndWarnsWithoutShearStiffness) {
-  auto saved = AnalysedBeam(kCodeBS5268);
+  auto saved = AnalysedBeam(DesignCode::BS5268);
   for (int slot = 1; slot <= 5; ++slot)
     saved->listing.TimberPrintLines.Set(slot, "timber line " + std::to_string(slot));
   saved->listing.TimberPrintLines.SetCount(6);
@@ -158,7 +158,7 @@ TEST(OpenBeamFileTest, TimberBeamListsThreeTimberLinesAndWarnsWithoutShearStiffn
 
 // A file that ends early keeps what was read; the rest stays as File New left it.
 TEST(OpenBeamFileTest, FileCutShortKeepsWhatWasRead) {
-  auto saved = AnalysedBeam(kCodeNone);
+  auto saved = AnalysedBeam(DesignCode::None);
   const Bytes bytes = EncodeBeamFile(saved->data());
 
   auto afterHeader = FreshState();
@@ -199,7 +199,7 @@ TEST(OpenBeamFileTest, FileCutShortKeepsWhatWasRead) {
 }
 
 TEST(OpenBeamFileTest, RefusedFilesLeaveTheProjectAsFileNewLeftIt) {
-  const Bytes good = EncodeBeamFile(AnalysedBeam(kCodeNone)->data());
+  const Bytes good = EncodeBeamFile(AnalysedBeam(DesignCode::None)->data());
   auto withHeader = [&](const std::string& header) {
     Bytes bytes = good;
     bytes[0] = static_cast<uint8_t>(header.size());
@@ -246,7 +246,7 @@ TEST(OpenBeamFileTest, RefusedFilesLeaveTheProjectAsFileNewLeftIt) {
 TEST(OpenBeamFileTest, NameEndingInCapitalsOpensFromDisk) {
   TempFolder folder;
   const auto path = folder.path() / "LINTEL.TRB";
-  const Bytes bytes = EncodeBeamFile(AnalysedBeam(kCodeNone)->data());
+  const Bytes bytes = EncodeBeamFile(AnalysedBeam(DesignCode::None)->data());
   std::ofstream(path, std::ios::binary)
       .write(reinterpret_cast<const char*>(bytes.data()),
              static_cast<std::streamsize>(bytes.size()));
@@ -262,7 +262,7 @@ TEST(OpenBeamFileTest, NameEndingInCapitalsOpensFromDisk) {
 
 // A factor that cannot convert values is not taken: the unit keeps its name and factor.
 TEST(OpenBeamFileTest, UnusableUnitFactorKeepsTheUnit) {
-  Bytes bytes = EncodeBeamFile(AnalysedBeam(kCodeNone)->data());
+  Bytes bytes = EncodeBeamFile(AnalysedBeam(DesignCode::None)->data());
   std::fill(bytes.begin() + 969, bytes.begin() + 973, uint8_t{0});     // LengthFactor 0
   std::fill(bytes.begin() + 973, bytes.begin() + 977, uint8_t{0xFF});  // SectLengthFactor NaN
   auto state = FreshState();

@@ -37,7 +37,7 @@ std::vector<std::string> Names(const fs::path& folder) {
 
 TEST(SaveBeamFileTest, SaveWithoutANameAsksForOneAndAddsTheExtension) {
   TempFolder folder;
-  auto beam = AnalysedBeam(kCodeNone);
+  auto beam = AnalysedBeam(DesignCode::None);
   ScriptedDialogs dialogs;
   dialogs.saveAnswers.push_back((folder.path() / "lintel").string());
 
@@ -65,7 +65,7 @@ TEST(SaveBeamFileTest, SaveWithoutANameAsksForOneAndAddsTheExtension) {
 // keeps the name it had.
 TEST(SaveBeamFileTest, FailedSaveFallsBackToSaveAsAndReportsItsOwnFailure) {
   TempFolder folder;
-  auto beam = AnalysedBeam(kCodeNone);
+  auto beam = AnalysedBeam(DesignCode::None);
   const std::string unwritable = (folder.path() / "missing" / "lintel.trb").string();
   beam->header.CurrentFileName = unwritable;
 
@@ -89,7 +89,7 @@ TEST(SaveBeamFileTest, FailedSaveFallsBackToSaveAsAndReportsItsOwnFailure) {
 // its file, the beam's "Save" asks for a name rather than writing the beam over that file.
 TEST(SaveBeamFileTest, SaveNeverWritesTheBeamOverAMemberCapacityFile) {
   TempFolder folder;
-  auto beam = AnalysedBeam(kCodeNone);
+  auto beam = AnalysedBeam(DesignCode::None);
   const fs::path member = folder.path() / "column.trm";
   std::ofstream(member, std::ios::binary) << "TRB2 member data";
   beam->header.CurrentFileName = member.string();
@@ -137,7 +137,7 @@ TEST_P(FailedWriteTest, LeavesTheOldFileAsItWas) {
   const fs::path path = folder.path() / "lintel.trb";
   const std::string old = "the beam saved yesterday";
   std::ofstream(path, std::ios::binary) << old;
-  auto beam = AnalysedBeam(kCodeBS5950);
+  auto beam = AnalysedBeam(DesignCode::BS5950);
 
   EXPECT_EQ(WriteInChild(path, GetParam(), beam->data()), 0);
   EXPECT_EQ(Contents(path), old);

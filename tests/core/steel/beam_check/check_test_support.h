@@ -51,7 +51,7 @@ struct SteelChecked {
 
   SteelChecked(const BeamModel& model, const SectionValues& section) {
     project->model = model;
-    project->model.DesignCode = kCodeBS5950;
+    project->model.DesignCode = DesignCode::BS5950;
     project->section = section;
   }
 

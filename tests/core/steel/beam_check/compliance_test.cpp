@@ -18,7 +18,7 @@ struct Verdict {
 
   Verdict() {
     model.MainSpan = {1.0, 3600, 205000, 1e7, 0};
-    model.DesignCode = kCodeBS5950;
+    model.DesignCode = DesignCode::BS5950;
     for (std::size_t p : {0u, 10u, 11u}) {
       check->PartMb[p] = check->PartMc[p] = 1e6f;
       check->PartShearLimit[p] = 1e5f;
