@@ -339,7 +339,7 @@ void TBeamFrm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (event->spontaneous()) return;
   picture_->Fill(kPictureGrey);
-  SetGroups(context_.session.section().SectionKind == "Timber");
+  SetGroups(context_.session.section().SectionKind == trabeo::SectionKind::Timber);
   FillFromModel();
   Redraw();
   ShowCaptions();

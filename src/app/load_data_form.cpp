@@ -283,7 +283,7 @@ void TLoadDataFrm::showEvent(QShowEvent* event) {
 
 void TLoadDataFrm::ShowSelfWeightGroup() {
   const trabeo::UnitSettings& units = context_.session.units();
-  const bool steel = trabeo::IsSteelSectionKind(context_.session.section().SectionKind);
+  const bool steel = trabeo::IsSteelKind(context_.session.section().SectionKind);
   selfWeight_->setVisible(steel);
   if (!steel) {
     selfWeightApply_->setChecked(false);

@@ -126,7 +126,7 @@ SectionRecord ReadSection(const json& object) {
     r.Designation = CutToCapacity(designation->get<std::string>(), kDesignationCapacity);
   const json* type = Field(object, "Type");
   const std::string kind = type != nullptr ? type->get<std::string>() : std::string();
-  if (!IsSteelSectionKind(kind))
+  if (!IsSteelKind(SectionKindFromText(kind)))
     throw CaseError{"Section: Type must be Beam, RSJ, RSC, RSA, Box or Tube"};
   r.Type = kind;
   return r;

@@ -145,7 +145,7 @@ TEST_F(BeamFormTest, PickedUniversalBeamGivesItsValuesAndSelfWeight) {
   EXPECT_EQ(props.size(), section().PropertyLines.Count());
   EXPECT_EQ(LabelText("lbl_Py"), "275");  // T = 7.8 in grade 43
   EXPECT_EQ(LabelText("lbl_SectionTypeX"), "Section is Compact");
-  EXPECT_EQ(section().SectionKind, "Beam");
+  EXPECT_EQ(section().SectionKind, SectionKind::Beam);
   EXPECT_EQ(section().SectionFamily, "UB");
   EXPECT_EQ(section().SteelGrade, 43);
   EXPECT_FLOAT_EQ(section().SectionArea, 3196.8f);
@@ -250,7 +250,7 @@ TEST_F(BeamFormTest, ValidationMessagesComeInOrderAndKeepTheCode) {
 // that no longer belong to the beam: they are invalidated, as after any other "Next >".
 TEST_F(BeamFormTest, CodeNotSuitingTheSectionIsRefusedAndInvalidatesTheResults) {
   BeamProject steel = SimpleBeam();
-  steel.section.SectionKind = "Beam";
+  steel.section.SectionKind = SectionKind::Beam;
   steel.section.DesignStrength = 275;
   steel.model.FibreDistance = 100;
   LoadAnalysed(steel);
@@ -282,7 +282,7 @@ TEST_F(BeamFormTest, CodeNotSuitingTheSectionIsRefusedAndInvalidatesTheResults) 
 TEST_F(BeamFormTest, TimberSectionIsNotCheckedToTheSteelCode) {
   EnableCodes(true, false);
   BeamProject timber;
-  timber.section.SectionKind = "Timber";
+  timber.section.SectionKind = SectionKind::Timber;
   timber.section.SectionDescription = "47 x 200 C24 Timber";
   timber.model.FibreDistance = 100;
   Load(timber);
@@ -302,7 +302,7 @@ TEST_F(BeamFormTest, TimberSectionIsNotCheckedToTheSteelCode) {
 
 TEST_F(BeamFormTest, TimberWithSteelEIsQuestioned) {
   BeamProject timber = SimpleBeam();
-  timber.section.SectionKind = "Timber";
+  timber.section.SectionKind = SectionKind::Timber;
   timber.section.SectionDescription = "47 x 200 C24 Timber";
   LoadAnalysed(timber);
   ASSERT_EQ(ResultsValid(), 1);
@@ -398,7 +398,7 @@ TEST_F(BeamFormTest, SeparatorLineEmptiesEAndIxx) {
   EXPECT_EQ(BoxText("Edit_Span_Ixx"), "");
   EXPECT_EQ(BoxText("Edit_Desc").trimmed(), "");
   EXPECT_EQ(section().SectionArea, 0);
-  EXPECT_EQ(section().SectionKind, "");
+  EXPECT_EQ(section().SectionKind, SectionKind::None);
   EXPECT_EQ(model().FibreDistance, 0);
   EXPECT_EQ(ListLines("TBeamFrm", "List_Props"), props);  // the stored lines stay
   Next();
@@ -496,7 +496,7 @@ TEST_F(BeamFormTest, AnglePickGivesItsClass) {
   Menu("EqualRSA1");
   PickLine(0);
   EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_EQ(section().SectionKind, "RSA");
+  EXPECT_EQ(section().SectionKind, SectionKind::RSA);
   EXPECT_FALSE(LabelText("lbl_SectionTypeX").isEmpty());
   EXPECT_TRUE(LabelText("lbl_SectionTypeX").startsWith("Section is "));
 }

@@ -29,7 +29,7 @@ class RestraintFormsTest : public AppFixture {
     if (lh > 0) model.LhCantilever = {1, lh, 205000, 1e8, 0};
     if (rh > 0) model.RhCantilever = {1, rh, 205000, 1e8, 0};
     model.TotalLength = lh + span + rh;
-    project.section.SectionKind = "Beam";
+    project.section.SectionKind = SectionKind::Beam;
     project.section.SectionDepth = 300;
     Load(project);
     ReachSpanForm();

@@ -75,7 +75,7 @@ BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts, const UnitSettings&
   model.MainSpan.Ixx = TypedToInternal(units, UnitQuantity::Inertia, texts.Ixx);
   model.SectionIxx = static_cast<float>(model.MainSpan.Ixx);
   if (!(model.MainSpan.Ixx > 0)) return Fail(" Enter Ixx for Beam");
-  if (section.SectionKind != "Timber" && texts.code != DesignCode::None &&
+  if (section.SectionKind != SectionKind::Timber && texts.code != DesignCode::None &&
       !(section.DesignStrength > 0)) {
     return Fail(" Select grade and check value of py");
   }
@@ -84,11 +84,11 @@ BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts, const UnitSettings&
   }
 
   model.DesignCode = texts.code;
-  const bool steel = IsSteelSectionKind(section.SectionKind);
+  const bool steel = IsSteelKind(section.SectionKind);
   if (steel && model.DesignCode == DesignCode::BS5268) {
     return {BeamEntryStatus::CodeRefused, "Cannot check steel beam to timber code", false};
   }
-  if (section.SectionKind == "Timber" && model.DesignCode == DesignCode::BS5950) {
+  if (section.SectionKind == SectionKind::Timber && model.DesignCode == DesignCode::BS5950) {
     return {BeamEntryStatus::CodeRefused, "Cannot check timber beam to steel code", false};
   }
   if ((model.DesignCode == DesignCode::BS5268 || model.DesignCode == DesignCode::BS5950) &&

@@ -2,11 +2,11 @@
 
 namespace trabeo {
 
-bool UsesSpanRestraintForm(const std::string& sectionKind) {
-  return sectionKind != "RSA" && sectionKind != "Box" && sectionKind != "Tube";
+bool UsesSpanRestraintForm(SectionKind sectionKind) {
+  return sectionKind != SectionKind::RSA && !IsHollowKind(sectionKind);
 }
 
-EntryStep AfterLoadForm(DesignCode designCode, const std::string& sectionKind) {
+EntryStep AfterLoadForm(DesignCode designCode, SectionKind sectionKind) {
   switch (designCode) {
     case DesignCode::None:
     case DesignCode::BS5268:

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/beam_model.h"
+#include "model/section_kind.h"
 
 namespace trabeo {
 
@@ -12,12 +13,12 @@ enum class EntryStep { SpanForm, LhCantileverForm, RhCantileverForm, Analyse, Ma
 
 // The span restraint form serves the sections that buckle laterally as I-sections do: every
 // steel kind but angles, boxes and tubes.
-bool UsesSpanRestraintForm(const std::string& sectionKind);
+bool UsesSpanRestraintForm(SectionKind sectionKind);
 
 // Where "Next >" of the load form goes: the span form for a BS 5950 beam of a kind that uses it,
 // the analysis for other BS 5950 beams and for no code or BS 5268; other codes have no check of
 // their own: the main window is shown and nothing is analysed (MainWindowOnly).
-EntryStep AfterLoadForm(DesignCode designCode, const std::string& sectionKind);
+EntryStep AfterLoadForm(DesignCode designCode, SectionKind sectionKind);
 
 // "Next >" of the span form: the LH cantilever form, else the RH one, else the analysis.
 EntryStep AfterSpanForm(const BeamModel& model);

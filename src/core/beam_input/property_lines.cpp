@@ -3,6 +3,7 @@
 #include <string>
 
 #include "fileio/fixed_text.h"
+#include "model/section_kind.h"
 #include "settings/sig_fig.h"
 #include "settings/unit_conversion.h"
 
@@ -46,7 +47,8 @@ double ElasticModulus(double inertia, double extremeFibre, double overallSize) {
 
 TextStore<51, 50> BuildPropertyLines(const SectionRecord& r, const UnitSettings& units) {
   PropertyWriter out(units);
-  const bool tube = r.Type == "Tube";
+  const SectionKind kind = SectionKindFromText(r.Type);
+  const bool tube = kind == SectionKind::Tube;
   out.Line(" " + r.Type);
   out.Line(" " + r.Designation);
   out.Gap();
@@ -58,7 +60,7 @@ TextStore<51, 50> BuildPropertyLines(const SectionRecord& r, const UnitSettings&
   out.Dimension(" Width = ", r.Width, SigFig4Dec3);
   out.Dimension(" Flange Thk = ", r.FlgThk);
   out.Dimension(" Web Thk = ", r.WebThk);
-  if (!tube && r.Type != "Box") out.Dimension(" Root rad = ", r.RootRad);
+  if (!IsHollowKind(kind)) out.Dimension(" Root rad = ", r.RootRad);
   if (r.Outstand != 0) out.Dimension(" Outstand = ", r.Outstand);
   if (r.WebDepth != 0) out.Dimension(" Web depth = ", r.WebDepth);
   if (r.FlgAngle != 0) out.Line(" Flange taper = " + SigFig3Dec3(r.FlgAngle) + " deg");
@@ -86,7 +88,7 @@ TextStore<51, 50> BuildPropertyLines(const SectionRecord& r, const UnitSettings&
     out.Value(" " + units.PlasticXLabel + " = ", UnitQuantity::Modulus, r.Sxx);
     out.Value(" " + units.PlasticYLabel + " = ", UnitQuantity::Modulus, r.Syy);
   }
-  if (r.Type == "Beam" || r.Type == "RSJ" || r.Type == "RSC") {
+  if (IsISectionKind(kind)) {
     out.Line(" u = " + SigFig4Dec3(r.u));
     out.Line(" x = " + SigFig4Dec3(r.x));
     out.Value(" H = ", UnitQuantity::Warping, r.H);
@@ -113,7 +115,7 @@ void TakeSectionRecord(const SectionRecord& r, BeamProject& project) {
   s.SectionU = r.u;
   s.SectionX = r.x;
   if (r.Rx != 0) s.SectionZxx = r.Ixx / r.ExtremeY;
-  s.SectionKind = CutToCapacity(r.Type, kShortTextCapacity);
+  s.SectionKind = SectionKindFromText(r.Type);
   s.SectionDescription = CutToCapacity(r.Designation, kDescriptionCapacity);
 }
 

@@ -12,11 +12,11 @@ using BendingClassifier = BendingClassification (*)(const ClassificationSection&
 
 // The routine that classifies a kind of section in bending, or nullptr for kinds without a
 // class.
-BendingClassifier ClassifierOf(const std::string& kind) {
-  if (kind == "Tube") return ClassifyTube;
-  if (kind == "Box") return ClassifyBoxBending;
-  if (kind == "Beam" || kind == "RSJ" || kind == "RSC") return ClassifyISectionBending;
-  if (kind == "RSA") return ClassifyAngleBending;
+BendingClassifier ClassifierOf(SectionKind kind) {
+  if (kind == SectionKind::Tube) return ClassifyTube;
+  if (kind == SectionKind::Box) return ClassifyBoxBending;
+  if (IsISectionKind(kind)) return ClassifyISectionBending;
+  if (kind == SectionKind::RSA) return ClassifyAngleBending;
   return nullptr;
 }
 

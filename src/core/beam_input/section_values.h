@@ -4,16 +4,17 @@
 #include <string>
 
 #include "fileio/text_store.h"
+#include "model/section_kind.h"
 
 namespace trabeo {
 
 // The section chosen for the beam: what the section form takes from a section table record (or
 // the timber section form computes), with its design strength and class.
 struct SectionValues {
-  std::string SectionDescription;  // up to 100 characters
-  std::string SectionKind;         // the record's Type, or "Timber"; up to 25 characters
-  std::string SectionFamily;       // the listed table's family code, or "Timber"; up to 12
-  std::string SectionClassText;    // up to 25 characters
+  std::string SectionDescription;                               // up to 100 characters
+  trabeo::SectionKind SectionKind = trabeo::SectionKind::None;  // the record's Type, or Timber
+  std::string SectionFamily;     // the listed table's family code, or "Timber"; up to 12
+  std::string SectionClassText;  // up to 25 characters
   float SectionArea = 0;
   float SectionWidth = 0;
   float SectionDepth = 0;
@@ -34,8 +35,5 @@ struct SectionValues {
   float TimberDepth = 0;     // mm
   TextStore<51, 50> PropertyLines;
 };
-
-// Section kinds that the steel rules and the self weight apply to.
-bool IsSteelSectionKind(const std::string& kind);
 
 }  // namespace trabeo

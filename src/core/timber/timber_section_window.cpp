@@ -182,7 +182,7 @@ std::optional<TimberHandOver> NextFromTimberSection(TimberSectionWindow& window,
   const TimberSectionValues& v = *window.values;
 
   SectionValues& section = project.section;
-  section.SectionKind = "Timber";
+  section.SectionKind = SectionKind::Timber;
   section.SectionFamily = "Timber";
   section.SectionDescription = ShowValue(units, UnitQuantity::SectLength, in.width, SigFig3) +
                                " x " +

@@ -20,7 +20,7 @@ BeamEntryTexts Typical() {
 
 BeamProject SteelSection(float area) {
   BeamProject project;
-  project.section.SectionKind = "Beam";
+  project.section.SectionKind = SectionKind::Beam;
   project.section.SectionArea = area;
   project.section.DesignStrength = 275;
   project.model.FibreDistance = 100;
@@ -101,7 +101,7 @@ TEST(BeamEntryTest, CodeMustSuitTheSection) {
             "Cannot check steel beam to timber code");
 
   BeamProject timber;
-  timber.section.SectionKind = "Timber";
+  timber.section.SectionKind = SectionKind::Timber;
   texts.code = DesignCode::BS5950;
   EXPECT_EQ(ApplyBeamEntry(texts, UnitSettings{}, timber).message,
             "Cannot check timber beam to steel code");
@@ -117,7 +117,7 @@ TEST(BeamEntryTest, CodeMustSuitTheSection) {
 
 TEST(BeamEntryTest, TimberWithASteelModulusIsQuestioned) {
   BeamProject timber;
-  timber.section.SectionKind = "Timber";
+  timber.section.SectionKind = SectionKind::Timber;
   timber.section.SectionDescription = "75 x 200 C24 Timber";
   BeamEntryTexts texts = Typical();
   EXPECT_TRUE(ApplyBeamEntry(texts, UnitSettings{}, timber).askTimberWithSteelE);

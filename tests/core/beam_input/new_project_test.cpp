@@ -18,7 +18,7 @@ TEST(NewProjectTest, ForgetsTheBeamAndKeepsCompanyAndUser) {
   project.model.FibreDistance = 1e12f;
   project.section.SectionDescription = "203 x 133 UB 25";
   project.section.PropertyLines.Set(1, " Beam");
-  project.section.SectionKind = "Beam";
+  project.section.SectionKind = SectionKind::Beam;
   project.section.SectionArea = 3200;
   project.section.SectionClassText = "Plastic";
   project.LoadRowCount = 7;
@@ -43,7 +43,7 @@ TEST(NewProjectTest, ForgetsTheBeamAndKeepsCompanyAndUser) {
   EXPECT_EQ(project.LoadRowCount, 0);
   EXPECT_TRUE(project.section.SectionDescription.empty());
   EXPECT_EQ(project.section.PropertyLines.Count(), 0);
-  EXPECT_TRUE(project.section.SectionKind.empty());
+  EXPECT_EQ(project.section.SectionKind, SectionKind::None);
   EXPECT_EQ(project.section.SectionArea, 0);
   EXPECT_TRUE(project.section.SectionClassText.empty());
   EXPECT_EQ(header.HeaderCompany, "Company");

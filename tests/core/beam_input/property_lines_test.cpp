@@ -97,7 +97,7 @@ TEST(PropertyLinesTest, TakesTheValuesTheBeamNeeds) {
   EXPECT_EQ(project.section.SectionArea, 1652);
   EXPECT_EQ(project.model.FibreDistance, 63.5f);
   EXPECT_NEAR(project.section.SectionZxx, 4734400 / 63.5, 1e-2);
-  EXPECT_EQ(project.section.SectionKind, "Beam");
+  EXPECT_EQ(project.section.SectionKind, SectionKind::Beam);
   EXPECT_EQ(project.section.SectionU, 0.89764f);
 }
 

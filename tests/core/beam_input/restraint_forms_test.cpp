@@ -212,8 +212,8 @@ TEST(CantileverRestraintsTest, FullyRestrainedNeedsNothingElse) {
 }
 
 TEST(CantileverRestraintsTest, SequenceCaptionsAndTheTextsOfTheRhForm) {
-  EXPECT_EQ(AfterLoadForm(DesignCode::BS5950, "Beam"), EntryStep::SpanForm);
-  EXPECT_EQ(AfterLoadForm(DesignCode::BS5950, "Tube"), EntryStep::Analyse);
+  EXPECT_EQ(AfterLoadForm(DesignCode::BS5950, SectionKind::Beam), EntryStep::SpanForm);
+  EXPECT_EQ(AfterLoadForm(DesignCode::BS5950, SectionKind::Tube), EntryStep::Analyse);
   EXPECT_EQ(AfterSpanForm(Beam(kSpan, false, true)), EntryStep::RhCantileverForm);
   EXPECT_EQ(BackFromRhCantileverForm(Beam(kSpan, false, true)), EntryStep::SpanForm);
   EXPECT_EQ(CantileverNextCaption(CantileverSide::Lh, Beam(kSpan, true)), "Finish >");

@@ -15,7 +15,7 @@ namespace {
 // 203 x 133 UB 25: b/T = 66.6 / 7.8 = 8.54, d/t = 172.4 / 5.7 = 30.2.
 SectionValues Ub25() {
   SectionValues s;
-  s.SectionKind = "Beam";
+  s.SectionKind = SectionKind::Beam;
   s.SectionDepth = 203.2f;
   s.SectionWidth = 133.2f;
   s.SectionWebThk = 5.7f;
@@ -45,11 +45,11 @@ TEST(SectionEntryTest, DesignStrengthAndClassByKind) {
     const char* classText;
   };
   SectionValues tube;
-  tube.SectionKind = "Tube";
+  tube.SectionKind = SectionKind::Tube;
   tube.SectionDepth = tube.SectionWidth = 21.3f;
   tube.SectionWebThk = tube.SectionFlgThk = 3.2f;
   SectionValues box;  // flange ratio 30, web ratio 20: compact about x-x
-  box.SectionKind = "Box";
+  box.SectionKind = SectionKind::Box;
   box.SectionDepth = 110;
   box.SectionWidth = 165;
   box.SectionWebThk = box.SectionFlgThk = box.SectionRootRad = 5;
@@ -58,12 +58,12 @@ TEST(SectionEntryTest, DesignStrengthAndClassByKind) {
   SectionValues thickBox = box;  // the wall governs py
   thickBox.SectionWebThk = thickBox.SectionFlgThk = 16.1f;
   SectionValues angle;  // b/t = 10
-  angle.SectionKind = "RSA";
+  angle.SectionKind = SectionKind::RSA;
   angle.SectionDepth = angle.SectionWidth = 100;
   angle.SectionWebThk = angle.SectionFlgThk = 10;
   angle.SectionRootRad = 12;
   SectionValues channel = Ub25();
-  channel.SectionKind = "RSC";
+  channel.SectionKind = SectionKind::RSC;
   const std::vector<Case> cases{
       {"UB grade 43", Ub25(), 43, 275, "Compact"},
       {"UB grade 55: epsilon 0.78", Ub25(), 55, 450, "Semi-compact"},
@@ -118,7 +118,7 @@ TEST(SectionEntryTest, ZeroDimensionOrNoSteelKindKeepsTheClass) {
 
   for (const char* kind : {"Timber", ""}) {
     SectionValues other;
-    other.SectionKind = kind;
+    other.SectionKind = SectionKindFromText(kind);
     other.SectionClassText = "Compact";
     update = ApplySteelGrade(other, 50);
     EXPECT_EQ(other.DesignStrength, 355) << kind;

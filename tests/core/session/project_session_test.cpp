@@ -272,7 +272,7 @@ TEST_F(ProjectSessionTest, LoadFormNextGoesWhereTheCodeAndSectionLead) {
     ProjectSession session(folder_);
     BeamProject project = SimpleBeam();
     project.model.DesignCode = c.code;
-    project.section.SectionKind = c.kind;
+    project.section.SectionKind = SectionKindFromText(c.kind);
     session.LoadCase(project);
     const LoadsOutcome outcome = session.ApplyLoads(project.model.Loads, 5, true);
     EXPECT_FALSE(outcome.stays) << c.kind << " " << DesignCodeNumber(c.code);

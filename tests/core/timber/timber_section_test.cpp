@@ -65,7 +65,7 @@ TEST(TimberSectionTest, JoistOfC24HandsOverItsStiffnessAndPermissibleValues) {
   EXPECT_NEAR(t.TimberPermMoment, 3.921e6, 1e3);
   EXPECT_NEAR(t.TimberPermShear, 7100, 0.1);
   EXPECT_EQ(t.TimberSummaryLines.Count(), 31);
-  EXPECT_EQ(project->section.SectionKind, "Timber");
+  EXPECT_EQ(project->section.SectionKind, SectionKind::Timber);
   EXPECT_EQ(project->section.SectionDescription, "75.0 x 200 C24 Timber");
   EXPECT_EQ(project->section.SectionArea, 0);  // no steel self weight on a timber beam
   EXPECT_EQ(project->model.FibreDistance, 100);
@@ -156,7 +156,7 @@ TEST(TimberSectionTest, NoSizeComputesNothingAndHandsNothingOver) {
   CalculateTimberSection(window);
   EXPECT_TRUE(window.lines.empty());
   EXPECT_FALSE(NextFromTimberSection(window, UnitSettings{}, *project));
-  EXPECT_EQ(project->section.SectionKind, "");
+  EXPECT_EQ(project->section.SectionKind, SectionKind::None);
 }
 
 }  // namespace

@@ -33,6 +33,14 @@ void Code(Io& io, DesignCode& code) {
   code = DesignCodeFromNumber(number);
 }
 
+// A section kind travels as its Type text.
+template <class Io>
+void Kind(Io& io, SectionKind& kind) {
+  std::string text(SectionKindText(kind));
+  io.Text(text, kShortText);
+  kind = SectionKindFromText(text);
+}
+
 // Writes the units in file order: the fourteen names, the fourteen factors, the four modulus
 // labels.
 void TransferUnits(FieldWriter& io, const UnitSettings& units);
@@ -54,7 +62,7 @@ void TransferOpening(Io& io, const BeamFileData& d, BeamFileMarkers& markers) {
   }
   SectionValues& s = d.project.section;
   io.Text(s.SectionDescription, kDescriptionCapacity);
-  io.Text(s.SectionKind, kShortText);
+  Kind(io, s.SectionKind);
   io.Single(s.SectionArea);
   TransferUnits(io, d.units);
   UnitSettings& u = d.units;
@@ -115,7 +123,7 @@ void TransferSectionAndTimber(Io& io, const BeamFileData& d) {
         &t.TimberPermBendStress, &t.TimberGradeE, &t.TimberPermShear, &t.TimberPermMoment}) {
     io.Single(*value);
   }
-  io.Text(s.SectionKind, kShortText);
+  Kind(io, s.SectionKind);
   io.Text(s.SectionClassText, kShortText);
   io.Single(s.DesignStrength);
   io.Int32(s.SteelGrade);

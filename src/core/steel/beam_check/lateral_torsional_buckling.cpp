@@ -25,7 +25,8 @@ std::string MLine(const CheckedPart& part, const SteelCheckState& check) {
 void WriteCommonTail(const SteelCheckInputs& in, const BucklingPart& b, const char* shearPrefix,
                      CheckTextWriter& out) {
   const CheckValues values(in.units);
-  if (in.section.SectionKind == "RSC") out.Line("  (Assumes load applied at shear centre)");
+  if (in.section.SectionKind == SectionKind::RSC)
+    out.Line("  (Assumes load applied at shear centre)");
   out.Line(shearPrefix + values.Shear(b.shearLimit));
   WriteWebBucklingNote(in.section.SectionWebDepth, in.section.SectionWebThk, out);
 }

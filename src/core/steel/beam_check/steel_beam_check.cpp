@@ -37,7 +37,8 @@ void WriteHeaderBlock(const SteelCheckInputs& in, SteelCheckState& check) {
   out.Line("  " + s.SectionDescription);
   out.Line("  Section is " + s.SectionClassText);
   out.Line("  Py = " + values.Stress(s.DesignStrength));
-  out.Line(s.SectionKind == "RSA" ? std::string() : "  Sxx = " + values.Modulus(s.SectionSxx));
+  out.Line(s.SectionKind == SectionKind::RSA ? std::string()
+                                             : "  Sxx = " + values.Modulus(s.SectionSxx));
   out.Line("  Zxx = " + values.Modulus(s.SectionZxx));
   out.Line("  Ryy = " + values.Length(s.SectionRy, SigFig3Dec3));
   out.Line("  E = " + values.E(in.model.MainSpan.E));
@@ -49,10 +50,6 @@ std::string Heading(int p) {
   if (p == kRhCantileverPart) return " RH CANTILEVER";
   if (p == kMainSpanPart) return " BEAM SPAN";
   return " INTERMEDIATE SPAN " + std::to_string(p);
-}
-
-bool IsISectionKind(const std::string& kind) {
-  return kind == "Beam" || kind == "RSJ" || kind == "RSC";
 }
 
 // An I-section, joist or channel: fully restrained without an effective length, else checked
@@ -71,7 +68,7 @@ bool CheckPart(const SteelCheckInputs& in, const CheckedPart& part, SteelCheckSt
                CheckTextWriter& out) {
   const SectionValues& s = in.section;
   if (check.InputError == 1 || s.SectionWidth == 0) return false;
-  if (s.SectionKind == "RSA") return CheckAngle(in, part, check, out);
+  if (s.SectionKind == SectionKind::RSA) return CheckAngle(in, part, check, out);
   if (IsISectionKind(s.SectionKind) && s.SectionArea == 0) {
     in.dialogs.Message(kNoSectionDataMessage);
     return false;
@@ -81,8 +78,8 @@ bool CheckPart(const SteelCheckInputs& in, const CheckedPart& part, SteelCheckSt
   const std::optional<SectionClass> sectionClass = ClassOfText(s.SectionClassText);
   if (!sectionClass || !(s.DesignStrength > 0)) return false;
   if (IsISectionKind(s.SectionKind)) return CheckISection(in, part, *sectionClass, check, out);
-  if (s.SectionKind == "Box") return CheckBox(in, part, *sectionClass, check, out);
-  if (s.SectionKind == "Tube") return CheckTube(in, part, *sectionClass, check, out);
+  if (s.SectionKind == SectionKind::Box) return CheckBox(in, part, *sectionClass, check, out);
+  if (s.SectionKind == SectionKind::Tube) return CheckTube(in, part, *sectionClass, check, out);
   return false;
 }
 

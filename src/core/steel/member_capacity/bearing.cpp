@@ -19,17 +19,17 @@ std::string DispersionLengthN1(const MemberSection& sec) {
   return SigFig4(sec.Depth / 2.0);
 }
 
-std::string DispersionLengthN2(const MemberSection& sec, const std::string& type) {
-  if (IsISectionType(type)) return SigFig4((static_cast<double>(sec.Depth) - sec.WebDepth) * 1.25);
-  if (type == "Box") return SigFig4(sec.WebThk * 2.5);
+std::string DispersionLengthN2(const MemberSection& sec, SectionKind type) {
+  if (IsISectionKind(type)) return SigFig4((static_cast<double>(sec.Depth) - sec.WebDepth) * 1.25);
+  if (type == SectionKind::Box) return SigFig4(sec.WebThk * 2.5);
   return {};
 }
 
 bool RunBearingCalculation(MemberContext& c) {
   MemberCapacityState& s = c.s;
   const MemberSection& sec = s.McSection;
-  const bool box = s.McType == "Box";
-  if (!IsISectionType(s.McType) && !box) return false;
+  const bool box = s.McType == SectionKind::Box;
+  if (!IsISectionKind(s.McType) && !box) return false;
   const double b1 = BoxNumber(s.texts.Edit_b1);
   const double n1 = BoxNumber(s.texts.lbl_n1);
   const double n2 = BoxNumber(s.texts.lbl_n2);

@@ -14,6 +14,6 @@ bool RunBearingCalculation(MemberContext& c);
 // The dispersion lengths shown when a section is picked: n1 = D / 2; n2 = 1.25 (D - d) for
 // "Beam", "RSJ" and "RSC", 2.5 t for "Box"; empty for the types without a bearing check.
 std::string DispersionLengthN1(const MemberSection& sec);
-std::string DispersionLengthN2(const MemberSection& sec, const std::string& type);
+std::string DispersionLengthN2(const MemberSection& sec, SectionKind type);
 
 }  // namespace trabeo

@@ -94,10 +94,6 @@ std::optional<double> BoxLengthLimit(const MemberSection& sec, double py) {
   return sec.Ry * slenderness * 275 / py;
 }
 
-bool IsISectionType(const std::string& type) {
-  return type == "Beam" || type == "RSJ" || type == "RSC";
-}
-
 double RestrainedMomentCapacity(MemberContext& c, MemberAxis axis, const std::string& cls,
                                 DetailList& out) {
   const MemberSection& sec = c.s.McSection;
@@ -192,7 +188,7 @@ std::optional<double> BucklingResistanceMoment(MemberContext& c, const std::stri
           : semiCompact ? "  Buckling Resistance moment"
                         : "  Buckling resistance moment ");
   out.Add("  Mb x-x = " + KiloNewtonMetres(Mb) + " kN-m");
-  if (c.s.McType == "RSC") out.Add("  (Assumes load applied at shear centre)");
+  if (c.s.McType == SectionKind::RSC) out.Add("  (Assumes load applied at shear centre)");
   out.Add("  For shear load of less than");
   out.Add("  Fv = " + KiloNewtons(0.36 * sec.Depth * sec.WebThk * py) + " kN");
   WebBucklingLine(sec, out);
@@ -204,7 +200,7 @@ double ClosedSectionMomentCapacity(MemberContext& c, MemberAxis axis, const std:
   const MemberSection& sec = c.s.McSection;
   const double py = ReadMemberInputs(c.s.texts).py;
   const bool xx = axis == MemberAxis::XX;
-  const bool tube = c.s.McType == "Tube";
+  const bool tube = c.s.McType == SectionKind::Tube;
   const AxisTexts a = TextsFor(axis);
   const double S = xx ? sec.Sxx : sec.Syy;
   const double Z = xx ? sec.Zxx : sec.Zyy;
@@ -264,16 +260,16 @@ double ClosedSectionMomentCapacity(MemberContext& c, MemberAxis axis, const std:
 
 double SectionMomentCapacity(MemberContext& c, MemberAxis axis, const std::string& cls) {
   DetailList scratch;
-  if (IsISectionType(c.s.McType)) return RestrainedMomentCapacity(c, axis, cls, scratch);
+  if (IsISectionKind(c.s.McType)) return RestrainedMomentCapacity(c, axis, cls, scratch);
   return ClosedSectionMomentCapacity(c, axis, cls, scratch);
 }
 
 std::optional<double> RunMomentCalculation(MemberContext& c, MemberAxis axis, DetailList& out,
                                            SummaryList& summary) {
-  const std::string& type = c.s.McType;
-  const bool iType = IsISectionType(type);
+  const SectionKind type = c.s.McType;
+  const bool iType = IsISectionKind(type);
   const bool xx = axis == MemberAxis::XX;
-  if (!iType && type != "Box" && type != "Tube") {
+  if (!iType && type != SectionKind::Box && type != SectionKind::Tube) {
     c.Stop(false);
     return std::nullopt;
   }
@@ -293,7 +289,7 @@ std::optional<double> RunMomentCalculation(MemberContext& c, MemberAxis axis, De
   double Mc = 0;
   if (!iType) {
     Mc = ClosedSectionMomentCapacity(c, axis, cls, out);
-    if (type == "Box") BoxLengthLines(c, axis, out);
+    if (type == SectionKind::Box) BoxLengthLines(c, axis, out);
   } else if (!xx || (!c.Combined() && c.dialogs.AskYesNo(kFullyRestrainedQuestion))) {
     Mc = RestrainedMomentCapacity(c, axis, cls, out);
   } else {

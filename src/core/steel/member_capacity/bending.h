@@ -7,9 +7,6 @@
 
 namespace trabeo {
 
-// True for the types that take the I-section rules: "Beam", "RSJ", "RSC".
-bool IsISectionType(const std::string& type);
-
 // The moment capacity of a laterally restrained I-section, joist or channel about an axis, by
 // class ("Plastic", "Compact", "Semi-compact", "Slender"), N mm, with its detail lines.
 double RestrainedMomentCapacity(MemberContext& c, MemberAxis axis, const std::string& sectionClass,

@@ -122,7 +122,7 @@ bool OverallBucklingCheck(MemberContext& c, const Loads& L, double py) {
   MemberCapacityState& s = c.s;
   DetailList& out = s.Detail(DetailKind::Combined);
   const MemberSection& sec = s.McSection;
-  const bool iType = IsISectionType(s.McType);
+  const bool iType = IsISectionKind(s.McType);
   out.Add(" OVERALL BUCKLING CHECK");
   const double betaX = EndMomentRatio(L.M1x, L.M2x);
   const double betaY = EndMomentRatio(L.M1y, L.M2y);
@@ -144,7 +144,7 @@ bool OverallBucklingCheck(MemberContext& c, const Loads& L, double py) {
     strutY = RunStrutCalculation(c, MemberAxis::YY, scratch);
     if (!strutY) return false;
   }
-  if (s.McType == "Box" && sec.Width != sec.Depth) {
+  if (s.McType == SectionKind::Box && sec.Width != sec.Depth) {
     const std::optional<double> lmax = BoxLengthLimit(sec, py);
     if (lmax && *lmax < strutX->LE) {
       c.dialogs.Message(kOutsideParametersMessage);
@@ -243,7 +243,7 @@ bool RunCombinedPasses(MemberContext& c) {
     return false;
   }
   const double py = in.py;
-  if (s.McType == "Box" && static_cast<double>(sec.Depth) / sec.Width > 4) {
+  if (s.McType == SectionKind::Box && static_cast<double>(sec.Depth) / sec.Width > 4) {
     out.Add("  Section D/B is greater than 1/4");
     out.Add(" cannot evaluate max effective length");
     return true;

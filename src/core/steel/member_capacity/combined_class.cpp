@@ -31,7 +31,7 @@ std::optional<CombinedClass> ClassifyForCombinedLoad(const MemberCapacityState& 
                                                      double py) {
   const MemberSection& sec = s.McSection;
   if (!(py > 0)) return std::nullopt;
-  if (s.McType == "Tube") return TubeClass(sec, py);
+  if (s.McType == SectionKind::Tube) return TubeClass(sec, py);
   const double D = sec.Depth, T = sec.FlgThk, B = sec.Width, t = sec.WebThk;
   const double d = sec.WebDepth, A = sec.Area, r1 = sec.RootRad;
   if (!(t > 0) || !(T > 0) || !(d > 0) || !(A > 0) || !(B > 0)) return std::nullopt;
@@ -47,7 +47,7 @@ std::optional<CombinedClass> ClassifyForCombinedLoad(const MemberCapacityState& 
   double compactWeb = 98 / alpha;
   double semiWeb = semiLimit;
   if (alpha > 2) plasticWeb = compactWeb = semiWeb = kWholeWebInCompression;
-  const FlangeLimits& flangeLimits = s.McType == "Box" ? kBoxFlange : kRolledFlange;
+  const FlangeLimits& flangeLimits = s.McType == SectionKind::Box ? kBoxFlange : kRolledFlange;
   const double flange = static_cast<double>(sec.Outstand) / T;
   const double web = d / t;
   std::string cls = "Slender";

@@ -99,7 +99,7 @@ std::optional<StrutResult> IStrut(MemberContext& c, MemberAxis axis, const Strut
   out.Add(" Lambda = " + SigFig3(result.lambda));
 
   char curve = 'c';
-  if (c.s.McType == "RSC") {
+  if (c.s.McType == SectionKind::RSC) {
     out.Add("  Allowable Stress from Table 27c");
   } else {
     const double proportion = static_cast<double>(sec.Width) / sec.Depth;
@@ -229,10 +229,11 @@ bool HasStrutValues(const MemberSection& sec, const StrutInputs& in, bool tube) 
 
 std::optional<StrutResult> RunStrutCalculation(MemberContext& c, MemberAxis axis,
                                                DetailList& lines) {
-  const std::string& type = c.s.McType;
-  const bool iType = type == "Beam" || type == "RSJ" || type == "RSC";
-  const bool tube = type == "Tube";
-  if (!iType && !tube && type != "Box") {
+  const SectionKind type = c.s.McType;
+  const bool iType =
+      type == SectionKind::Beam || type == SectionKind::RSJ || type == SectionKind::RSC;
+  const bool tube = type == SectionKind::Tube;
+  if (!iType && !tube && type != SectionKind::Box) {
     c.Stop(false);
     return std::nullopt;
   }

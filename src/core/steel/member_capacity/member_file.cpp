@@ -48,6 +48,14 @@ void VisitLines(Fields& f, Lines& list) {
   f.Int(list.count);
 }
 
+// The section kind travels as its Type text.
+template <typename Fields, typename Kind>
+void VisitKind(Fields& f, Kind& kind) {
+  std::string text(SectionKindText(kind));
+  f.Text(text, kShortTextCapacity);
+  if constexpr (!std::is_const_v<Kind>) kind = SectionKindFromText(text);
+}
+
 template <typename Fields, typename Contents, typename Float>
 void VisitBody(Fields& f, Contents& c, Float& spareSingle) {
   auto& s = c.state;
@@ -56,7 +64,7 @@ void VisitBody(Fields& f, Contents& c, Float& spareSingle) {
                      &h.HeaderJobDesc, &h.HeaderJobRef})
     f.Text(*text, kHeaderTextCapacity);
   f.Text(s.texts.lbl_Desc, kMemberLineCapacity);
-  f.Text(s.McType, kShortTextCapacity);
+  VisitKind(f, s.McType);
   auto& set = s.McClassSet;
   f.Single(set.D);
   f.Single(set.T);

@@ -60,7 +60,7 @@ std::optional<MemberFileContents> OpenMemberFileAt(MemberCapacityWindow& w, Head
   MemberFileContents contents;
   contents.state = opened.state;
   contents.state.McSection = MemberSection{};
-  contents.state.McType.clear();
+  contents.state.McType = SectionKind::None;
   contents.state.texts = MemberFormTexts{};
   contents.header = header;
   if (!bytes || !DecodeMemberFile(*bytes, contents).accepted) {

@@ -33,10 +33,10 @@ void ListMemberSectionData(MemberCapacityState& s, const UnitSettings& units) {
   DetailList& out = s.Detail(DetailKind::SectionData);
   out.Clear();
   const MemberSection& sec = s.McSection;
-  const std::string& type = s.McType;
-  const bool tube = type == "Tube";
-  const bool closed = tube || type == "Box";
-  const bool iType = IsISectionType(type);
+  const SectionKind type = s.McType;
+  const bool tube = type == SectionKind::Tube;
+  const bool closed = tube || type == SectionKind::Box;
+  const bool iType = IsISectionKind(type);
   DataLines lines(out, units);
   if (tube) {
     lines.Dimension("  Dia = ", sec.Width);
@@ -59,7 +59,7 @@ void ListMemberSectionData(MemberCapacityState& s, const UnitSettings& units) {
   lines.Property("  Iyy = ", UnitQuantity::Inertia, sec.Iyy);
   lines.Dimension("  Rx = ", sec.Rx);
   lines.Dimension("  Ry = ", sec.Ry);
-  if (type == "RSC") {
+  if (type == SectionKind::RSC) {
     lines.Dimension("  Cy = ", sec.Cy);
     lines.Dimension("  Cs = ", sec.Cs);
   }

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/section_kind.h"
+
 namespace trabeo {
 
 inline constexpr int kMemberLineCapacity = 50;  // every detail and summary line
@@ -165,7 +167,7 @@ struct MemberExtraResults {
 
 // Everything the member capacity window keeps between calculations and saves in its file.
 struct MemberCapacityState {
-  std::string McType;  // the section record's Type, up to 25 characters
+  SectionKind McType = SectionKind::None;  // the section record's Type
   MemberClassSet McClassSet;
   std::string ClassAxial;  // class texts, up to 25 characters
   std::string ClassXX;

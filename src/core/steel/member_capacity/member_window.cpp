@@ -192,13 +192,13 @@ void ClassifyMemberSection(MemberCapacityState& s, float py, Dialogs& dialogs) {
   c.Outstand = sec.Outstand;
   BendingClassification bending;
   AxialClassification axial;
-  if (s.McType == "Tube") {
+  if (s.McType == SectionKind::Tube) {
     bending = ClassifyTube(c, py);
     axial.classAxial = bending.classXX;
-  } else if (s.McType == "Box") {
+  } else if (s.McType == SectionKind::Box) {
     bending = ClassifyBoxBending(c, py);
     axial = ClassifyBoxCompression(c, py);
-  } else if (IsISectionType(s.McType)) {
+  } else if (IsISectionKind(s.McType)) {
     bending = ClassifyISectionBending(c, py);
     axial = ClassifyISectionCompression(c, py);
   } else {
@@ -279,7 +279,7 @@ void ShowMemberWindow(MemberCapacityWindow& w, const SectionValues& beamSection,
   // The description shown is the beam's; a section picked here earlier is unloaded so that no
   // calculation runs under a description that is not its own.
   w.state.McSection = MemberSection{};
-  w.state.McType.clear();
+  w.state.McType = SectionKind::None;
   w.state.texts.lbl_Desc = CutToCapacity(beamSection.SectionDescription, kMemberLineCapacity);
   int32_t grade = beamSection.SteelGrade == 0 ? 43 : beamSection.SteelGrade;
   static constexpr std::array<std::string_view, 3> kBeamGradeTexts{
@@ -320,7 +320,7 @@ void PickMemberSection(MemberCapacityWindow& w, const SectionRecord& record, Dia
   ClearMemberResults(w);
   w.cmd_CalcEnabled = true;
   s.texts.lbl_Desc = CutToCapacity(" " + record.Designation, kMemberLineCapacity);
-  s.McType = CutToCapacity(record.Type, kShortTextCapacity);
+  s.McType = SectionKindFromText(record.Type);
   if (record.IsSeparator()) return;
   s.InputError = 0;
   s.McSection = MemberSectionFromRecord(record);
@@ -425,8 +425,8 @@ void RunCombinedMemberCalculation(MemberCapacityWindow& w, Dialogs& dialogs,
 }
 
 void ShowMemberBearingPanel(MemberCapacityWindow& w, Dialogs& dialogs) {
-  const std::string& type = w.state.McType;
-  if (!IsISectionType(type) && type != "Box") {
+  const SectionKind type = w.state.McType;
+  if (!IsISectionKind(type) && type != SectionKind::Box) {
     dialogs.Message(kBearingTypesMessage);
     return;
   }

@@ -182,12 +182,12 @@ std::optional<ReducedModuli> ReducedPlasticModuli(MemberContext& c, double F, do
   const MemberSection& sec = c.s.McSection;
   const Dimensions g = DimensionsOf(sec);
   const double n = F / (g.A * py);
-  const std::string& type = c.s.McType;
-  if (type == "Beam") return Beam(g, n);
-  if (type == "RSJ") return Joist(g, n, sec.FlgAngle);
-  if (type == "RSC") return Channel(c, g, F, py);
-  if (type == "Box") return Box(g, n);
-  if (type == "Tube") return Tube(g, n);
+  const SectionKind type = c.s.McType;
+  if (type == SectionKind::Beam) return Beam(g, n);
+  if (type == SectionKind::RSJ) return Joist(g, n, sec.FlgAngle);
+  if (type == SectionKind::RSC) return Channel(c, g, F, py);
+  if (type == SectionKind::Box) return Box(g, n);
+  if (type == SectionKind::Tube) return Tube(g, n);
   return std::nullopt;
 }
 

@@ -231,7 +231,7 @@ TEST(BeamFileLayoutTest, TheLaterOfTwoCopiesWins) {
 
   auto whole = FreshState();
   DecodeVersion4(bytes, whole->data());
-  EXPECT_EQ(whole->project.section.SectionKind, "Timber");
+  EXPECT_EQ(whole->project.section.SectionKind, SectionKind::Timber);
   EXPECT_EQ(whole->project.section.SectionArea, 5130.0f);
   EXPECT_EQ(whole->units.NFactorMode, kNFactorByLoading);
   EXPECT_EQ(whole->project.timber.TimberCheckFailed, -1);
@@ -239,7 +239,7 @@ TEST(BeamFileLayoutTest, TheLaterOfTwoCopiesWins) {
   auto cut = FreshState();
   const BeamFileReading reading = DecodeVersion4(std::span(bytes).first(2301), cut->data());
   EXPECT_FALSE(reading.complete);
-  EXPECT_EQ(cut->project.section.SectionKind, "RSJ");
+  EXPECT_EQ(cut->project.section.SectionKind, SectionKind::RSJ);
   EXPECT_EQ(cut->project.section.SectionArea, 0.0f);
   EXPECT_EQ(cut->units.NFactorMode, kNFactorRequested);
   EXPECT_EQ(cut->project.timber.TimberCheckFailed, 0);

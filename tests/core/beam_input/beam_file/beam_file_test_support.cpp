@@ -12,7 +12,7 @@ namespace {
 
 void FillSection(SectionValues& s) {
   s.SectionDescription = "UB 305x165x40";
-  s.SectionKind = "Beam";
+  s.SectionKind = SectionKind::Beam;
   s.SectionFamily = "UB";
   s.SectionClassText = "Plastic";
   s.SectionArea = 5130;
@@ -79,7 +79,7 @@ void FillSteelCheck(BeamFileState& s) {
 
 void FillTimber(BeamFileState& s) {
   TimberBeamValues& t = s.project.timber;
-  s.project.section.SectionKind = "Timber";
+  s.project.section.SectionKind = SectionKind::Timber;
   s.project.section.SectionFamily = "Timber";
   s.project.section.TimberWidth = 75;
   s.project.section.TimberDepth = 225;

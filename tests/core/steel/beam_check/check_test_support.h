@@ -18,7 +18,7 @@ namespace trabeo::testing {
 inline SectionValues UniversalBeam203x133x25() {
   SectionValues s;
   s.SectionDescription = "203 x 133 UB 25";
-  s.SectionKind = "Beam";
+  s.SectionKind = SectionKind::Beam;
   s.SectionClassText = "Compact";
   s.SectionDepth = 203.2f;
   s.SectionWidth = 133.2f;

@@ -188,7 +188,7 @@ TEST(SteelBeamCheckTest, NoPartCarriesMoreThanTheSectionFullyRestrained) {
 TEST(SteelBeamCheckTest, AngleCapacityBySlendernessBand) {
   SectionValues angle;
   angle.SectionDescription = "100 x 100 x 10 RSA";
-  angle.SectionKind = "RSA";
+  angle.SectionKind = SectionKind::RSA;
   angle.SectionClassText = "Plastic";
   angle.SectionDepth = 100;
   angle.SectionWidth = 100;
@@ -236,7 +236,7 @@ TEST(SteelBeamCheckTest, AngleCapacityBySlendernessBand) {
 TEST(SteelBeamCheckTest, BoxAtItsLengthLimit) {
   SectionValues box;
   box.SectionDescription = "300 x 100 x 8 RHS";
-  box.SectionKind = "Box";
+  box.SectionKind = SectionKind::Box;
   box.SectionClassText = "Compact";
   box.SectionDepth = 300;
   box.SectionWidth = 100;
@@ -297,7 +297,7 @@ TEST(SteelBeamCheckTest, SegmentsBetweenIntermediateRestraints) {
   // An angle never passes through the span form: restraints left from an I-section do not cut
   // its span.
   SectionValues angle = run.project->section;
-  angle.SectionKind = "RSA";
+  angle.SectionKind = SectionKind::RSA;
   EXPECT_EQ(PartsOfBeam(run.project->model, r, angle), std::vector<int>{10});
 }
 

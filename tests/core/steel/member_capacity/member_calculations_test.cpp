@@ -37,7 +37,7 @@ MemberCapacityWindow Picked(std::string_view file, std::string_view designation,
 // lambda = 3000 / 60 = 50, a non-slender class and a flange thickness T.
 MemberCapacityState ThickFlangedColumn(float T) {
   MemberCapacityState s;
-  s.McType = "Beam";
+  s.McType = SectionKind::Beam;
   s.McClassSet.grade = 55;
   s.ClassAxial = "Compact";
   MemberSection& sec = s.McSection;
@@ -93,7 +93,7 @@ TEST(MemberCompression, AChannelIsAlwaysCurveC) {
 // Past it every web limit is 39 (whole web in compression) < 40: "Slender".
 TEST(MemberCombinedClass, WholeWebInCompressionIsTheBoundary) {
   MemberCapacityState s;
-  s.McType = "Beam";
+  s.McType = SectionKind::Beam;
   MemberSection& sec = s.McSection;
   sec.Depth = 440;
   sec.Width = 150;

@@ -86,7 +86,7 @@ TEST_F(MemberFile, CutShortKeepsWhatWasRead) {
   EXPECT_TRUE(result.accepted);
   EXPECT_FALSE(result.complete);
   EXPECT_EQ(read.header.HeaderCompany, "Acme Steel");
-  EXPECT_EQ(read.state.McType, "Beam");
+  EXPECT_EQ(read.state.McType, SectionKind::Beam);
   EXPECT_EQ(read.state.texts.lbl_Desc.substr(0, 10), " 203 UC 46");
   EXPECT_EQ(read.state.McSection.Area, 0);
   EXPECT_TRUE(read.state.Detail(DetailKind::Combined).empty());
