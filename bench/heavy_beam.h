@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/beam_model.h"
+#include "model/beam_model.h"
 
 namespace trabeo {
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <span>
 
-#include "beam_input/beam_file/beam_file_layout.h"
-#include "beam_input/beam_file/open_beam_file.h"
+#include "document/beam_file_layout.h"
+#include "document/open_beam_file.h"
 
 namespace {
 

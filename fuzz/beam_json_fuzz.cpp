@@ -8,12 +8,12 @@
 #include <string_view>
 #include <variant>
 
-#include "beam_input/udl_outline.h"
 #include "cli/beam_json.h"
 #include "cli/results_json.h"
 #include "engine/analysis.h"
 #include "engine/finite_results.h"
 #include "fuzz_support.h"
+#include "model/udl_outline.h"
 #include "platform/svg_canvas.h"
 #include "results/main_picture.h"
 #include "results/results_listing.h"

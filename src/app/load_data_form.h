@@ -5,7 +5,7 @@
 
 #include "app/app_context.h"
 #include "beam_input/load_entry.h"
-#include "engine/beam_model.h"
+#include "model/beam_model.h"
 
 class PictureWidget;
 class QCheckBox;

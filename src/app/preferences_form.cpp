@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/beam_model.h"
+#include "model/beam_model.h"
 #include "settings/units_file.h"
 
 namespace {

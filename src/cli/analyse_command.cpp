@@ -3,13 +3,13 @@
 #include <optional>
 #include <variant>
 
-#include "beam_input/beam_project.h"
 #include "cli/analysed_case.h"
 #include "cli/commands.h"
 #include "cli/results_json.h"
 #include "cli/steel_case_json.h"
 #include "engine/analysis.h"
 #include "fileio/file_bytes.h"
+#include "model/beam_project.h"
 #include "platform/svg_canvas.h"
 #include "results/main_picture.h"
 #include "session/project_session.h"

@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "beam_input/beam_file/beam_file_data.h"
+#include "document/beam_file_data.h"
 
 namespace trabeo::cli {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <variant>
 
-#include "engine/beam_model.h"
+#include "model/beam_model.h"
 
 namespace trabeo::cli {
 

@@ -2,11 +2,11 @@
 #include <memory>
 #include <variant>
 
-#include "beam_input/beam_file/open_beam_file.h"
 #include "beam_input/new_project.h"
 #include "cli/analysed_case.h"
 #include "cli/beam_file_json.h"
 #include "cli/commands.h"
+#include "document/open_beam_file.h"
 #include "settings/units_file.h"
 
 namespace trabeo::cli {

@@ -1,9 +1,9 @@
 #include <optional>
 #include <variant>
 
-#include "beam_input/beam_file/save_beam_file.h"
 #include "cli/analysed_case.h"
 #include "cli/commands.h"
+#include "document/save_beam_file.h"
 #include "results/load_diagram.h"
 
 namespace trabeo::cli {

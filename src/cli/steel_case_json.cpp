@@ -5,8 +5,8 @@
 #include <type_traits>
 
 #include "beam_input/section_pick.h"
-#include "engine/beam_model.h"
 #include "fileio/fixed_text.h"
+#include "model/beam_model.h"
 #include "results/results_listing.h"
 
 namespace trabeo::cli {

@@ -8,11 +8,11 @@
 #include <variant>
 #include <vector>
 
-#include "beam_input/beam_project.h"
 #include "cli/answer_dialogs.h"
+#include "model/beam_project.h"
+#include "model/steel_beam_state.h"
 #include "sections/section_record.h"
 #include "settings/unit_settings.h"
-#include "steel/steel_beam_state.h"
 
 namespace trabeo::cli {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <variant>
 
-#include "beam_input/beam_project.h"
+#include "model/beam_project.h"
 #include "settings/unit_settings.h"
 #include "timber/timber_section_window.h"
 

@@ -10,7 +10,7 @@
 
 #include "app/app_test_support.h"
 #include "app/preferences_form.h"
-#include "engine/beam_model.h"
+#include "model/beam_model.h"
 #include "settings/unit_settings.h"
 #include "settings/units_file.h"
 

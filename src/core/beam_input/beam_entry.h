@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "beam_input/beam_project.h"
+#include "model/beam_project.h"
 #include "platform/canvas.h"
 #include "settings/unit_settings.h"
 

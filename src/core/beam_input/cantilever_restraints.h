@@ -5,11 +5,11 @@
 #include <string_view>
 
 #include "beam_input/entry_sequence.h"
-#include "engine/beam_model.h"
+#include "model/beam_model.h"
+#include "model/steel_beam_state.h"
 #include "platform/canvas.h"
 #include "platform/dialogs.h"
 #include "settings/unit_settings.h"
-#include "steel/steel_beam_state.h"
 
 namespace trabeo {
 

@@ -2,10 +2,6 @@
 
 namespace trabeo {
 
-bool UsesSpanRestraintForm(SectionKind sectionKind) {
-  return sectionKind != SectionKind::RSA && !IsHollowKind(sectionKind);
-}
-
 EntryStep AfterLoadForm(DesignCode designCode, SectionKind sectionKind) {
   switch (designCode) {
     case DesignCode::None:

@@ -3,17 +3,13 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/beam_model.h"
+#include "model/beam_model.h"
 #include "model/section_kind.h"
 
 namespace trabeo {
 
 // The forms of the beam entry sequence after the load form, and the analysis that ends it.
 enum class EntryStep { SpanForm, LhCantileverForm, RhCantileverForm, Analyse, MainWindowOnly };
-
-// The span restraint form serves the sections that buckle laterally as I-sections do: every
-// steel kind but angles, boxes and tubes.
-bool UsesSpanRestraintForm(SectionKind sectionKind);
 
 // Where "Next >" of the load form goes: the span form for a BS 5950 beam of a kind that uses it,
 // the analysis for other BS 5950 beams and for no code or BS 5268; other codes have no check of

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/beam_model.h"
+#include "model/beam_model.h"
 #include "settings/unit_settings.h"
 
 namespace trabeo {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "beam_input/udl_outline.h"
-#include "engine/beam_model.h"
+#include "model/beam_model.h"
+#include "model/udl_outline.h"
 #include "platform/canvas.h"
 #include "settings/unit_settings.h"
 

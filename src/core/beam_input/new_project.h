@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "beam_input/beam_project.h"
+#include "model/beam_project.h"
 #include "settings/page_header.h"
 #include "settings/unit_settings.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "beam_input/beam_project.h"
+#include "model/beam_project.h"
 #include "sections/section_record.h"
 #include "settings/unit_settings.h"
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "beam_input/beam_project.h"
 #include "beam_input/section_entry.h"
+#include "model/beam_project.h"
 #include "sections/section_record.h"
 #include "settings/unit_settings.h"
 

@@ -3,10 +3,10 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/beam_model.h"
 #include "engine/polylines.h"
 #include "engine/segment_loads.h"
 #include "engine/stations.h"
+#include "model/beam_model.h"
 
 namespace trabeo {
 

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "engine/beam_model.h"
 #include "engine/resultants.h"
 #include "engine/stations.h"
+#include "model/beam_model.h"
 
 namespace trabeo {
 

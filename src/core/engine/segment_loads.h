@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/beam_model.h"
+#include "model/beam_model.h"
 
 namespace trabeo {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/beam_model.h"
 #include "engine/resultants.h"
 #include "engine/stations.h"
+#include "model/beam_model.h"
 
 namespace trabeo {
 

@@ -2,15 +2,15 @@
 
 #include <string>
 
-#include "beam_input/beam_project.h"
-#include "beam_input/udl_outline.h"
 #include "engine/beam_results.h"
+#include "model/beam_project.h"
+#include "model/steel_beam_state.h"
+#include "model/udl_outline.h"
 #include "platform/print_job.h"
 #include "results/listing_stores.h"
 #include "results/load_diagram.h"
-#include "results/report_page.h"
+#include "settings/report_page.h"
 #include "settings/unit_settings.h"
-#include "steel/steel_beam_state.h"
 
 namespace trabeo {
 

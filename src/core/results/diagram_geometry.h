@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "beam_input/udl_outline.h"
-#include "engine/beam_model.h"
 #include "engine/beam_results.h"
+#include "model/beam_model.h"
+#include "model/udl_outline.h"
 #include "platform/canvas.h"
 #include "platform/pixel.h"
 #include "settings/unit_settings.h"

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "beam_input/beam_project.h"
 #include "engine/beam_results.h"
+#include "model/beam_project.h"
 #include "settings/unit_settings.h"
 
 namespace trabeo {

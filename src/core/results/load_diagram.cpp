@@ -1,6 +1,6 @@
 #include "results/load_diagram.h"
 
-#include "beam_input/load_profile.h"
+#include "model/load_profile.h"
 #include "settings/sig_fig.h"
 #include "settings/unit_conversion.h"
 

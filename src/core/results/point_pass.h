@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "engine/beam_model.h"
 #include "engine/stations.h"
+#include "model/beam_model.h"
 
 namespace trabeo {
 

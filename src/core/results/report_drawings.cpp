@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "beam_input/load_profile.h"
+#include "model/load_profile.h"
 #include "results/diagram_geometry.h"
 #include "settings/sig_fig.h"
 

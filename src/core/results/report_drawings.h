@@ -2,7 +2,7 @@
 
 #include "platform/print_job.h"
 #include "results/beam_report.h"
-#include "results/report_page.h"
+#include "settings/report_page.h"
 
 namespace trabeo {
 

@@ -5,7 +5,7 @@
 
 #include "fileio/text_store.h"
 #include "platform/print_job.h"
-#include "results/report_page.h"
+#include "settings/report_page.h"
 
 namespace trabeo {
 

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "beam_input/beam_project.h"
 #include "engine/beam_results.h"
+#include "model/beam_project.h"
 #include "platform/canvas.h"
 #include "results/listing_stores.h"
 #include "results/listing_writer.h"

@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <string_view>
 
+#include "model/steel_beam_state.h"
 #include "results/listing_context.h"
 #include "results/listing_stores.h"
 #include "results/listing_writer.h"
-#include "steel/steel_beam_state.h"
 
 namespace trabeo {
 

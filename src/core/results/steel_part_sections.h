@@ -1,9 +1,9 @@
 #pragma once
 
+#include "model/steel_beam_state.h"
 #include "results/listing_context.h"
 #include "results/listing_stores.h"
 #include "results/listing_writer.h"
-#include "steel/steel_beam_state.h"
 
 namespace trabeo {
 

@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <string>
 
+#include "model/timber_beam_state.h"
 #include "results/listing_context.h"
 #include "results/listing_stores.h"
 #include "results/listing_writer.h"
-#include "timber/timber_beam_state.h"
 
 namespace trabeo {
 

@@ -9,16 +9,17 @@
 #include <vector>
 
 #include "beam_input/beam_entry.h"
-#include "beam_input/beam_file/open_beam_file.h"
-#include "beam_input/beam_file/save_beam_file.h"
-#include "beam_input/beam_project.h"
 #include "beam_input/cantilever_restraints.h"
 #include "beam_input/entry_sequence.h"
 #include "beam_input/section_entry.h"
 #include "beam_input/section_pick.h"
 #include "beam_input/span_restraints.h"
-#include "beam_input/udl_outline.h"
+#include "document/open_beam_file.h"
+#include "document/save_beam_file.h"
 #include "engine/analysis.h"
+#include "model/beam_project.h"
+#include "model/steel_beam_state.h"
+#include "model/udl_outline.h"
 #include "platform/canvas.h"
 #include "platform/dialogs.h"
 #include "results/listing_stores.h"
@@ -29,7 +30,6 @@
 #include "settings/page_header.h"
 #include "settings/preferences.h"
 #include "settings/unit_settings.h"
-#include "steel/steel_beam_state.h"
 #include "timber/timber_section_window.h"
 
 namespace trabeo {

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "engine/beam_model.h"
 #include "fileio/binary_reader.h"
 #include "fileio/binary_writer.h"
 #include "fileio/file_bytes.h"
+#include "model/beam_model.h"
 
 namespace trabeo {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/beam_results.h"
-#include "timber/timber_beam_state.h"
+#include "model/timber_beam_state.h"
 
 namespace trabeo {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "beam_input/beam_project.h"
+#include "model/beam_project.h"
 #include "settings/unit_settings.h"
 #include "timber/timber_section.h"
 

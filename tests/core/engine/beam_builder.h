@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "engine/analysis.h"
-#include "engine/beam_model.h"
+#include "model/beam_model.h"
 
 namespace trabeo::testing {
 

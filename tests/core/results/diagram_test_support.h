@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "beam_input/udl_outline.h"
 #include "core/engine/beam_builder.h"
+#include "model/udl_outline.h"
 #include "results/diagram_geometry.h"
 #include "settings/unit_settings.h"
 #include "support/recording_canvas.h"

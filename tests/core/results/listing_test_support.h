@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "beam_input/beam_project.h"
 #include "core/engine/beam_builder.h"
+#include "model/beam_project.h"
 #include "results/results_listing.h"
 #include "settings/unit_settings.h"
 

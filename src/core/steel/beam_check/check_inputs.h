@@ -2,12 +2,12 @@
 
 #include <cstdint>
 
-#include "beam_input/section_values.h"
-#include "engine/beam_model.h"
 #include "engine/beam_results.h"
+#include "model/beam_model.h"
+#include "model/section_values.h"
+#include "model/steel_beam_state.h"
 #include "platform/dialogs.h"
 #include "settings/unit_settings.h"
-#include "steel/steel_beam_state.h"
 
 namespace trabeo {
 

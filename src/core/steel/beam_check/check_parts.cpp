@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "beam_input/entry_sequence.h"
+#include "model/section_kind.h"
 #include "steel/beam_check/check_inputs.h"
 
 namespace trabeo {

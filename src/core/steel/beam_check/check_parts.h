@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "beam_input/section_values.h"
-#include "engine/beam_model.h"
 #include "engine/beam_results.h"
-#include "steel/steel_beam_state.h"
+#include "model/beam_model.h"
+#include "model/section_values.h"
+#include "model/steel_beam_state.h"
 
 namespace trabeo {
 

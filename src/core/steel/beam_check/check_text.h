@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
+#include "model/steel_beam_state.h"
 #include "settings/unit_conversion.h"
 #include "settings/unit_settings.h"
-#include "steel/steel_beam_state.h"
 
 namespace trabeo {
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/beam_model.h"
 #include "engine/beam_results.h"
-#include "steel/steel_beam_state.h"
+#include "model/beam_model.h"
+#include "model/steel_beam_state.h"
 
 namespace trabeo {
 

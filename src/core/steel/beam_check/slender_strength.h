@@ -1,6 +1,6 @@
 #pragma once
 
-#include "beam_input/section_values.h"
+#include "model/section_values.h"
 #include "steel/beam_check/check_text.h"
 
 namespace trabeo {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "beam_input/beam_project.h"
 #include "engine/analysis.h"
+#include "model/beam_project.h"
+#include "model/steel_beam_state.h"
 #include "platform/dialogs.h"
 #include "settings/unit_settings.h"
-#include "steel/steel_beam_state.h"
 
 namespace trabeo {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "beam_input/section_values.h"
+#include "model/section_values.h"
 #include "platform/dialogs.h"
 #include "sections/section_record.h"
 #include "settings/unit_settings.h"

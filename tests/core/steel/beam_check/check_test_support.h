@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "beam_input/beam_project.h"
 #include "core/engine/beam_builder.h"
+#include "model/beam_project.h"
 #include "results/results_listing.h"
 #include "steel/beam_check/steel_check_hook.h"
 #include "support/scripted_dialogs.h"

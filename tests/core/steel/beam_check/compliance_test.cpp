@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "beam_input/beam_project.h"
+#include "model/beam_project.h"
 #include "results/results_listing.h"
 
 namespace trabeo {

@@ -1,5 +1,5 @@
 // The UDL outline: own and stacked rates at both ends of each applied distributed load.
-#include "beam_input/udl_outline.h"
+#include "model/udl_outline.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "beam_input/beam_file/beam_file_parts.h"
+#include "document/beam_file_parts.h"
 
 namespace trabeo::beam_file {
 namespace {

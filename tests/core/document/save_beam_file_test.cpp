@@ -1,4 +1,4 @@
-#include "beam_input/beam_file/save_beam_file.h"
+#include "document/save_beam_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>

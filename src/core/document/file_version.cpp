@@ -1,10 +1,10 @@
-#include "beam_input/beam_file/file_version.h"
+#include "document/file_version.h"
 
 #include <charconv>
 #include <cmath>
 #include <string>
 
-#include "beam_input/beam_file/beam_file_data.h"
+#include "document/beam_file_data.h"
 #include "fileio/binary_reader.h"
 
 namespace trabeo {

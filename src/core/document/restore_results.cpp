@@ -1,4 +1,4 @@
-#include "beam_input/beam_file/restore_results.h"
+#include "document/restore_results.h"
 
 #include "engine/segment_loads.h"
 #include "engine/summary.h"

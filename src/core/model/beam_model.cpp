@@ -1,4 +1,4 @@
-#include "engine/beam_model.h"
+#include "model/beam_model.h"
 
 namespace trabeo {
 

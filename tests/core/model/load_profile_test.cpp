@@ -1,5 +1,5 @@
 // The sampled profile of the factored distributed loads that the drawings scale from.
-#include "beam_input/load_profile.h"
+#include "model/load_profile.h"
 
 #include <gtest/gtest.h>
 

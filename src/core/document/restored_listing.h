@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "beam_input/beam_project.h"
 #include "engine/beam_results.h"
+#include "model/beam_project.h"
+#include "model/steel_beam_state.h"
 #include "results/listing_stores.h"
 #include "results/listing_writer.h"
 #include "settings/unit_settings.h"
-#include "steel/steel_beam_state.h"
 
 namespace trabeo {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "beam_input/beam_file/beam_file_data.h"
+#include "document/beam_file_data.h"
 
 namespace trabeo::testing {
 

@@ -5,13 +5,13 @@
 #include <string>
 #include <string_view>
 
-#include "beam_input/beam_project.h"
 #include "engine/analysis.h"
+#include "model/beam_project.h"
+#include "model/steel_beam_state.h"
 #include "results/listing_stores.h"
 #include "settings/page_header.h"
 #include "settings/program_version.h"
 #include "settings/unit_settings.h"
-#include "steel/steel_beam_state.h"
 
 namespace trabeo {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstddef>
 
-#include "beam_input/beam_file/beam_file_data.h"
-#include "beam_input/beam_file/beam_file_fields.h"
+#include "document/beam_file_data.h"
+#include "document/beam_file_fields.h"
 
 // The runs of fields that the version 3 and version 4 layouts share, in file order, for the
 // writer and the readers alike (Io is FieldWriter or FieldReader).

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "beam_input/beam_file/beam_file_data.h"
-#include "beam_input/beam_file/restored_listing.h"
-#include "beam_input/udl_outline.h"
+#include "document/beam_file_data.h"
+#include "document/restored_listing.h"
+#include "model/udl_outline.h"
 #include "platform/canvas.h"
 #include "results/listing_writer.h"
 

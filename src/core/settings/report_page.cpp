@@ -1,4 +1,4 @@
-#include "results/report_page.h"
+#include "settings/report_page.h"
 
 #include <algorithm>
 #include <cctype>

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "engine/beam_model.h"
+#include "model/beam_model.h"
 
 namespace trabeo {
 

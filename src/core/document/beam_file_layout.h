@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "beam_input/beam_file/beam_file_data.h"
+#include "document/beam_file_data.h"
 
 namespace trabeo {
 

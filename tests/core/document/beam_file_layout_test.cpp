@@ -1,4 +1,4 @@
-#include "beam_input/beam_file/beam_file_layout.h"
+#include "document/beam_file_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "beam_input/beam_file/beam_file_data.h"
+#include "document/beam_file_data.h"
 #include "platform/dialogs.h"
 
 namespace trabeo {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "beam_file_test_support.h"
-#include "beam_input/beam_file/beam_file_layout.h"
-#include "beam_input/beam_file/open_beam_file.h"
+#include "document/beam_file_layout.h"
+#include "document/open_beam_file.h"
 
 namespace trabeo {
 namespace {

@@ -1,4 +1,4 @@
-#include "beam_input/beam_file/open_beam_file.h"
+#include "document/open_beam_file.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <random>
 
 #include "beam_file_test_support.h"
-#include "beam_input/beam_file/beam_file_layout.h"
+#include "document/beam_file_layout.h"
 #include "results/results_listing.h"
 
 namespace trabeo {

@@ -1,11 +1,11 @@
-#include "beam_input/beam_file/open_beam_file.h"
+#include "document/open_beam_file.h"
 
 #include <fstream>
 #include <system_error>
 
-#include "beam_input/beam_file/beam_file_layout.h"
-#include "beam_input/beam_file/file_version.h"
-#include "beam_input/beam_file/restore_results.h"
+#include "document/beam_file_layout.h"
+#include "document/file_version.h"
+#include "document/restore_results.h"
 #include "results/load_diagram.h"
 #include "results/results_listing.h"
 

@@ -1,6 +1,6 @@
-#include "beam_input/beam_file/beam_file_layout.h"
+#include "document/beam_file_layout.h"
 
-#include "beam_input/beam_file/beam_file_parts.h"
+#include "document/beam_file_parts.h"
 
 namespace trabeo {
 namespace beam_file {

@@ -1,4 +1,4 @@
-#include "beam_input/udl_outline.h"
+#include "model/udl_outline.h"
 
 namespace trabeo {
 namespace {

@@ -1,4 +1,4 @@
-#include "beam_input/beam_file/restored_listing.h"
+#include "document/restored_listing.h"
 
 #include <algorithm>
 #include <cmath>

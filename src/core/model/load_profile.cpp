@@ -1,4 +1,4 @@
-#include "beam_input/load_profile.h"
+#include "model/load_profile.h"
 
 #include <algorithm>
 #include <cmath>

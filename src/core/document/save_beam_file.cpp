@@ -1,9 +1,9 @@
-#include "beam_input/beam_file/save_beam_file.h"
+#include "document/save_beam_file.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "beam_input/beam_file/beam_file_layout.h"
+#include "document/beam_file_layout.h"
 #include "fileio/file_bytes.h"
 
 namespace trabeo {
