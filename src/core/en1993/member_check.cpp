@@ -89,7 +89,8 @@ void SetResistances(MemberWork& w, MemberResult& r) {
   w.shearArea = ShearArea(s, w.annex.eta);
   r.VplzRd = ShearResistance(s, r.fy, w.annex);
   if (WebMayBuckleInShear(s, r.epsilon, w.annex.eta))
-    r.messages.push_back("Web may buckle in shear (hw/tw > 72 eps/eta): not checked");
+    r.messages.push_back(
+        "Web may buckle in shear (hw/tw > 72 eps/eta): shear buckling not checked");
   w.rho = ShearInteractionRho(w.VEd, *r.VplzRd);
   if (w.rho > 0 && r.McyRd)
     r.MyVRd = ShearReducedMomentY(s, w.bendingClassY, r.fy, w.rho, *r.McyRd, g0);
@@ -109,7 +110,7 @@ double PlasticInteraction(const MemberWork& w, const MemberResult& r) {
   const NMExponents e = InteractionExponents(w.section, n);
   const double criterion =
       std::pow(Utilisation(w.MyEd, Mny), e.alpha) + std::pow(Utilisation(w.MzEd, Mnz), e.beta);
-  return std::max(Utilisation(w.NEd, *r.NcRd), criterion);
+  return std::max(Utilisation(w.NEd, *r.NcRd), std::min(kNoResistance, criterion));
 }
 
 std::optional<double> CrossSectionUtilisation(const MemberWork& w, const MemberResult& r) {
@@ -169,7 +170,7 @@ std::optional<std::string> SetLateralTorsional(const MemberInput& in, MemberWork
     if (auto problem = MissingTorsionProperty(w.section)) return problem;
     w.ltbLength = *in.LLT * (in.destabilising ? kDestabilisingFactor : 1.0);
     w.ltbCurve = LateralTorsionalCurve(w.section, in.annex);
-    const double C1 = in.C1.value_or(C1FromEndMoments(in.MyEd1, in.MyEd2));
+    const double C1 = in.C1 ? std::min(kMaxC1, *in.C1) : C1FromEndMoments(in.MyEd1, in.MyEd2);
     const double Mcr = ElasticCriticalMoment(w.section, C1, *w.ltbLength);
     const double W = w.bendingClassY <= 2 ? w.section.Wply : w.section.Wely;
     const LateralTorsional ltb = LateralTorsionalBuckling(W * r.fy, C1, Mcr, *w.ltbCurve, w.annex);

@@ -22,7 +22,7 @@ struct MemberInput {
   double MyEd1 = 0, MyEd2 = 0;
   double MzEd1 = 0, MzEd2 = 0;
   double VEd = 0;
-  std::optional<double> C1;    // overrides the end-moment formula
+  std::optional<double> C1;    // overrides the end-moment formula; at most 2.70 is taken
   bool destabilising = false;  // L_LT x 1.2
   bool restrained = false;     // fully restrained against lateral-torsional buckling
 };
