@@ -33,11 +33,11 @@ double EffectiveArea(const Ec3Section& s, const SectionElements& e, double epsil
   const double web = Loss(e.web, InternalReduction(e.web.Ratio(), epsilon));
   if (s.kind == SectionKind::Box) {
     const double side = Loss(e.flange, InternalReduction(e.flange.Ratio(), epsilon));
-    return s.A - 2 * side - 2 * web;
+    return std::max(0.0, s.A - 2 * side - 2 * web);
   }
   const double outstands = s.IsChannel() ? 2 : 4;
   const double flange = Loss(e.flange, OutstandReduction(e.flange.Ratio(), epsilon));
-  return s.A - outstands * flange - web;
+  return std::max(0.0, s.A - outstands * flange - web);
 }
 
 }  // namespace trabeo::en1993

@@ -11,7 +11,8 @@ double InternalReduction(double cOverT, double epsilon);
 double OutstandReduction(double cOverT, double epsilon);
 
 // A_eff of a section in uniform compression: only its class 4 elements are reduced, each by
-// (1 - rho) c t. Not for tubes, whose class 4 is not checked.
+// (1 - rho) c t; never below 0, even for a record whose area is smaller than its plates. Not
+// for tubes, whose class 4 is not checked.
 double EffectiveArea(const Ec3Section& section, const SectionElements& elements, double epsilon);
 
 }  // namespace trabeo::en1993
