@@ -25,9 +25,13 @@ std::string Ratio(double value) {
   return SigFig3Dec3(value);
 }
 
+std::string UtilisationNumber(double utilisation) {
+  return utilisation < 100 ? FixedPointText(utilisation, 3) : SigFig3(utilisation);
+}
+
 std::string UtilisationText(const std::optional<double>& utilisation) {
   if (!utilisation) return "not checked";
-  return FixedPointText(*utilisation, 3) + (Passes(*utilisation) ? " PASS" : " FAIL");
+  return UtilisationNumber(*utilisation) + (Passes(*utilisation) ? " PASS" : " FAIL");
 }
 
 }  // namespace trabeo::en1993

@@ -147,7 +147,7 @@ void AddInteraction(const MemberWork& w, const MemberResult& r, Lines& out) {
 
 void AddVerdict(const MemberWork& w, const MemberResult& r, Lines& out) {
   out.push_back(" Verdict: " + r.verdict + " (largest utilisation " +
-                FixedPointText(r.utilisation, 3) + ")");
+                UtilisationNumber(r.utilisation) + ")");
   for (const std::string& reason : w.notChecked)
     out.push_back("  Not checked: " + reason);
   for (const std::string& message : r.messages)

@@ -167,7 +167,7 @@ TEST(En1993Rules, DetailLinesFitTheListAndPrintedPage) {
   in.grade = SteelGrade::S460;
   in.annex = en1993::NationalAnnex::Recommended;
   in.Lcry = in.Lcrz = in.LLT = 123456.789;
-  in.NEd = 123456.789e3;
+  in.NEd = 1e30;  // utilisations of about 1e24
   in.MyEd1 = -98765.4321e6;
   in.MzEd2 = 12345.6789e6;
   in.VEd = 99999.9e3;
