@@ -3,6 +3,8 @@
 
 #include "cli/answer_dialogs.h"
 #include "cli/commands.h"
+#include "cli/ec3_member_case.h"
+#include "cli/ec3_member_json.h"
 #include "cli/file_arguments.h"
 #include "cli/member_json.h"
 #include "cli/section_json.h"
@@ -110,7 +112,15 @@ int RunMemberCommand(std::span<const std::string> args, std::ostream& out, std::
     err << "trabeo-cli member: cannot read " << parsed->file << "\n";
     return kExitBadInput;
   }
-  auto parsedCase = ParseMemberCase(std::string(bytes->begin(), bytes->end()));
+  const std::string caseText(bytes->begin(), bytes->end());
+  const auto code = MemberCaseCode(caseText);
+  if (const auto* problem = std::get_if<std::string>(&code)) {
+    err << "trabeo-cli member: " << *problem << "\n";
+    return kExitBadInput;
+  }
+  if (std::get<MemberCode>(code) == MemberCode::EN1993)
+    return RunEc3MemberCase(caseText, parsed->json, out, err);
+  auto parsedCase = ParseMemberCase(caseText);
   if (auto* problem = std::get_if<std::string>(&parsedCase)) {
     err << "trabeo-cli member: " << *problem << "\n";
     return kExitBadInput;

@@ -18,8 +18,8 @@ constexpr std::array<std::string_view, 9> kBoxNames{"py",     "E",      "Le",   
                                                     "MomAyy", "MomBxx", "MomByy", "b1"};
 constexpr std::array<std::string_view, 7> kCalculations{
     "MomentXX", "MomentYY", "AxialXX", "AxialYY", "Combined", "Bearing", "Torsion"};
-constexpr std::array<std::string_view, 5> kOtherKeys{"Section", "Table", "Designation", "Grade",
-                                                     "Calculations"};
+constexpr std::array<std::string_view, 6> kOtherKeys{"Section", "Table",        "Designation",
+                                                     "Grade",   "Calculations", "Code"};
 
 std::string TrimTrailingBlanks(std::string text) {
   while (!text.empty() && text.back() == ' ')
@@ -61,7 +61,9 @@ std::variant<SectionRecord, std::string> TableSection(const nlohmann::json& json
   return "Table " + table + " has no section " + wanted;
 }
 
-std::variant<SectionRecord, std::string> CaseSection(const nlohmann::json& json) {
+}  // namespace
+
+std::variant<SectionRecord, std::string> MemberCaseSection(const nlohmann::json& json) {
   const bool section = json.contains("Section");
   const bool table = json.contains("Table");
   if (section == table) return std::string("Give either a Section or a Table with a Designation");
@@ -74,8 +76,6 @@ std::variant<SectionRecord, std::string> CaseSection(const nlohmann::json& json)
   return *record;
 }
 
-}  // namespace
-
 std::variant<MemberCase, std::string> ParseMemberCase(const std::string& text) {
   const nlohmann::json json = nlohmann::json::parse(text, nullptr, false);
   if (json.is_discarded()) return std::string("the case is not valid JSON");
@@ -84,7 +84,7 @@ std::variant<MemberCase, std::string> ParseMemberCase(const std::string& text) {
     if (!IsKnownKey(item.key())) return "unknown field " + item.key();
   }
   MemberCase c;
-  auto section = CaseSection(json);
+  auto section = MemberCaseSection(json);
   if (auto* problem = std::get_if<std::string>(&section)) return *problem;
   c.section = std::get<SectionRecord>(section);
   if (json.contains("Grade")) {

@@ -19,6 +19,10 @@ struct MemberCase {
   std::vector<std::string> answers;
 };
 
+// The section of a member case: "Section", a record under its field names, or "Table" with
+// "Designation"; or one message saying what is wrong.
+std::variant<SectionRecord, std::string> MemberCaseSection(const nlohmann::json& json);
+
 // The case from JSON text, or one message saying what is wrong with it. "Table" names a
 // catalogue table by file name without ".sct" or "Misc" (read from the current folder).
 std::variant<MemberCase, std::string> ParseMemberCase(const std::string& text);

@@ -1,0 +1,75 @@
+#include "en1993/beam_part_check.h"
+
+#include <cmath>
+
+#include "en1993/detail_format.h"
+#include "en1993/member_check.h"
+
+namespace trabeo::en1993 {
+namespace {
+
+// The part as a member bent about y-y by a uniform |M_Ed| with its shear, its C1 given.
+MemberInput AsMember(const BeamPartInput& in) {
+  MemberInput m;
+  m.section = in.section;
+  m.grade = in.grade;
+  m.annex = in.annex;
+  m.MyEd1 = m.MyEd2 = std::abs(in.MEd);
+  m.VEd = std::abs(in.VEd);
+  m.LLT = in.Lcr;
+  m.restrained = !in.Lcr;
+  m.C1 = in.C1;
+  return m;
+}
+
+}  // namespace
+
+BeamPartResult CheckBeamPart(const BeamPartInput& in) {
+  BeamPartResult part;
+  const MemberResult m = CheckMember(AsMember(in));
+  if (m.refusal) {
+    part.refusal = m.refusal;
+    return part;
+  }
+  part.MEd = std::abs(in.MEd);
+  part.VEd = std::abs(in.VEd);
+  part.Lcr = in.Lcr;
+  part.C1 = m.C1;
+  part.Mcr = m.Mcr;
+  part.McRd = m.MyVRd ? m.MyVRd : m.McyRd;
+  part.VplRd = m.VplzRd;
+  part.MbRd = m.MbRd;
+  part.ChiLT = m.chiLT;
+  part.UtilisationBending = m.crossSection;
+  part.UtilisationShear = m.shear;
+  part.UtilisationLTB = m.ltb;
+  part.Verdict = m.verdict;
+  part.messages = m.messages;
+  return part;
+}
+
+std::vector<std::string> BeamPartLines(std::string_view partName, const BeamPartResult& p) {
+  std::vector<std::string> lines;
+  lines.push_back(" EN 1993-1-1 check: " + std::string(partName));
+  if (p.refusal) {
+    lines.push_back("  " + *p.refusal);
+    return lines;
+  }
+  lines.push_back("  MEd = " + KnM(p.MEd) + "   VEd = " + Kn(p.VEd) +
+                  "   Lcr = " + (p.Lcr ? Metres(*p.Lcr) : std::string("restrained")));
+  lines.push_back("  Mc,Rd = " + (p.McRd ? KnM(*p.McRd) : std::string("none (class 4)")) +
+                  "   Vpl,Rd = " + (p.VplRd ? Kn(*p.VplRd) : std::string("none")));
+  if (p.MbRd) {
+    lines.push_back("  C1 = " + Ratio(*p.C1) + "   Mcr = " + KnM(*p.Mcr) +
+                    "   chiLT = " + Ratio(*p.ChiLT) + "   Mb,Rd = " + KnM(*p.MbRd));
+  }
+  lines.push_back("  Bending " + UtilisationText(p.UtilisationBending) + "   Shear " +
+                  UtilisationText(p.UtilisationShear));
+  if (p.Lcr) lines.push_back("  Lateral-torsional buckling " + UtilisationText(p.UtilisationLTB));
+  for (const std::string& message : p.messages)
+    lines.push_back("  " + message);
+  lines.push_back("  Verdict: " + p.Verdict);
+  return lines;
+}
+
+}  // namespace trabeo::en1993

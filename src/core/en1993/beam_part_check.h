@@ -1,0 +1,45 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "en1993/national_annex.h"
+#include "model/steel_grade.h"
+#include "sections/section_record.h"
+
+namespace trabeo::en1993 {
+
+// One part of a beam (a cantilever, the span or a segment between restraints) as the beam
+// check hands it over: its largest |M_Ed| (N mm) and |V_Ed| (N) from the factored pass, its
+// L_cr (mm; nullopt when the part is fully restrained) and its C1 (1 for cantilevers; for spans
+// and segments QuarterPointC1 of lateral_torsional.h).
+struct BeamPartInput {
+  SectionRecord section;
+  SteelGrade grade = SteelGrade::S275;
+  NationalAnnex annex = NationalAnnex::UK;
+  double MEd = 0, VEd = 0;
+  std::optional<double> Lcr;
+  double C1 = 1;
+};
+
+// The part's results under the names of the batch front end's part objects, in N, mm and N mm.
+// McRd is the shear-reduced moment resistance; ChiLT the unmodified chi_LT. Lcr, C1, Mcr, MbRd
+// and ChiLT are null for a restrained part (and where lateral-torsional buckling does not apply).
+struct BeamPartResult {
+  std::optional<std::string> refusal;  // nothing else is set
+  double MEd = 0, VEd = 0;
+  std::optional<double> Lcr, C1, Mcr, McRd, VplRd, MbRd, ChiLT;
+  std::optional<double> UtilisationBending, UtilisationShear, UtilisationLTB;
+  std::string Verdict;  // "PASS", "FAIL" or "NOT CHECKED"
+  std::vector<std::string> messages;
+};
+
+BeamPartResult CheckBeamPart(const BeamPartInput& input);
+
+// The part's block of the listing: resistances, utilisations and verdict, lines of at most 80
+// characters, in kN, kN-m and m.
+std::vector<std::string> BeamPartLines(std::string_view partName, const BeamPartResult& part);
+
+}  // namespace trabeo::en1993

@@ -1,0 +1,296 @@
+#include "en1993/member_check.h"
+
+#include <algorithm>
+#include <cmath>
+#include <variant>
+
+#include "en1993/cross_section.h"
+#include "en1993/effective_area.h"
+#include "en1993/interaction.h"
+#include "en1993/lateral_torsional.h"
+#include "en1993/material.h"
+#include "en1993/member_input_check.h"
+#include "en1993/member_work.h"
+#include "en1993/utilisation.h"
+
+namespace trabeo::en1993 {
+namespace {
+
+constexpr double kDestabilisingFactor = 1.2;
+
+// W fy / gamma_M0 by class: plastic for classes 1 and 2, elastic for 3, none for 4.
+std::optional<double> MomentResistance(int sectionClass, double Wpl, double Wel, double fy,
+                                       double gamma) {
+  if (sectionClass <= 2) return Wpl * fy / gamma;
+  if (sectionClass == 3) return Wel * fy / gamma;
+  return std::nullopt;
+}
+
+// 0 when the action is 0; null, with the reason noted, when it acts without a resistance.
+std::optional<double> Checked(double action, const std::optional<double>& resistance, MemberWork& w,
+                              const std::string& reason) {
+  if (action == 0) return 0.0;
+  if (resistance) return Utilisation(action, *resistance);
+  w.notChecked.push_back(reason);
+  return std::nullopt;
+}
+
+bool TubeIsClass4(const MemberWork& w, const MemberResult& r) {
+  return w.section.kind == SectionKind::Tube && r.classCompression == 4;
+}
+
+void SetActions(const MemberInput& in, MemberWork& w) {
+  w.NEd = in.NEd;
+  w.MyEd = std::max(std::abs(in.MyEd1), std::abs(in.MyEd2));
+  w.MzEd = std::max(std::abs(in.MzEd1), std::abs(in.MzEd2));
+  w.VEd = in.VEd;
+  w.myActs = w.MyEd > 0;
+  w.mzActs = w.MzEd > 0;
+}
+
+void SetClasses(MemberWork& w, MemberResult& r) {
+  const SectionClasses c = ClassifySection(w.section, r.fy, w.NEd, w.myActs, w.mzActs);
+  w.elements = ClassifyElements(w.section, r.fy, w.NEd);
+  r.classFlange = w.section.kind == SectionKind::Tube ? std::nullopt : c.flange;
+  r.classWeb = w.section.kind == SectionKind::Tube ? std::nullopt : c.web;
+  r.classCompression = c.compression;
+  r.classBendingY = c.bendingY;
+  r.classBendingZ = c.bendingZ;
+  r.classCombined = c.combined;
+  w.bendingClassY = c.combined.value_or(c.bendingY);
+  w.bendingClassZ = c.combined.value_or(c.bendingZ);
+  if (TubeIsClass4(w, r)) {
+    r.messages.push_back("Tube is class 4: not checked");
+  } else if (c.combined == 4) {
+    r.messages.push_back("Class 4 under combined actions is not checked");
+  } else if ((w.myActs && c.bendingY == 4) || (w.mzActs && c.bendingZ == 4)) {
+    r.messages.push_back("Section is class 4 in bending: not checked");
+  }
+}
+
+// A class 4 tube: every action that acts is left unchecked.
+void SetNothingChecked(MemberWork& w, MemberResult& r) {
+  const std::string reason = "class 4 tube";
+  r.crossSection = Checked(w.NEd + w.MyEd + w.MzEd, std::nullopt, w, reason);
+  r.shear = Checked(w.VEd, std::nullopt, w, reason);
+  r.bucklingY = Checked(w.NEd, std::nullopt, w, reason);
+  r.bucklingZ = Checked(w.NEd, std::nullopt, w, reason);
+  if (!w.myActs) r.ltb = 0.0;
+  if (w.notChecked.empty()) w.notChecked.push_back(reason);
+}
+
+void SetResistances(MemberWork& w, MemberResult& r) {
+  const Ec3Section& s = w.section;
+  const double g0 = w.annex.gammaM0;
+  if (r.classCompression == 4) r.Aeff = EffectiveArea(s, w.elements, r.epsilon);
+  r.NcRd = r.Aeff.value_or(s.A) * r.fy / g0;
+  r.McyRd = MomentResistance(w.bendingClassY, s.Wply, s.Wely, r.fy, g0);
+  r.MczRd = MomentResistance(w.bendingClassZ, s.Wplz, s.Welz, r.fy, g0);
+  w.shearArea = ShearArea(s, w.annex.eta);
+  r.VplzRd = ShearResistance(s, r.fy, w.annex);
+  if (WebMayBuckleInShear(s, r.epsilon, w.annex.eta))
+    r.messages.push_back(
+        "Web may buckle in shear (hw/tw > 72 eps/eta): shear buckling not checked");
+  w.rho = ShearInteractionRho(w.VEd, *r.VplzRd);
+  if (w.rho > 0 && r.McyRd)
+    r.MyVRd = ShearReducedMomentY(s, w.bendingClassY, r.fy, w.rho, *r.McyRd, g0);
+  if (w.NEd > 0 && (w.myActs || w.mzActs) && r.classCombined && *r.classCombined <= 2) {
+    const double n = w.NEd / (s.A * r.fy / g0);
+    const AxialReducedMoments m = AxialReduced(s, n, r.MyVRd.value_or(*r.McyRd), *r.MczRd);
+    r.MNyRd = m.y;
+    r.MNzRd = m.z;
+  }
+}
+
+// (6.41) with M_N (or, without axial force, the moment resistances themselves).
+double PlasticInteraction(const MemberWork& w, const MemberResult& r) {
+  const double Mny = r.MNyRd.value_or(r.MyVRd.value_or(*r.McyRd));
+  const double Mnz = r.MNzRd.value_or(*r.MczRd);
+  const double n = w.NEd / (w.section.A * r.fy / w.annex.gammaM0);
+  const NMExponents e = InteractionExponents(w.section, n);
+  const double criterion =
+      std::pow(Utilisation(w.MyEd, Mny), e.alpha) + std::pow(Utilisation(w.MzEd, Mnz), e.beta);
+  return std::max(Utilisation(w.NEd, *r.NcRd), std::min(kNoResistance, criterion));
+}
+
+std::optional<double> CrossSectionUtilisation(const MemberWork& w, const MemberResult& r) {
+  const int count = (w.NEd > 0) + w.myActs + w.mzActs;
+  if (count == 0) return 0.0;
+  const std::optional<double> My = r.MyVRd ? r.MyVRd : r.McyRd;
+  if (count == 1) {
+    if (w.NEd > 0) return Utilisation(w.NEd, *r.NcRd);
+    if (w.myActs) return My ? std::optional(Utilisation(w.MyEd, *My)) : std::nullopt;
+    return r.MczRd ? std::optional(Utilisation(w.MzEd, *r.MczRd)) : std::nullopt;
+  }
+  if (*r.classCombined == 4) return std::nullopt;
+  if (*r.classCombined <= 2) return PlasticInteraction(w, r);
+  return Utilisation(w.NEd, *r.NcRd) + Utilisation(w.MyEd, *My) + Utilisation(w.MzEd, *r.MczRd);
+}
+
+void SetCrossSectionChecks(MemberWork& w, MemberResult& r) {
+  r.crossSection = CrossSectionUtilisation(w, r);
+  if (!r.crossSection) w.notChecked.push_back("cross-section resistance");
+  r.shear = Utilisation(w.VEd, *r.VplzRd);
+}
+
+void SetFlexuralBuckling(const MemberInput& in, MemberWork& w, MemberResult& r) {
+  const Ec3Section& s = w.section;
+  w.curves = FlexuralBucklingCurves(s, in.grade);
+  const double area = r.Aeff.value_or(s.A);
+  if (in.Lcry) {
+    const FlexuralBuckling y = BuckleAbout(area, s.Iy, r.fy, *in.Lcry, w.curves.y, w.annex.gammaM1);
+    r.lambdaY = y.lambdaBar;
+    r.chiY = y.chi;
+    r.NbyRd = y.NbRd;
+  }
+  if (in.Lcrz) {
+    const FlexuralBuckling z = BuckleAbout(area, s.Iz, r.fy, *in.Lcrz, w.curves.z, w.annex.gammaM1);
+    r.lambdaZ = z.lambdaBar;
+    r.chiZ = z.chi;
+    r.NbzRd = z.NbRd;
+  }
+  r.bucklingY = Checked(w.NEd, r.NbyRd, w, "flexural buckling about y-y (no Lcry)");
+  r.bucklingZ = Checked(w.NEd, r.NbzRd, w, "flexural buckling about z-z (no Lcrz)");
+  if (s.IsChannel() && w.NEd > 0)
+    r.messages.push_back("Torsional-flexural buckling of the channel is not checked");
+}
+
+// A refusal when lateral-torsional buckling must be computed and the section lacks a property.
+std::optional<std::string> MissingTorsionProperty(const Ec3Section& s) {
+  if (s.It <= 0) return std::string("No torsion constant for this section");
+  if (s.IsOpen() && s.Iw <= 0) return std::string("No warping constant for this section");
+  return std::nullopt;
+}
+
+std::optional<std::string> SetLateralTorsional(const MemberInput& in, MemberWork& w,
+                                               MemberResult& r) {
+  const bool lengthZero = in.LLT && *in.LLT == 0;
+  w.ltbApplies = CanBuckleLaterally(w.section) && !in.restrained && !lengthZero;
+  if (w.ltbApplies && in.LLT && w.bendingClassY <= 3) {
+    if (auto problem = MissingTorsionProperty(w.section)) return problem;
+    w.ltbLength = *in.LLT * (in.destabilising ? kDestabilisingFactor : 1.0);
+    w.ltbCurve = LateralTorsionalCurve(w.section, in.annex);
+    const double C1 = in.C1 ? std::min(kMaxC1, *in.C1) : C1FromEndMoments(in.MyEd1, in.MyEd2);
+    const double Mcr = ElasticCriticalMoment(w.section, C1, *w.ltbLength);
+    const double W = w.bendingClassY <= 2 ? w.section.Wply : w.section.Wely;
+    const LateralTorsional ltb = LateralTorsionalBuckling(W * r.fy, C1, Mcr, *w.ltbCurve, w.annex);
+    r.C1 = ltb.C1;
+    r.Mcr = ltb.Mcr;
+    r.lambdaLT = ltb.lambdaLT;
+    r.chiLT = ltb.chiLT;
+    r.kc = ltb.kc;
+    r.f = ltb.f;
+    r.chiLTmod = ltb.chiLTmod;
+    r.MbRd = ltb.MbRd;
+  }
+  if (!w.ltbApplies) {
+    r.ltb = w.myActs ? std::nullopt : std::optional(0.0);
+  } else {
+    r.ltb = Checked(
+        w.MyEd, r.MbRd, w,
+        in.LLT ? "lateral-torsional buckling (class 4)" : "lateral-torsional buckling (no LLT)");
+  }
+  return std::nullopt;
+}
+
+InteractionInputs InteractionOf(const MemberWork& w, const MemberResult& r) {
+  const Ec3Section& s = w.section;
+  const int c = *r.classCombined;
+  InteractionInputs x;
+  x.NEd = w.NEd;
+  x.MyEd = w.MyEd;
+  x.MzEd = w.MzEd;
+  x.NbyRd = *r.NbyRd;
+  x.NbzRd = *r.NbzRd;
+  x.lambdaY = *r.lambdaY;
+  x.lambdaZ = *r.lambdaZ;
+  x.MyRd = (c <= 2 ? s.Wply : s.Wely) * r.fy / w.annex.gammaM1;
+  x.MzRd = (c <= 2 ? s.Wplz : s.Welz) * r.fy / w.annex.gammaM1;
+  x.chiLT = r.chiLTmod.value_or(1.0);
+  x.Cmy = *w.Cmy;
+  x.Cmz = *w.Cmz;
+  x.CmLT = *w.Cmy;
+  x.sectionClass = c;
+  x.susceptibleToTorsion = s.IsOpen() && w.ltbApplies;
+  x.hollow = IsHollowKind(s.kind);
+  return x;
+}
+
+void SetInteraction(const MemberInput& in, MemberWork& w, MemberResult& r) {
+  w.interactionApplies = (w.NEd > 0 && (w.myActs || w.mzActs)) || (w.myActs && w.mzActs);
+  if (!w.interactionApplies) return;
+  w.Cmy = EquivalentMomentFactor(in.MyEd1, in.MyEd2);
+  w.Cmz = EquivalentMomentFactor(in.MzEd1, in.MzEd2);
+  const bool needsLtb = w.ltbApplies && w.myActs;
+  if (*r.classCombined == 4) {
+    w.notChecked.push_back("interaction 6.61 and 6.62 (class 4)");
+    return;
+  }
+  if (!r.NbyRd || !r.NbzRd || (needsLtb && !r.chiLTmod)) {
+    w.notChecked.push_back(needsLtb ? "interaction 6.61 and 6.62 (needs Lcry, Lcrz and LLT)"
+                                    : "interaction 6.61 and 6.62 (needs Lcry and Lcrz)");
+    return;
+  }
+  const InteractionResult x = MemberInteraction(InteractionOf(w, r));
+  r.kyy = x.k.kyy;
+  r.kyz = x.k.kyz;
+  r.kzy = x.k.kzy;
+  r.kzz = x.k.kzz;
+  r.eq661 = x.eq661;
+  r.eq662 = x.eq662;
+}
+
+void SetVerdict(const MemberWork& w, MemberResult& r) {
+  bool fails = false;
+  for (const auto& u :
+       {r.crossSection, r.shear, r.bucklingY, r.bucklingZ, r.ltb, r.eq661, r.eq662}) {
+    if (!u) continue;
+    r.utilisation = std::max(r.utilisation, *u);
+    fails = fails || !Passes(*u);
+  }
+  if (fails) {
+    r.verdict = "FAIL";
+  } else {
+    r.verdict = w.notChecked.empty() ? "PASS" : "NOT CHECKED";
+  }
+}
+
+MemberResult Refused(std::string message) {
+  MemberResult r;
+  r.refusal = std::move(message);
+  return r;
+}
+
+}  // namespace
+
+MemberResult CheckMember(const MemberInput& in) {
+  if (auto problem = MemberInputProblem(in)) return Refused(*problem);
+  auto decoded = DecodeSection(in.section);
+  if (auto* problem = std::get_if<std::string>(&decoded)) return Refused(*problem);
+  MemberWork w;
+  w.section = std::get<Ec3Section>(decoded);
+  w.annex = ParametersOf(in.annex);
+  const std::optional<double> fy = YieldStrength(in.grade, w.section.ThickestElement());
+  if (!fy) return Refused("An element thicker than 100 mm has no tabulated yield strength");
+  MemberResult r;
+  r.fy = *fy;
+  r.epsilon = Epsilon(*fy);
+  SetActions(in, w);
+  SetClasses(w, r);
+  if (TubeIsClass4(w, r)) {
+    SetNothingChecked(w, r);
+  } else {
+    SetResistances(w, r);
+    SetCrossSectionChecks(w, r);
+    SetFlexuralBuckling(in, w, r);
+    if (auto problem = SetLateralTorsional(in, w, r)) return Refused(*problem);
+    SetInteraction(in, w, r);
+  }
+  if (w.section.IsChannel())
+    r.messages.insert(r.messages.begin(), "Channel taken as loaded through its shear centre");
+  SetVerdict(w, r);
+  r.details = MemberDetails(in, w, r);
+  return r;
+}
+
+}  // namespace trabeo::en1993

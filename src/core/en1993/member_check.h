@@ -1,0 +1,63 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "en1993/national_annex.h"
+#include "model/steel_grade.h"
+#include "sections/section_record.h"
+
+namespace trabeo::en1993 {
+
+// One member as the member capacity window takes it, in N, mm and N mm. Forces and moments are
+// design values; NEd is compression positive; end moments are signed (the same sign bends the
+// member in single curvature). A length left out gives no buckling result.
+struct MemberInput {
+  SectionRecord section;
+  SteelGrade grade = SteelGrade::S275;
+  NationalAnnex annex = NationalAnnex::UK;
+  std::optional<double> Lcry, Lcrz, LLT;
+  double NEd = 0;
+  double MyEd1 = 0, MyEd2 = 0;
+  double MzEd1 = 0, MzEd2 = 0;
+  double VEd = 0;
+  std::optional<double> C1;    // overrides the end-moment formula; at most 2.70 is taken
+  bool destabilising = false;  // L_LT x 1.2
+  bool restrained = false;     // fully restrained against lateral-torsional buckling
+};
+
+// Every result of the check, in N, mm, N mm and N/mm2; nullopt where it does not apply or could
+// not be made.
+struct MemberResult {
+  // A refusal: the input cannot be checked at all, and nothing else is set.
+  std::optional<std::string> refusal;
+
+  double fy = 0, epsilon = 0;
+  std::optional<int> classFlange, classWeb;
+  int classCompression = 1, classBendingY = 1, classBendingZ = 1;
+  std::optional<int> classCombined;
+
+  std::optional<double> NcRd, Aeff, McyRd, MczRd, VplzRd;
+  std::optional<double> MyVRd, MNyRd, MNzRd;
+
+  std::optional<double> lambdaY, lambdaZ, chiY, chiZ, NbyRd, NbzRd;
+
+  std::optional<double> C1, Mcr, lambdaLT, chiLT, kc, f, chiLTmod, MbRd;
+
+  std::optional<double> kyy, kyz, kzy, kzz;
+
+  std::optional<double> crossSection, shear, bucklingY, bucklingZ, ltb, eq661, eq662;
+  double utilisation = 0;  // the largest of those given
+
+  std::string verdict;  // "PASS", "FAIL" or "NOT CHECKED"
+  std::vector<std::string> messages;
+  std::vector<std::string> details;  // the window's list, lines of at most 80 characters
+};
+
+// Checks the member to EN 1993-1-1 with the National Annex's values: classification (Table 5.2),
+// cross-section resistances (6.2), flexural buckling (6.3.1), lateral-torsional buckling
+// (6.3.2.3) and the interaction of 6.3.3 with the factors of Annex B.
+MemberResult CheckMember(const MemberInput& input);
+
+}  // namespace trabeo::en1993
