@@ -110,7 +110,7 @@ void AddBeam(const BeamFileData& d, json& out) {
 void AddSection(const SectionValues& s, json& out) {
   out["SectionDescription"] = s.SectionDescription;
   out["SectionKind"] = s.SectionKind;
-  out["SectionClassText"] = s.SectionClassText;
+  out["SectionClassText"] = SectionClassText(s.SectionClass);
   out["SectionFamily"] = s.SectionFamily;
   out["DesignStrength"] = Single(s.DesignStrength);
   out["SteelGrade"] = s.SteelGrade;

@@ -93,10 +93,10 @@ nlohmann::ordered_json ResultsJson(const MemberCapacityState& s) {
   j["CombinedOverallExactRatio"] = Optional(s.extra.OverallExact);
   j["BearingCapacity"] = static_cast<double>(s.BearingCapacity) * 1000;
   j["BucklingCapacity"] = s.extra.BucklingCapacity * 1000;
-  j["ClassAxial"] = s.ClassAxial;
-  j["ClassXX"] = s.ClassXX;
-  j["ClassYY"] = s.ClassYY;
-  j["ClassCombined"] = s.ClassCombinedXX;
+  j["ClassAxial"] = SectionClassText(s.ClassAxial);
+  j["ClassXX"] = SectionClassText(s.ClassXX);
+  j["ClassYY"] = SectionClassText(s.ClassYY);
+  j["ClassCombined"] = SectionClassText(s.ClassCombinedXX);
   j["CurveX"] = s.extra.CurveX;
   j["CurveY"] = s.extra.CurveY;
   return j;

@@ -221,7 +221,7 @@ void AddSteelCheckJson(json& out, const BeamProject& project, const SteelCheckSt
                        const AnswerDialogs& dialogs) {
   out["ComplianceState"] = check.ComplianceState;
   out["DesignStrength"] = static_cast<double>(project.section.DesignStrength);
-  out["SectionClassText"] = project.section.SectionClassText;
+  out["SectionClassText"] = SectionClassText(project.section.SectionClass);
   out["AvgLoadFactor"] = static_cast<double>(check.AvgLoadFactor);
   out["PartMb"] = Numbers(check.PartMb);
   out["PartMc"] = Numbers(check.PartMc);

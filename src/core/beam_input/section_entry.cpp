@@ -73,7 +73,7 @@ SectionDesignUpdate ApplySteelGrade(SectionValues& section, int32_t grade) {
   const BendingClassifier classify = ClassifierOf(section.SectionKind);
   if (classify == nullptr) return update;
   if (!(section.DesignStrength > 0)) {
-    section.SectionClassText.clear();
+    section.SectionClass.reset();
     update.classChanged = true;
     return update;
   }
@@ -81,15 +81,15 @@ SectionDesignUpdate ApplySteelGrade(SectionValues& section, int32_t grade) {
       classify(ClassificationInputs(section), section.DesignStrength);
   if (!classes.message.empty()) update.messages.push_back(classes.message);
   if (classes.classXX) {
-    section.SectionClassText = std::string(SectionClassText(*classes.classXX));
+    section.SectionClass = classes.classXX;
     update.classChanged = true;
   }
   return update;
 }
 
 std::string SectionClassLabel(const SectionValues& section) {
-  return section.SectionClassText.empty() ? std::string()
-                                          : "Section is " + section.SectionClassText;
+  return section.SectionClass ? "Section is " + std::string(SectionClassText(*section.SectionClass))
+                              : std::string();
 }
 
 std::string TimberSizeText(float mm, const UnitSettings& units) {

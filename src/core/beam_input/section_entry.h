@@ -24,7 +24,7 @@ int32_t GradeOfListIndex(int index);
 // What a new grade or a new section did to the section's design strength and class.
 struct SectionDesignUpdate {
   std::vector<std::string> messages;  // to show in order
-  bool classChanged = false;          // SectionClassText was evaluated or cleared
+  bool classChanged = false;          // SectionClass was evaluated or cleared
 };
 
 // Sets SteelGrade, then py (DesignStrength) from the thickness that governs it (the flange, or

@@ -41,6 +41,14 @@ void Kind(Io& io, SectionKind& kind) {
   kind = SectionKindFromText(text);
 }
 
+// A section class travels as its text, empty when there is none.
+template <class Io>
+void ClassText(Io& io, std::optional<SectionClass>& sectionClass) {
+  std::string text(SectionClassText(sectionClass));
+  io.Text(text, kShortText);
+  sectionClass = SectionClassFromText(text);
+}
+
 // Writes the units in file order: the fourteen names, the fourteen factors, the four modulus
 // labels.
 void TransferUnits(FieldWriter& io, const UnitSettings& units);
@@ -124,7 +132,7 @@ void TransferSectionAndTimber(Io& io, const BeamFileData& d) {
     io.Single(*value);
   }
   Kind(io, s.SectionKind);
-  io.Text(s.SectionClassText, kShortText);
+  ClassText(io, s.SectionClass);
   io.Single(s.DesignStrength);
   io.Int32(s.SteelGrade);
   for (float* value : {&s.SectionDepth, &s.SectionWidth, &s.SectionWebThk, &s.SectionFlgThk,

@@ -86,7 +86,7 @@ SectionFormLabels SectionLabelsFromFile(const SectionValues& section) {
   SectionFormLabels labels;
   labels.SectionFamily = section.SectionFamily;
   labels.DesignStrength = SigFig3(section.DesignStrength);
-  labels.SectionClass = "Section is " + section.SectionClassText;
+  labels.SectionClass = "Section is " + std::string(SectionClassText(section.SectionClass));
   AppendLines(section.PropertyLines, labels.PropertyLines);
   return labels;
 }

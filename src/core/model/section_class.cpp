@@ -18,6 +18,10 @@ std::string_view SectionClassText(SectionClass sectionClass) {
   return "Slender";
 }
 
+std::string_view SectionClassText(const std::optional<SectionClass>& sectionClass) {
+  return sectionClass ? SectionClassText(*sectionClass) : std::string_view();
+}
+
 std::optional<SectionClass> SectionClassFromText(std::string_view text) {
   constexpr std::array<SectionClass, 4> kClasses = {SectionClass::Plastic, SectionClass::Compact,
                                                     SectionClass::SemiCompact,

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "fileio/text_store.h"
+#include "model/section_class.h"
 #include "model/section_kind.h"
 
 namespace trabeo {
@@ -13,8 +15,8 @@ namespace trabeo {
 struct SectionValues {
   std::string SectionDescription;                               // up to 100 characters
   trabeo::SectionKind SectionKind = trabeo::SectionKind::None;  // the record's Type, or Timber
-  std::string SectionFamily;     // the listed table's family code, or "Timber"; up to 12
-  std::string SectionClassText;  // up to 25 characters
+  std::string SectionFamily;  // the listed table's family code, or "Timber"; up to 12
+  std::optional<trabeo::SectionClass> SectionClass;  // none until classified
   float SectionArea = 0;
   float SectionWidth = 0;
   float SectionDepth = 0;

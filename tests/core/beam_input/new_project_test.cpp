@@ -20,7 +20,7 @@ TEST(NewProjectTest, ForgetsTheBeamAndKeepsCompanyAndUser) {
   project.section.PropertyLines.Set(1, " Beam");
   project.section.SectionKind = SectionKind::Beam;
   project.section.SectionArea = 3200;
-  project.section.SectionClassText = "Plastic";
+  project.section.SectionClass = SectionClass::Plastic;
   project.LoadRowCount = 7;
   HeaderTexts header;
   header.HeaderCompany = "Company";
@@ -45,7 +45,7 @@ TEST(NewProjectTest, ForgetsTheBeamAndKeepsCompanyAndUser) {
   EXPECT_EQ(project.section.PropertyLines.Count(), 0);
   EXPECT_EQ(project.section.SectionKind, SectionKind::None);
   EXPECT_EQ(project.section.SectionArea, 0);
-  EXPECT_TRUE(project.section.SectionClassText.empty());
+  EXPECT_FALSE(project.section.SectionClass);
   EXPECT_EQ(header.HeaderCompany, "Company");
   EXPECT_EQ(header.HeaderUser, "User");
   EXPECT_TRUE(header.HeaderProject1.empty());

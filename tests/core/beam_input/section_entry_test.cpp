@@ -78,7 +78,7 @@ TEST(SectionEntryTest, DesignStrengthAndClassByKind) {
     const SectionDesignUpdate update = ApplySteelGrade(s, c.grade);
     EXPECT_EQ(s.SteelGrade, c.grade) << c.name;
     EXPECT_EQ(s.DesignStrength, c.py) << c.name;
-    EXPECT_EQ(s.SectionClassText, c.classText) << c.name;
+    EXPECT_EQ(SectionClassText(s.SectionClass), c.classText) << c.name;
     EXPECT_TRUE(update.classChanged) << c.name;
     EXPECT_TRUE(update.messages.empty()) << c.name;
     EXPECT_EQ(SectionClassLabel(s), std::string("Section is ") + c.classText) << c.name;
@@ -88,30 +88,30 @@ TEST(SectionEntryTest, DesignStrengthAndClassByKind) {
 TEST(SectionEntryTest, WithoutUsablePyTheClassIsClearedNotJudged) {
   SectionValues thick = Ub25();
   thick.SectionFlgThk = 110;
-  thick.SectionClassText = "Plastic";
+  thick.SectionClass = SectionClass::Plastic;
   SectionDesignUpdate update = ApplySteelGrade(thick, 43);
   EXPECT_EQ(thick.DesignStrength, 0);
-  EXPECT_EQ(thick.SectionClassText, "");
+  EXPECT_FALSE(thick.SectionClass);
   EXPECT_TRUE(update.classChanged);
   EXPECT_EQ(update.messages, std::vector<std::string>{std::string(kThicknessBeyondTableMessage)});
   EXPECT_EQ(SectionClassLabel(thick), "");
 
   SectionValues noGrade = Ub25();
-  noGrade.SectionClassText = "Plastic";
+  noGrade.SectionClass = SectionClass::Plastic;
   update = ApplySteelGrade(noGrade, -1);
   EXPECT_EQ(noGrade.SteelGrade, -1);
   EXPECT_EQ(noGrade.DesignStrength, 0);
-  EXPECT_EQ(noGrade.SectionClassText, "");
+  EXPECT_FALSE(noGrade.SectionClass);
   EXPECT_TRUE(update.messages.empty());
 }
 
 TEST(SectionEntryTest, ZeroDimensionOrNoSteelKindKeepsTheClass) {
   SectionValues noRoot = Ub25();
   noRoot.SectionRootRad = 0;
-  noRoot.SectionClassText = "Plastic";
+  noRoot.SectionClass = SectionClass::Plastic;
   SectionDesignUpdate update = ApplySteelGrade(noRoot, 43);
   EXPECT_EQ(noRoot.DesignStrength, 275);
-  EXPECT_EQ(noRoot.SectionClassText, "Plastic");
+  EXPECT_EQ(noRoot.SectionClass, SectionClass::Plastic);
   EXPECT_FALSE(update.classChanged);
   EXPECT_EQ(update.messages,
             std::vector<std::string>{std::string(kCannotEvaluateSectionTypeMessage)});
@@ -119,10 +119,10 @@ TEST(SectionEntryTest, ZeroDimensionOrNoSteelKindKeepsTheClass) {
   for (const char* kind : {"Timber", ""}) {
     SectionValues other;
     other.SectionKind = SectionKindFromText(kind);
-    other.SectionClassText = "Compact";
+    other.SectionClass = SectionClass::Compact;
     update = ApplySteelGrade(other, 50);
     EXPECT_EQ(other.DesignStrength, 355) << kind;
-    EXPECT_EQ(other.SectionClassText, "Compact") << kind;
+    EXPECT_EQ(other.SectionClass, SectionClass::Compact) << kind;
     EXPECT_FALSE(update.classChanged) << kind;
     EXPECT_TRUE(update.messages.empty()) << kind;
   }
@@ -137,7 +137,7 @@ TEST(SectionEntryTest, CatalogueCChannelsAreClassified) {
     if (record.IsSeparator()) continue;
     SCOPED_TRACE(record.Designation);
     BeamProject project;
-    project.section.SectionClassText = "Slender";
+    project.section.SectionClass = SectionClass::Slender;
     TakeSectionRecord(record, project);
     const SectionDesignUpdate update = ApplySteelGrade(project.section, 55);
     EXPECT_TRUE(update.messages.empty());

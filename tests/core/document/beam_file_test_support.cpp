@@ -14,7 +14,7 @@ void FillSection(SectionValues& s) {
   s.SectionDescription = "UB 305x165x40";
   s.SectionKind = SectionKind::Beam;
   s.SectionFamily = "UB";
-  s.SectionClassText = "Plastic";
+  s.SectionClass = SectionClass::Plastic;
   s.SectionArea = 5130;
   s.SectionDepth = 303.4f;
   s.SectionWidth = 165.0f;

@@ -114,7 +114,8 @@ bool CheckAngle(const SteelCheckInputs& in, const CheckedPart& part, SteelCheckS
     checked = CheckAngleCapacity(in, part, shearLimit, check, out);
     if (!checked) return false;
   }
-  if (s.SectionClassText == "Slender") check.CheckWarnings[4] = std::string(kSlenderAngleWarning);
+  if (s.SectionClass == SectionClass::Slender)
+    check.CheckWarnings[4] = std::string(kSlenderAngleWarning);
   WriteWebBucklingNote(D - t, t, out);
   return checked;
 }

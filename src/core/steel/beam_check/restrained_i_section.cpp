@@ -14,14 +14,6 @@ double LowShearLimit(const SectionValues& s) {
 
 }  // namespace
 
-std::optional<SectionClass> ClassOfText(const std::string& classText) {
-  for (SectionClass c : {SectionClass::Plastic, SectionClass::Compact, SectionClass::SemiCompact,
-                         SectionClass::Slender}) {
-    if (classText == SectionClassText(c)) return c;
-  }
-  return std::nullopt;
-}
-
 double RestrainedISectionCapacity(const SectionValues& s, SectionClass sectionClass, float gamma) {
   const double py = s.DesignStrength;
   switch (sectionClass) {

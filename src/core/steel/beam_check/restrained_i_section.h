@@ -8,9 +8,6 @@
 
 namespace trabeo {
 
-// The class named by SectionClassText; nullopt when the section has none.
-std::optional<SectionClass> ClassOfText(const std::string& classText);
-
 // The moment capacity of an I-section, joist or channel held fully restrained, by its class:
 // Sxx py limited by the 1.2 / gamma rule, Zxx py, or Zxx times the slender section's reduced py.
 double RestrainedISectionCapacity(const SectionValues& section, SectionClass sectionClass,

@@ -35,7 +35,7 @@ void WriteHeaderBlock(const SteelCheckInputs& in, SteelCheckState& check) {
   const CheckValues values(in.units);
   CheckTextWriter out(check, kCheckHeaderBlock);
   out.Line("  " + s.SectionDescription);
-  out.Line("  Section is " + s.SectionClassText);
+  out.Line("  Section is " + std::string(SectionClassText(s.SectionClass)));
   out.Line("  Py = " + values.Stress(s.DesignStrength));
   out.Line(s.SectionKind == SectionKind::RSA ? std::string()
                                              : "  Sxx = " + values.Modulus(s.SectionSxx));
@@ -75,7 +75,7 @@ bool CheckPart(const SteelCheckInputs& in, const CheckedPart& part, SteelCheckSt
   }
   // A section without a class or a design strength (no grade, a thickness beyond the table)
   // has no capacity to check against.
-  const std::optional<SectionClass> sectionClass = ClassOfText(s.SectionClassText);
+  const std::optional<SectionClass> sectionClass = s.SectionClass;
   if (!sectionClass || !(s.DesignStrength > 0)) return false;
   if (IsISectionKind(s.SectionKind)) return CheckISection(in, part, *sectionClass, check, out);
   if (s.SectionKind == SectionKind::Box) return CheckBox(in, part, *sectionClass, check, out);

@@ -94,7 +94,7 @@ std::optional<double> BoxLengthLimit(const MemberSection& sec, double py) {
   return sec.Ry * slenderness * 275 / py;
 }
 
-double RestrainedMomentCapacity(MemberContext& c, MemberAxis axis, const std::string& cls,
+double RestrainedMomentCapacity(MemberContext& c, MemberAxis axis, SectionClass cls,
                                 DetailList& out) {
   const MemberSection& sec = c.s.McSection;
   const double py = ReadMemberInputs(c.s.texts).py;
@@ -108,7 +108,7 @@ double RestrainedMomentCapacity(MemberContext& c, MemberAxis axis, const std::st
   out.Add("  Beam is fully restrained ");
   double Mc = 0;
   bool limitGoverned = false;
-  if (cls == "Plastic" || cls == "Compact") {
+  if (ReachesPlasticMoment(cls)) {
     out.Add("  Py = " + Stress(py) + " N/mm^2");
     out.Add("  " + sLabel + " = " + CubicCm(S) + " cm^3");
     out.Add("  " + zLabel + " = " + CubicCm(Z) + " cm^3");
@@ -118,7 +118,7 @@ double RestrainedMomentCapacity(MemberContext& c, MemberAxis axis, const std::st
     if (limitGoverned) Mc = kShapeLimit * Z * py;
     out.Add(limitGoverned ? "  Mb = 1.2  x  " + zLabel + " x Py"
                           : "  Mb = " + sLabel + "  x  Py  ");
-  } else if (cls == "Semi-compact") {
+  } else if (cls == SectionClass::SemiCompact) {
     out.Add("  " + zLabel + " = " + CubicCm(Z) + " cm^3");
     out.Add("  Pb = " + Stress(py) + " N/mm^2");
     Mc = Z * py;
@@ -139,8 +139,8 @@ double RestrainedMomentCapacity(MemberContext& c, MemberAxis axis, const std::st
   return Mc;
 }
 
-std::optional<double> BucklingResistanceMoment(MemberContext& c, const std::string& cls,
-                                               bool halfLambda, DetailList& out, double& leUsed) {
+std::optional<double> BucklingResistanceMoment(MemberContext& c, SectionClass cls, bool halfLambda,
+                                               DetailList& out, double& leUsed) {
   const MemberSection& sec = c.s.McSection;
   const MemberInputs in = ReadMemberInputs(c.s.texts);
   const std::optional<double> LE = LtbEffectiveLength(c);
@@ -149,8 +149,8 @@ std::optional<double> BucklingResistanceMoment(MemberContext& c, const std::stri
   if (!n) return std::nullopt;
   leUsed = *LE;
   const double py = in.py;
-  const bool semiCompact = cls == "Semi-compact";
-  const bool slender = cls == "Slender";
+  const bool semiCompact = cls == SectionClass::SemiCompact;
+  const bool slender = cls == SectionClass::Slender;
   out.Add("  Py = " + Stress(py) + " N/mm^2");
   out.Add("  Effective Length = " + Metres(*LE) + " m");
   out.Add("  Slenderness correction factor ");
@@ -195,7 +195,7 @@ std::optional<double> BucklingResistanceMoment(MemberContext& c, const std::stri
   return Mb;
 }
 
-double ClosedSectionMomentCapacity(MemberContext& c, MemberAxis axis, const std::string& cls,
+double ClosedSectionMomentCapacity(MemberContext& c, MemberAxis axis, SectionClass cls,
                                    DetailList& out) {
   const MemberSection& sec = c.s.McSection;
   const double py = ReadMemberInputs(c.s.texts).py;
@@ -216,7 +216,7 @@ double ClosedSectionMomentCapacity(MemberContext& c, MemberAxis axis, const std:
   const double shearLimit = 0.36 * shearArea * py;
   double Mc = 0;
   bool limitGoverned = false;
-  if (cls == "Plastic" || cls == "Compact") {
+  if (ReachesPlasticMoment(cls)) {
     Mc = S * py;
     limitGoverned = Mc > kShapeLimit * Z * py;
     if (limitGoverned) Mc = kShapeLimit * Z * py;
@@ -224,7 +224,7 @@ double ClosedSectionMomentCapacity(MemberContext& c, MemberAxis axis, const std:
       out.Add(limitGoverned ? "  Mb = 1.2  x  Z  x  Py  " : "  Mb = S  x  Py  ");
       out.Add("  Buckling resistance moment ");
     }
-  } else if (cls == "Semi-compact") {
+  } else if (cls == SectionClass::SemiCompact) {
     Mc = Z * py;
     out.Add(tube ? "  Mb = Z  x  Py  " : "  Mb = " + elasticLabel + "  x  Py ");
     if (tube) out.Add("  Buckling resistance moment ");
@@ -251,14 +251,14 @@ double ClosedSectionMomentCapacity(MemberContext& c, MemberAxis axis, const std:
     Mc = Z * pyr;
   }
   out.Add("  Mb " + a.axis + " = " + KiloNewtonMetres(Mc) + " kN-m");
-  if (!tube && (cls == "Plastic" || cls == "Compact")) out.Gap();
+  if (!tube && (ReachesPlasticMoment(cls))) out.Gap();
   out.Add(tube ? "  for a shear load of " : "  for a shear load of");
   out.Add(std::string(tube ? "  less than = " : "  less than ") + KiloNewtons(shearLimit) + " kN");
   if (limitGoverned) MayBeIncreasedLines(out, true);
   return Mc;
 }
 
-double SectionMomentCapacity(MemberContext& c, MemberAxis axis, const std::string& cls) {
+double SectionMomentCapacity(MemberContext& c, MemberAxis axis, SectionClass cls) {
   DetailList scratch;
   if (IsISectionKind(c.s.McType)) return RestrainedMomentCapacity(c, axis, cls, scratch);
   return ClosedSectionMomentCapacity(c, axis, cls, scratch);
@@ -278,14 +278,15 @@ std::optional<double> RunMomentCalculation(MemberContext& c, MemberAxis axis, De
     c.Stop(false);
     return std::nullopt;
   }
-  const std::string& cls = xx ? c.s.ClassXX : c.s.ClassYY;
+  const std::optional<SectionClass> evaluated = xx ? c.s.ClassXX : c.s.ClassYY;
   // A section whose class could not be evaluated (an I section without a root radius) would
   // otherwise take the plastic formulas, which may overstate a slender section's capacity.
-  if (cls.empty()) {
+  if (!evaluated) {
     c.dialogs.Message(kCannotEvaluateSectionTypeMessage);
     c.Stop(false);
     return std::nullopt;
   }
+  const SectionClass cls = *evaluated;
   double Mc = 0;
   if (!iType) {
     Mc = ClosedSectionMomentCapacity(c, axis, cls, out);

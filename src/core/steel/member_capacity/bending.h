@@ -9,20 +9,20 @@ namespace trabeo {
 
 // The moment capacity of a laterally restrained I-section, joist or channel about an axis, by
 // class ("Plastic", "Compact", "Semi-compact", "Slender"), N mm, with its detail lines.
-double RestrainedMomentCapacity(MemberContext& c, MemberAxis axis, const std::string& sectionClass,
+double RestrainedMomentCapacity(MemberContext& c, MemberAxis axis, SectionClass sectionClass,
                                 DetailList& out);
 
 // The lateral-torsional buckling resistance about x-x of an I-section, joist or channel by
 // class, N mm, never above the restrained capacity of the same class. halfLambda uses
 // lambda LT = lambda / 2 (columns in simple construction). leUsed receives the effective
 // length. nullopt when a length or n was not given.
-std::optional<double> BucklingResistanceMoment(MemberContext& c, const std::string& sectionClass,
+std::optional<double> BucklingResistanceMoment(MemberContext& c, SectionClass sectionClass,
                                                bool halfLambda, DetailList& out, double& leUsed);
 
 // The moment capacity of a box or tube about an axis by class, N mm; the 1.2 limit on S x py
 // is never raised here.
-double ClosedSectionMomentCapacity(MemberContext& c, MemberAxis axis,
-                                   const std::string& sectionClass, DetailList& out);
+double ClosedSectionMomentCapacity(MemberContext& c, MemberAxis axis, SectionClass sectionClass,
+                                   DetailList& out);
 
 // The length within which a box under bending about x-x needs no lateral-torsional buckling
 // check, mm: from Ry by the proportion D/B (infinite for D/B <= 1, when the box is at least as
@@ -34,7 +34,7 @@ inline constexpr std::string_view kBoxProportionMessage =
 
 // The restrained capacity (I types) or the closed-section capacity about an axis, for the given
 // class, without detail lines.
-double SectionMomentCapacity(MemberContext& c, MemberAxis axis, const std::string& sectionClass);
+double SectionMomentCapacity(MemberContext& c, MemberAxis axis, SectionClass sectionClass);
 
 // The window's moment capacity calculation about an axis: writes the detail lines, keeps Mcx or
 // Mcy and writes the summary. nullopt when it stopped.

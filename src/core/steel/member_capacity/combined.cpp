@@ -37,10 +37,6 @@ double OrVanishing(double value) {
   return value == 0 ? kVanishing : value;
 }
 
-bool PlasticOrCompact(const std::string& cls) {
-  return cls == "Plastic" || cls == "Compact";
-}
-
 std::string Verdict(double value, std::string_view ok, std::string_view fails) {
   return std::string(value < 1 ? ok : fails);
 }
@@ -53,8 +49,8 @@ std::string PairVerdict(double simplified, double exact, std::string_view ok, st
   return std::string(simplified > 1 ? simplifiedFails : exactFails);
 }
 
-void ClassLines(DetailList& out, const std::string& cls, std::string_view axis) {
-  out.Add(" Section is " + cls);
+void ClassLines(DetailList& out, SectionClass cls, std::string_view axis) {
+  out.Add(" Section is " + std::string(SectionClassText(cls)));
   out.Add(" for combined compression and ");
   out.Add(" bending about " + std::string(axis));
 }
@@ -65,8 +61,8 @@ bool LocalCapacityCheck(MemberContext& c, const Loads& L, double py) {
   DetailList& out = s.Detail(DetailKind::Combined);
   const MemberSection& sec = s.McSection;
   out.Add(" LOCAL CAPACITY CHECK");
-  const double Mcx = SectionMomentCapacity(c, MemberAxis::XX, s.ClassCombinedXX);
-  const double Mcy = SectionMomentCapacity(c, MemberAxis::YY, s.ClassCombinedYY);
+  const double Mcx = SectionMomentCapacity(c, MemberAxis::XX, *s.ClassCombinedXX);
+  const double Mcy = SectionMomentCapacity(c, MemberAxis::YY, *s.ClassCombinedYY);
   s.Mcx = static_cast<float>(Mcx);
   s.Mcy = static_cast<float>(Mcy);
   DetailList scratch;
@@ -88,7 +84,7 @@ bool LocalCapacityCheck(MemberContext& c, const Loads& L, double py) {
   s.extra.LocalSimplified = simplified;
 
   double exact = 0;
-  if (PlasticOrCompact(s.ClassCombinedXX) && PlasticOrCompact(s.ClassCombinedYY)) {
+  if (ReachesPlasticMoment(*s.ClassCombinedXX) && ReachesPlasticMoment(*s.ClassCombinedYY)) {
     const std::optional<ReducedModuli> reduced = ReducedPlasticModuli(c, L.F, py);
     if (s.InputError != 0) return false;
     if (reduced) {
@@ -152,8 +148,8 @@ bool OverallBucklingCheck(MemberContext& c, const Loads& L, double py) {
       return false;
     }
   }
-  const double Mcx = SectionMomentCapacity(c, MemberAxis::XX, s.ClassCombinedXX);
-  const double Mcy = SectionMomentCapacity(c, MemberAxis::YY, s.ClassCombinedYY);
+  const double Mcx = SectionMomentCapacity(c, MemberAxis::XX, *s.ClassCombinedXX);
+  const double Mcy = SectionMomentCapacity(c, MemberAxis::YY, *s.ClassCombinedYY);
   out.Add(" Mcx = " + KiloNewtonMetres(Mcx) + " kN-m");
   out.Add(" Mcy = " + KiloNewtonMetres(Mcy) + " kN-m");
   // Boxes and tubes do not buckle laterally within their length limit: Mb is their moment
@@ -163,7 +159,7 @@ bool OverallBucklingCheck(MemberContext& c, const Loads& L, double py) {
   if (iType) {
     double le = 0;
     const std::optional<double> buckling =
-        BucklingResistanceMoment(c, s.ClassCombinedXX, false, scratch, le);
+        BucklingResistanceMoment(c, *s.ClassCombinedXX, false, scratch, le);
     if (!buckling) return false;
     Mb = *buckling;
     s.extra.MbXX = Mb;
@@ -212,7 +208,7 @@ bool OverallBucklingCheck(MemberContext& c, const Loads& L, double py) {
     PassFlag half(s.passes.HalfLambdaPass);
     double le = 0;
     const std::optional<double> Mbs =
-        BucklingResistanceMoment(c, s.ClassCombinedXX, true, scratch, le);
+        BucklingResistanceMoment(c, *s.ClassCombinedXX, true, scratch, le);
     if (!Mbs) return false;
     s.extra.Mbs = *Mbs;
     out.Add(" for columns in \"simple\"");
@@ -292,8 +288,8 @@ bool RunCombinedPasses(MemberContext& c) {
   }
   s.ClassCombinedXX = s.ClassCombinedYY = combined->sectionClass;
   s.CombinedWebLimit = static_cast<float>(combined->webLimit);
-  ClassLines(out, s.ClassCombinedXX, "x-x");
-  ClassLines(out, s.ClassCombinedYY, "y-y");
+  ClassLines(out, *s.ClassCombinedXX, "x-x");
+  ClassLines(out, *s.ClassCombinedYY, "y-y");
   if (!LocalCapacityCheck(c, L, py)) return false;
   return OverallBucklingCheck(c, L, py);
 }

@@ -22,7 +22,7 @@ std::optional<CombinedClass> TubeClass(const MemberSection& sec, double py) {
   section.FlgThk = sec.FlgThk;
   const BendingClassification tube = ClassifyTube(section, static_cast<float>(py));
   if (!tube.classXX) return std::nullopt;
-  return CombinedClass{std::string(SectionClassText(*tube.classXX)), 0};
+  return CombinedClass{*tube.classXX, 0};
 }
 
 }  // namespace
@@ -50,11 +50,13 @@ std::optional<CombinedClass> ClassifyForCombinedLoad(const MemberCapacityState& 
   const FlangeLimits& flangeLimits = s.McType == SectionKind::Box ? kBoxFlange : kRolledFlange;
   const double flange = static_cast<double>(sec.Outstand) / T;
   const double web = d / t;
-  std::string cls = "Slender";
-  if (flange <= flangeLimits.semiCompact * eps && web <= semiWeb * eps) cls = "Semi-compact";
-  if (flange <= flangeLimits.compact * eps && web <= compactWeb * eps) cls = "Compact";
-  if (flange <= flangeLimits.plastic * eps && web <= plasticWeb * eps) cls = "Plastic";
-  if (!(flange < flangeLimits.semiCompact * eps && web < semiWeb * eps)) cls = "Slender";
+  SectionClass cls = SectionClass::Slender;
+  if (flange <= flangeLimits.semiCompact * eps && web <= semiWeb * eps)
+    cls = SectionClass::SemiCompact;
+  if (flange <= flangeLimits.compact * eps && web <= compactWeb * eps) cls = SectionClass::Compact;
+  if (flange <= flangeLimits.plastic * eps && web <= plasticWeb * eps) cls = SectionClass::Plastic;
+  if (!(flange < flangeLimits.semiCompact * eps && web < semiWeb * eps))
+    cls = SectionClass::Slender;
   return CombinedClass{cls, semiLimit};
 }
 

@@ -8,8 +8,8 @@
 namespace trabeo {
 
 struct CombinedClass {
-  std::string sectionClass;  // holds for both axes
-  double webLimit = 0;       // the semi-compact web limit, as a multiple of epsilon
+  SectionClass sectionClass = SectionClass::Slender;  // holds for both axes
+  double webLimit = 0;  // the semi-compact web limit, as a multiple of epsilon
 };
 
 // The class of the section under the axial load F (N) with bending, by the web's compressed

@@ -114,7 +114,7 @@ std::optional<StrutResult> IStrut(MemberContext& c, MemberAxis axis, const Strut
   (in.xx ? c.s.extra.CurveX : c.s.extra.CurveY) = std::string(1, curve);
   const double robertson = *RobertsonConstant(curve);
   result.pc = StrutCompressiveStrength(result.lambda, pyr, in.E, robertson);
-  if (c.s.ClassAxial != "Slender" && InThicknessBand(sec.FlgThk)) {
+  if (c.s.ClassAxial != SectionClass::Slender && InThicknessBand(sec.FlgThk)) {
     result.pc =
         ThicknessRuleMean(result.pc, result.lambda, py, in.E, robertson, c.s.McClassSet.grade);
     out.Add(" pc increased (Note 1 Table 25)");
@@ -143,7 +143,7 @@ std::optional<StrutResult> BoxStrut(MemberContext& c, MemberAxis axis, const Str
   out.Add(std::string(in.xx ? "  Rx = " : "  Ry = ") + Millimetres(in.r) + " mm");
   out.Add("  Effective Length = " + Metres(*LE) + " m");
   double pyr = py;
-  if (c.s.ClassXX != "Slender" && c.s.ClassYY != "Slender") {
+  if (c.s.ClassXX != SectionClass::Slender && c.s.ClassYY != SectionClass::Slender) {
     out.Add("  Column section is not ");
     out.Add("  considered as slender");
   } else {
@@ -188,7 +188,7 @@ std::optional<StrutResult> TubeStrut(MemberContext& c, MemberAxis axis, const St
   out.Add(" Radius of gyration = " + Millimetres(in.r) + " mm");
   out.Add(" Effective Length = " + Metres(*LE) + " m");
   double pyr = py;
-  if (c.s.ClassXX == "Slender") {
+  if (c.s.ClassXX == SectionClass::Slender) {
     out.Add(" Column section is ");
     out.Add(" considered as slender");
     const double ratio = static_cast<double>(sec.Width) / sec.WebThk;

@@ -48,6 +48,14 @@ void VisitLines(Fields& f, Lines& list) {
   f.Int(list.count);
 }
 
+// A section class travels as its text, empty when there is none.
+template <typename Fields, typename Class>
+void VisitClass(Fields& f, Class& sectionClass) {
+  std::string text(SectionClassText(sectionClass));
+  f.Text(text, kShortTextCapacity);
+  if constexpr (!std::is_const_v<Class>) sectionClass = SectionClassFromText(text);
+}
+
 // The section kind travels as its Type text.
 template <typename Fields, typename Kind>
 void VisitKind(Fields& f, Kind& kind) {
@@ -71,8 +79,9 @@ void VisitBody(Fields& f, Contents& c, Float& spareSingle) {
   f.Int(set.grade);
   for (auto* value : {&set.B, &set.t, &set.r1, &set.d, &set.py, &set.E, &set.b})
     f.Single(*value);
-  for (auto* text : {&s.ClassAxial, &s.ClassXX, &s.ClassYY, &s.ClassCombinedXX, &s.ClassCombinedYY})
-    f.Text(*text, kShortTextCapacity);
+  for (auto* sectionClass :
+       {&s.ClassAxial, &s.ClassXX, &s.ClassYY, &s.ClassCombinedXX, &s.ClassCombinedYY})
+    VisitClass(f, *sectionClass);
   f.Single(s.CombinedWebLimit);
   f.Single(c.beamSectionArea);
   for (auto& label : c.modulusLabels)

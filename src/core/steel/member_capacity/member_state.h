@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/section_class.h"
 #include "model/section_kind.h"
 
 namespace trabeo {
@@ -169,11 +170,12 @@ struct MemberExtraResults {
 struct MemberCapacityState {
   SectionKind McType = SectionKind::None;  // the section record's Type
   MemberClassSet McClassSet;
-  std::string ClassAxial;  // class texts, up to 25 characters
-  std::string ClassXX;
-  std::string ClassYY;
-  std::string ClassCombinedXX;
-  std::string ClassCombinedYY;
+  // The classes as last evaluated; none where a class could not be evaluated.
+  std::optional<SectionClass> ClassAxial;
+  std::optional<SectionClass> ClassXX;
+  std::optional<SectionClass> ClassYY;
+  std::optional<SectionClass> ClassCombinedXX;
+  std::optional<SectionClass> ClassCombinedYY;
   float CombinedWebLimit = 0;  // semi-compact web limit of the class under combined load
   MemberFormTexts texts;
   MemberSection McSection;

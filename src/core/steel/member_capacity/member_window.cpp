@@ -212,15 +212,15 @@ void ClassifyMemberSection(MemberCapacityState& s, float py, Dialogs& dialogs) {
   }
   // py not above 0 (after the thickness message) leaves every class empty.
   if (!(py > 0)) {
-    s.ClassXX = s.ClassYY = s.ClassAxial = "";
+    s.ClassXX = s.ClassYY = s.ClassAxial = std::nullopt;
   } else {
-    if (bending.classXX) s.ClassXX = SectionClassText(*bending.classXX);
-    if (bending.classYY) s.ClassYY = SectionClassText(*bending.classYY);
-    if (axial.classAxial) s.ClassAxial = SectionClassText(*axial.classAxial);
+    if (bending.classXX) s.ClassXX = bending.classXX;
+    if (bending.classYY) s.ClassYY = bending.classYY;
+    if (axial.classAxial) s.ClassAxial = axial.classAxial;
   }
-  s.texts.lbl_SectionTypeA = s.ClassAxial;
-  s.texts.lbl_SectionTypeX = s.ClassXX;
-  s.texts.lbl_SectionTypeY = s.ClassYY;
+  s.texts.lbl_SectionTypeA = SectionClassText(s.ClassAxial);
+  s.texts.lbl_SectionTypeX = SectionClassText(s.ClassXX);
+  s.texts.lbl_SectionTypeY = SectionClassText(s.ClassYY);
 }
 
 std::vector<std::string> LoadSectionHelp() {
@@ -388,10 +388,10 @@ void RunSingleMemberCalculation(MemberCapacityWindow& w, MemberCalculation calcu
   out.Add("  " + s.texts.lbl_Desc);
   out.Gap();
   if (axial) {
-    out.Add(" Section is " + s.ClassAxial);
+    out.Add(" Section is " + std::string(SectionClassText(s.ClassAxial)));
     out.Add(" for axial load with no bending");
   } else {
-    out.Add("  Section is " + (xx ? s.ClassXX : s.ClassYY));
+    out.Add("  Section is " + std::string(SectionClassText(xx ? s.ClassXX : s.ClassYY)));
     out.Add("  for bending with no axial load");
   }
   if (s.SectionLoaded()) {

@@ -19,7 +19,7 @@ inline SectionValues UniversalBeam203x133x25() {
   SectionValues s;
   s.SectionDescription = "203 x 133 UB 25";
   s.SectionKind = SectionKind::Beam;
-  s.SectionClassText = "Compact";
+  s.SectionClass = SectionClass::Compact;
   s.SectionDepth = 203.2f;
   s.SectionWidth = 133.2f;
   s.SectionWebThk = 5.7f;

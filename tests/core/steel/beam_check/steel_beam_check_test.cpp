@@ -23,7 +23,7 @@ constexpr double kE = 205000;
 // A plastic I-section with Zxx py = 55 kN-m and Sxx = 1.3 Zxx.
 SectionValues PlasticSection() {
   SectionValues s = UniversalBeam203x133x25();
-  s.SectionClassText = "Plastic";
+  s.SectionClass = SectionClass::Plastic;
   s.SectionZxx = 200000;
   s.SectionSxx = 260000;
   return s;
@@ -170,7 +170,7 @@ TEST(SteelBeamCheckTest, EndMomentsAloneGiveTheEquivalentUniformMomentFactor) {
 // is more than its capacity held fully restrained, Zxx py. The moment must stay within both.
 TEST(SteelBeamCheckTest, NoPartCarriesMoreThanTheSectionFullyRestrained) {
   SectionValues section = UniversalBeam203x133x25();
-  section.SectionClassText = "Semi-compact";
+  section.SectionClass = SectionClass::SemiCompact;
   // 66 kN-m: above Zxx py = 63.3 kN-m, below Sxx py = 71.0 kN-m.
   SteelChecked run(BeamBuilder(4000, kE, 2.34e7).Udl(0, 4000, 33, 33, 1).Build(), section);
   run.restraints().EffectiveLengths[10] = 500;
@@ -189,7 +189,7 @@ TEST(SteelBeamCheckTest, AngleCapacityBySlendernessBand) {
   SectionValues angle;
   angle.SectionDescription = "100 x 100 x 10 RSA";
   angle.SectionKind = SectionKind::RSA;
-  angle.SectionClassText = "Plastic";
+  angle.SectionClass = SectionClass::Plastic;
   angle.SectionDepth = 100;
   angle.SectionWidth = 100;
   angle.SectionWebThk = 10;
@@ -237,7 +237,7 @@ TEST(SteelBeamCheckTest, BoxAtItsLengthLimit) {
   SectionValues box;
   box.SectionDescription = "300 x 100 x 8 RHS";
   box.SectionKind = SectionKind::Box;
-  box.SectionClassText = "Compact";
+  box.SectionClass = SectionClass::Compact;
   box.SectionDepth = 300;
   box.SectionWidth = 100;
   box.SectionWebThk = 8;

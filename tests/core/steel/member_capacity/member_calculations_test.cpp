@@ -39,7 +39,7 @@ MemberCapacityState ThickFlangedColumn(float T) {
   MemberCapacityState s;
   s.McType = SectionKind::Beam;
   s.McClassSet.grade = 55;
-  s.ClassAxial = "Compact";
+  s.ClassAxial = SectionClass::Compact;
   MemberSection& sec = s.McSection;
   sec.Width = sec.Depth = 300;
   sec.WebThk = 20;
@@ -105,12 +105,12 @@ TEST(MemberCombinedClass, WholeWebInCompressionIsTheBoundary) {
   sec.Area = 7000;
   const std::optional<CombinedClass> atBoundary = ClassifyForCombinedLoad(s, 1100000, 275);
   ASSERT_TRUE(atBoundary);
-  EXPECT_EQ(atBoundary->sectionClass, "Plastic");
+  EXPECT_EQ(atBoundary->sectionClass, SectionClass::Plastic);
   // r = (F / A) / py = 0.571: the semi-compact web limit is 120 / (1.5 r + 1) = 64.6.
   EXPECT_NEAR(atBoundary->webLimit, 64.6, 0.05);
   const std::optional<CombinedClass> past = ClassifyForCombinedLoad(s, 1102750, 275);
   ASSERT_TRUE(past);
-  EXPECT_EQ(past->sectionClass, "Slender");
+  EXPECT_EQ(past->sectionClass, SectionClass::Slender);
 }
 
 // 203 UC 46 (A = 58.731 cm2, Sxx = 497, Syy = 231 cm3, Ixx = 4567.8, Iyy = 1548.2 cm4,
