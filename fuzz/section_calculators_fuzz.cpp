@@ -62,9 +62,8 @@ void Check(const Outcome& outcome, ToRecord record, ToLines lines) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  constexpr std::array<int, 3> kGrades{43, 50, 55};
   const int shape = data[0] % 6;
-  const int grade = kGrades[static_cast<std::size_t>(data[0] / 6 % 3)];
+  const SteelGrade grade = *SteelGradeOfListIndex(data[0] / 6 % kSteelGradeCount);
   const Boxes b = ReadBoxes(std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
   switch (shape) {
     case 0:

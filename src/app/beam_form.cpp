@@ -509,8 +509,8 @@ void TBeamFrm::PickSection(int line) {
   (pick->code == trabeo::DesignCode::BS5950 ? option5950_ : optionNone_)->setChecked(true);
 }
 
-int32_t TBeamFrm::SelectedGrade() const {
-  return trabeo::GradeOfListIndex(gradeList_->currentIndex());
+std::optional<trabeo::SteelGrade> TBeamFrm::SelectedGrade() const {
+  return trabeo::SteelGradeOfListIndex(gradeList_->currentIndex());
 }
 
 void TBeamFrm::ApplyGrade() {

@@ -92,7 +92,7 @@ class TBeamFrm : public QWidget {
   void PickFamily(const char* family, const char* groupCaption);
   void PickTimber();
   void PickSection(int line);
-  int32_t SelectedGrade() const;
+  std::optional<trabeo::SteelGrade> SelectedGrade() const;
   void ApplyGrade();
   void ShowPyLabel();
   void ShowDesignUpdate(const trabeo::SectionDesignUpdate& update);

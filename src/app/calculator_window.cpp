@@ -204,7 +204,10 @@ void CalculatorWindow::Calculate() {
   entry.description = TextOf(description_);
   for (const QLineEdit* box : boxes_)
     entry.dimensions.push_back(TextOf(box));
-  if (grade_ != nullptr) entry.grade = grade_->text().toInt();
+  if (grade_ != nullptr) {
+    entry.grade =
+        trabeo::SteelGradeFromNumber(grade_->text().toInt()).value_or(trabeo::SteelGrade::S275);
+  }
   entry.labels = {units.ElasticXLabel, units.ElasticYLabel, units.PlasticXLabel,
                   units.PlasticYLabel};
   trabeo::CalculatorRun run;

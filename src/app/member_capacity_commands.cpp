@@ -43,12 +43,9 @@ void ShowLines(QListWidget* list, const std::vector<std::string>& lines) {
 // An opened file brings the section with the grade its py was found for: the grade box shows
 // that grade rather than the one chosen before.
 void ShowGradeOfSection(trabeo::MemberCapacityWindow& w) {
-  constexpr std::array<int32_t, 3> kGrades{43, 50, 55};
-  for (std::size_t i = 0; i < kGrades.size(); ++i) {
-    if (kGrades[i] != w.state.McClassSet.grade) continue;
-    w.Combo_GradeIndex = static_cast<int>(i);
-    w.Combo_GradeText = trabeo::kMemberGradeItems[i];
-  }
+  if (!w.state.McClassSet.grade) return;
+  w.Combo_GradeIndex = trabeo::SteelGradeListIndex(*w.state.McClassSet.grade);
+  w.Combo_GradeText = trabeo::kMemberGradeItems[static_cast<std::size_t>(w.Combo_GradeIndex)];
 }
 
 }  // namespace

@@ -97,7 +97,7 @@ TMemCapFrm::TMemCapFrm(AppContext& context, QWidget* parent)
   designHeight_ = Named(new QWidget(this), "Panel_VGA_Ht");
   designHeight_->setFixedSize(1, kDesignHeight);
   designHeight_->hide();
-  w_.state.McClassSet.grade = 43;
+  w_.state.McClassSet.grade = trabeo::SteelGrade::S275;
   PlaceOnScreen();
   ShowState();
 }

@@ -113,7 +113,7 @@ void AddSection(const SectionValues& s, json& out) {
   out["SectionClassText"] = SectionClassText(s.SectionClass);
   out["SectionFamily"] = s.SectionFamily;
   out["DesignStrength"] = Single(s.DesignStrength);
-  out["SteelGrade"] = s.SteelGrade;
+  out["SteelGrade"] = s.SteelGrade.FileNumber();
   const std::array<std::pair<const char*, float>, 13> values{{
       {"SectionDepth", s.SectionDepth},
       {"SectionWidth", s.SectionWidth},

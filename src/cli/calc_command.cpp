@@ -22,7 +22,7 @@ namespace {
 struct CalcRequest {
   std::map<std::string, TypedDimension, std::less<>> dims;
   std::map<std::string, std::string, std::less<>> typed;  // the texts of the numbers given
-  int grade = 43;
+  SteelGrade grade = SteelGrade::S275;
   std::string description;
   bool json = false;
 
@@ -205,10 +205,12 @@ std::variant<CalcRequest, std::string> ParseRequest(const Shape& shape,
     if (key == "desc") {
       q.description = std::string(value);
     } else if (key == "grade" && shape.hasGrade) {
-      const auto grade = ParseNumber(value);
-      if (!grade || (*grade != 43 && *grade != 50 && *grade != 55))
-        return "grade must be 43, 50 or 55";
-      q.grade = static_cast<int>(*grade);
+      const auto number = ParseNumber(value);
+      const auto grade = number && *number == std::trunc(*number)
+                             ? SteelGradeFromNumber(static_cast<int32_t>(*number))
+                             : std::nullopt;
+      if (!grade) return "grade must be 43, 50 or 55";
+      q.grade = *grade;
     } else if (std::ranges::find(shape.dimensionKeys, key) != shape.dimensionKeys.end()) {
       if (value.empty()) {
         q.dims[key] = std::nullopt;  // an empty box

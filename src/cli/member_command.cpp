@@ -129,8 +129,7 @@ int RunMemberCommand(std::span<const std::string> args, std::ostream& out, std::
   const UnitSettings units;
   AnswerDialogs dialogs(memberCase.answers);
   MemberCapacityWindow w;
-  const int gradeItem = memberCase.grade == 50 ? 1 : memberCase.grade == 55 ? 2 : 0;
-  w.Combo_GradeIndex = gradeItem;
+  w.Combo_GradeIndex = SteelGradeListIndex(memberCase.grade);
   w.state.McClassSet.grade = memberCase.grade;
   PickMemberSection(w, memberCase.section, dialogs, units);
   for (const auto& [name, text] : memberCase.boxes)

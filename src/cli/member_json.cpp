@@ -89,10 +89,12 @@ std::variant<MemberCase, std::string> ParseMemberCase(const std::string& text) {
   c.section = std::get<SectionRecord>(section);
   if (json.contains("Grade")) {
     const nlohmann::json& grade = json.at("Grade");
-    if (!grade.is_number_integer() ||
-        (grade.get<int64_t>() != 43 && grade.get<int64_t>() != 50 && grade.get<int64_t>() != 55))
-      return std::string("Grade must be 43, 50 or 55");
-    c.grade = static_cast<int>(grade.get<int64_t>());
+    const std::optional<SteelGrade> known =
+        grade.is_number_integer() && std::abs(grade.get<int64_t>()) < 1000
+            ? SteelGradeFromNumber(static_cast<int32_t>(grade.get<int64_t>()))
+            : std::nullopt;
+    if (!known) return std::string("Grade must be 43, 50 or 55");
+    c.grade = *known;
   }
   for (const std::string_view name : kBoxNames) {
     const std::string key(name);

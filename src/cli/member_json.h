@@ -5,6 +5,7 @@
 #include <variant>
 #include <vector>
 
+#include "model/steel_grade.h"
 #include "sections/section_record.h"
 
 namespace trabeo::cli {
@@ -12,7 +13,7 @@ namespace trabeo::cli {
 // One use of the member capacity window, as `trabeo-cli member` reads it.
 struct MemberCase {
   SectionRecord section;
-  int grade = 43;
+  SteelGrade grade = SteelGrade::S275;
   // Box texts by name without the "Edit_" prefix; a number is typed as its shortest text.
   std::vector<std::pair<std::string, std::string>> boxes;
   std::vector<std::string> calculations;  // "MomentXX" ... "Torsion", in order

@@ -157,7 +157,8 @@ SteelCase ReadSteelCase(const json& root) {
   if (!root.is_object()) return steelCase;  // the beam's own reading reports this
   if (const json* section = Field(root, "Section")) steelCase.section = ReadSection(*section);
   if (const json* grade = Field(root, "SteelGrade"))
-    steelCase.steelGrade = OneOf(*grade, "SteelGrade", {43, 50, 55}, "43, 50 or 55");
+    steelCase.steelGrade =
+        *SteelGradeFromNumber(OneOf(*grade, "SteelGrade", {43, 50, 55}, "43, 50 or 55"));
   if (const json* mode = Field(root, "NFactorMode"))
     steelCase.nFactorMode = OneOf(*mode, "NFactorMode", {1, 2, 3}, "1, 2 or 3");
   ReadRestraints(root, steelCase.restraints);

@@ -24,7 +24,7 @@ namespace trabeo::cli {
 //   "RhCantRestraintFlags": [10], "NFactorMode": 1, "Answers": ["0.9", ...]
 struct SteelCase {
   std::optional<SectionRecord> section;
-  int32_t steelGrade = 43;
+  SteelGrade steelGrade = SteelGrade::S275;
   SteelRestraints restraints;
   std::optional<int32_t> nFactorMode;  // the preference's when absent
   std::vector<std::string> answers;

@@ -147,7 +147,7 @@ TEST_F(BeamFormTest, PickedUniversalBeamGivesItsValuesAndSelfWeight) {
   EXPECT_EQ(LabelText("lbl_SectionTypeX"), "Section is Compact");
   EXPECT_EQ(section().SectionKind, SectionKind::Beam);
   EXPECT_EQ(section().SectionFamily, "UB");
-  EXPECT_EQ(section().SteelGrade, 43);
+  EXPECT_EQ(section().SteelGrade.FileNumber(), 43);
   EXPECT_FLOAT_EQ(section().SectionArea, 3196.8f);
   EXPECT_FLOAT_EQ(model().FibreDistance, 101.6f);
   EXPECT_TRUE(Checked("Option_None"));  // BS 5950 is not enabled
@@ -178,7 +178,7 @@ TEST_F(BeamFormTest, GradeSetsPyAndClass) {
        {Case{1, 50, "355", "Section is Semi-compact"},
         Case{2, 55, "450", "Section is Semi-compact"}, Case{0, 43, "275", "Section is Compact"}}) {
     Control<QComboBox>("TBeamFrm", "Combo_Grade")->setCurrentIndex(c.index);
-    EXPECT_EQ(section().SteelGrade, c.grade);
+    EXPECT_EQ(section().SteelGrade.FileNumber(), c.grade);
     EXPECT_EQ(LabelText("lbl_Py"), c.py) << c.grade;
     EXPECT_EQ(LabelText("lbl_SectionTypeX"), c.classLabel) << c.grade;
   }

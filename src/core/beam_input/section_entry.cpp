@@ -34,38 +34,16 @@ ClassificationSection ClassificationInputs(const SectionValues& s) {
 
 }  // namespace
 
-int GradeListIndex(int32_t steelGrade) {
-  switch (steelGrade) {
-    case 0:
-    case 43:
-      return 0;
-    case 50:
-      return 1;
-    case 55:
-      return 2;
-    default:
-      return -1;
-  }
+int GradeListIndex(const AppliedGrade& grade) {
+  const std::optional<SteelGrade> shown = grade.Shown();
+  return shown ? SteelGradeListIndex(*shown) : -1;
 }
 
-int32_t GradeOfListIndex(int index) {
-  switch (index) {
-    case 0:
-      return 43;
-    case 1:
-      return 50;
-    case 2:
-      return 55;
-    default:
-      return -1;
-  }
-}
-
-SectionDesignUpdate ApplySteelGrade(SectionValues& section, int32_t grade) {
+SectionDesignUpdate ApplySteelGrade(SectionValues& section, std::optional<SteelGrade> grade) {
   SectionDesignUpdate update;
-  section.SteelGrade = grade;
+  section.SteelGrade = AppliedGrade(grade);
   section.DesignStrength = 0;
-  if (grade != -1) {
+  if (grade) {
     const DesignStrength strength = DesignStrengthForThickness(grade, section.SectionFlgThk);
     section.DesignStrength = strength.py;
     if (!strength.message.empty()) update.messages.push_back(strength.message);

@@ -15,11 +15,8 @@ namespace trabeo {
 inline constexpr std::array<std::string_view, 3> kBeamGradeItems{
     "S 275 (Grade 43)", "S 355 (Grade 50)", "S 450 (Grade 55)"};
 
-// The list position showing a grade: 0 and 43 the first item, 50 the second, 55 the third; -1
-// (no selection) for -1 and any other value.
-int GradeListIndex(int32_t steelGrade);
-// The grade of a list position; -1 when nothing is selected.
-int32_t GradeOfListIndex(int index);
+// The list position showing the beam's grade; -1 (no selection) when none is selected.
+int GradeListIndex(const AppliedGrade& grade);
 
 // What a new grade or a new section did to the section's design strength and class.
 struct SectionDesignUpdate {
@@ -33,7 +30,7 @@ struct SectionDesignUpdate {
 // ("Timber", none) keep their class. Without a usable py (no grade chosen, or a thickness beyond
 // the table) the class is cleared rather than judged against py = 0; a zero dimension keeps the
 // class it had, with the routine's message.
-SectionDesignUpdate ApplySteelGrade(SectionValues& section, int32_t grade);
+SectionDesignUpdate ApplySteelGrade(SectionValues& section, std::optional<SteelGrade> grade);
 
 // The class label of the form: "Section is " + the class, or empty when there is no class.
 std::string SectionClassLabel(const SectionValues& section);

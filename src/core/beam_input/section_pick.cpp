@@ -11,7 +11,7 @@ bool CodeOffered(const UnitSettings& units, DesignCode beamCode, DesignCode code
   return false;
 }
 
-SectionPick ApplyPickedSection(const SectionRecord& picked, int32_t grade,
+SectionPick ApplyPickedSection(const SectionRecord& picked, std::optional<SteelGrade> grade,
                                const UnitSettings& units, BeamProject& project) {
   SectionPick pick;
   pick.descriptionText = " " + picked.Designation;

@@ -27,7 +27,7 @@ bool CodeOffered(const UnitSettings& units, DesignCode beamCode, DesignCode code
 // then py and class under `grade`. A separator line stands for no section: its blank name with
 // zero properties and no kind, whatever else the table keeps in it (the property list keeps
 // what it showed). A steel section is checked to the steel code wherever that code is offered.
-SectionPick ApplyPickedSection(const SectionRecord& picked, int32_t grade,
+SectionPick ApplyPickedSection(const SectionRecord& picked, std::optional<SteelGrade> grade,
                                const UnitSettings& units, BeamProject& project);
 
 }  // namespace trabeo

@@ -140,7 +140,7 @@ CalculatorOutcome<AngleResults> CalculateAngle(const AngleInput& input) {
 }
 
 SectionRecord AngleSectionRecord(const AngleResults& r, std::string_view description) {
-  SectionRecord rec = CalculatorRecordBase(description, "RSA", 0);
+  SectionRecord rec = CalculatorRecordBase(description, "RSA", std::nullopt);
   rec.Depth = static_cast<float>(r.d);
   rec.Width = static_cast<float>(r.b);
   rec.WebThk = rec.FlgThk = static_cast<float>(r.t);

@@ -5,6 +5,8 @@
 #include "calculators/calculator_common.h"
 #include "sections/section_record.h"
 
+#include "model/steel_grade.h"
+
 namespace trabeo {
 
 // A rectangular hollow section as typed in mm; corners of inner radius t and outer radius 1.25 t.
@@ -12,7 +14,7 @@ struct BoxInput {
   TypedDimension B;  // width, the smaller side
   TypedDimension D;  // depth
   TypedDimension t;  // wall thickness
-  int grade = 43;
+  SteelGrade grade = SteelGrade::S275;
 };
 
 // Every value the box calculator shows or saves, unrounded, mm-based.

@@ -40,7 +40,7 @@ double SteelWeight(double area) {
   return area * 7.85 / 1000;
 }
 
-CalculatorDesign DesignStrengthAndClass(int grade, float thickness,
+CalculatorDesign DesignStrengthAndClass(SteelGrade grade, float thickness,
                                         const ClassificationSection& section,
                                         BendingClassifier classify) {
   CalculatorDesign design;
@@ -78,12 +78,13 @@ double TorsionalIndex(double A, double H, double Iyy, double K) {
   return 1.132 * std::sqrt(base);
 }
 
-SectionRecord CalculatorRecordBase(std::string_view description, std::string_view type, int grade) {
+SectionRecord CalculatorRecordBase(std::string_view description, std::string_view type,
+                                   std::optional<SteelGrade> grade) {
   SectionRecord record;
   record.Designation = CutToCapacity(description, kDesignationCapacity);
   record.E = 205000;
   record.Type = std::string(type);
-  record.Grade = static_cast<float>(grade);
+  record.Grade = grade ? static_cast<float>(SteelGradeNumber(*grade)) : 0;
   return record;
 }
 

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/steel_grade.h"
 #include "sections/section_record.h"
 #include "steel/classification.h"
 
@@ -31,7 +32,7 @@ struct CalculatorOutcome {
 
 // The grade, design strength and classes that the steel calculators show after the properties.
 struct CalculatorDesign {
-  int grade = 43;
+  SteelGrade grade = SteelGrade::S275;
   double py = 0;        // 0 when the thickness lies beyond the table
   std::string classXX;  // empty when the class could not be evaluated
   std::string classYY;
@@ -81,7 +82,7 @@ double SteelWeight(double area);
 // py from the grade and the governing thickness, then the class from the given routine; when py
 // is 0 the classification is skipped and the class texts stay empty.
 using BendingClassifier = BendingClassification (*)(const ClassificationSection&, float);
-CalculatorDesign DesignStrengthAndClass(int grade, float thickness,
+CalculatorDesign DesignStrengthAndClass(SteelGrade grade, float thickness,
                                         const ClassificationSection& section,
                                         BendingClassifier classify);
 
@@ -100,6 +101,7 @@ double TorsionalIndex(double A, double H, double Iyy, double K);
 
 // A record with the fields every calculator sets: designation (cut to its 25 characters), E,
 // type and grade; the caller fills the rest.
-SectionRecord CalculatorRecordBase(std::string_view description, std::string_view type, int grade);
+SectionRecord CalculatorRecordBase(std::string_view description, std::string_view type,
+                                   std::optional<SteelGrade> grade);
 
 }  // namespace trabeo

@@ -9,6 +9,8 @@
 #include "calculators/shown_values.h"
 #include "sections/section_record.h"
 
+#include "model/steel_grade.h"
+
 namespace trabeo {
 
 // The six section property calculator windows.
@@ -21,7 +23,7 @@ struct CalculatorEntry {
   // The dimension boxes' texts in the order DimensionSymbols gives; a missing text is an empty
   // box.
   std::vector<std::string> dimensions;
-  int grade = 43;        // 43, 50 or 55 (the angle has none)
+  SteelGrade grade = SteelGrade::S275;
   ModulusLabels labels;  // the preference names of the moduli
 };
 

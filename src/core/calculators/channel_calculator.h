@@ -6,6 +6,8 @@
 #include "calculators/calculator_common.h"
 #include "sections/section_record.h"
 
+#include "model/steel_grade.h"
+
 namespace trabeo {
 
 // A channel with tapered flanges, root and toe fillets, as typed: lengths in mm, the taper in
@@ -20,7 +22,7 @@ struct ChannelInput {
   TypedDimension r1;        // root radius
   TypedDimension r2;        // toe radius
   TypedDimension thetaDeg;  // flange taper, degrees
-  int grade = 43;
+  SteelGrade grade = SteelGrade::S275;
 };
 
 // Every value the channel calculator shows or saves, unrounded, mm-based.

@@ -5,6 +5,8 @@
 #include "calculators/calculator_common.h"
 #include "sections/section_record.h"
 
+#include "model/steel_grade.h"
+
 namespace trabeo {
 
 // A rolled I-section with root fillets, as typed in mm.
@@ -14,7 +16,7 @@ struct IBeamInput {
   TypedDimension t;  // web thickness
   TypedDimension T;  // flange thickness
   TypedDimension r;  // root radius
-  int grade = 43;
+  SteelGrade grade = SteelGrade::S275;
 };
 
 // Every value the I-beam calculator shows or saves, unrounded, in mm-based units (mm, mm2, mm3,

@@ -5,6 +5,8 @@
 #include "calculators/calculator_common.h"
 #include "sections/section_record.h"
 
+#include "model/steel_grade.h"
+
 namespace trabeo {
 
 // A rolled steel joist (I-section with tapered flanges, root and toe fillets) as typed: lengths
@@ -17,7 +19,7 @@ struct JoistInput {
   TypedDimension r1;        // root radius
   TypedDimension r2;        // toe radius
   TypedDimension thetaDeg;  // flange taper, degrees
-  int grade = 43;
+  SteelGrade grade = SteelGrade::S275;
 };
 
 // Every value the joist calculator shows or saves, unrounded, mm-based.

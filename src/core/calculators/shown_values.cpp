@@ -200,7 +200,8 @@ std::vector<ShownValue> AngleShownValues(const AngleResults& r) {
 
 std::vector<std::string> DesignLines(const CalculatorDesign& design, bool bothAxes) {
   std::vector<std::string> lines = {
-      "For grade " + std::to_string(design.grade) + "   Py = " + SigFig3(design.py) + " N/mm^2",
+      "For grade " + std::to_string(SteelGradeNumber(design.grade)) +
+          "   Py = " + SigFig3(design.py) + " N/mm^2",
       "Section Type is " + design.classXX + " for bending about x-x axis",
   };
   if (bothAxes)

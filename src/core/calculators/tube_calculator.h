@@ -5,13 +5,15 @@
 #include "calculators/calculator_common.h"
 #include "sections/section_record.h"
 
+#include "model/steel_grade.h"
+
 namespace trabeo {
 
 // A circular hollow section as typed in mm.
 struct TubeInput {
   TypedDimension D;  // outside diameter
   TypedDimension t;  // wall thickness
-  int grade = 43;
+  SteelGrade grade = SteelGrade::S275;
 };
 
 // Every value the tube calculator shows or saves, unrounded, mm-based.

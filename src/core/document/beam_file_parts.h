@@ -41,6 +41,14 @@ void Kind(Io& io, SectionKind& kind) {
   kind = SectionKindFromText(text);
 }
 
+// The beam's grade travels as its number.
+template <class Io>
+void Grade(Io& io, AppliedGrade& grade) {
+  int32_t number = grade.FileNumber();
+  io.Int32(number);
+  grade = AppliedGrade::FromFileNumber(number);
+}
+
 // A section class travels as its text, empty when there is none.
 template <class Io>
 void ClassText(Io& io, std::optional<SectionClass>& sectionClass) {
@@ -134,7 +142,7 @@ void TransferSectionAndTimber(Io& io, const BeamFileData& d) {
   Kind(io, s.SectionKind);
   ClassText(io, s.SectionClass);
   io.Single(s.DesignStrength);
-  io.Int32(s.SteelGrade);
+  Grade(io, s.SteelGrade);
   for (float* value : {&s.SectionDepth, &s.SectionWidth, &s.SectionWebThk, &s.SectionFlgThk,
                        &s.SectionRootRad, &s.SectionWebDepth, &s.SectionArea, &s.SectionSxx,
                        &s.SectionZxx, &s.SectionRy, &s.SectionRv, &s.SectionX, &s.SectionU}) {

@@ -7,6 +7,7 @@
 #include "fileio/text_store.h"
 #include "model/section_class.h"
 #include "model/section_kind.h"
+#include "model/steel_grade.h"
 
 namespace trabeo {
 
@@ -31,7 +32,7 @@ struct SectionValues {
   float SectionRv = 0;
   float SectionU = 0;
   float SectionX = 0;
-  int32_t SteelGrade = 0;    // 43, 50 or 55; -1 none chosen; 0 shown as 43
+  AppliedGrade SteelGrade;
   float DesignStrength = 0;  // py, N/mm2
   float TimberWidth = 0;     // mm
   float TimberDepth = 0;     // mm

@@ -63,4 +63,16 @@ std::optional<SteelGrade> SteelGradeOfListIndex(int index) {
   return kGrades[static_cast<std::size_t>(index)].grade;
 }
 
+AppliedGrade::AppliedGrade(std::optional<SteelGrade> grade)
+    : number_(grade ? SteelGradeNumber(*grade) : -1) {}
+
+AppliedGrade AppliedGrade::FromFileNumber(int32_t number) {
+  if (number == 0) return {};
+  return AppliedGrade(SteelGradeFromNumber(number));
+}
+
+std::optional<SteelGrade> AppliedGrade::Shown() const {
+  return number_ == 0 ? SteelGrade::S275 : grade();
+}
+
 }  // namespace trabeo

@@ -101,14 +101,15 @@ void ProjectSession::ListSectionFamily(const std::string& family) {
 }
 
 std::optional<SectionPick> ProjectSession::PickTableSection(const std::string& tableFile,
-                                                            std::size_t line, int32_t grade) {
+                                                            std::size_t line,
+                                                            std::optional<SteelGrade> grade) {
   const std::optional<SectionRecord> picked = PickSectionRecord(startFolder_, tableFile, line);
   if (!picked) return std::nullopt;
   Invalidate();
   return ApplyPickedSection(*picked, grade, units_, *project_);
 }
 
-SectionDesignUpdate ProjectSession::ApplyGrade(int32_t grade) {
+SectionDesignUpdate ProjectSession::ApplyGrade(std::optional<SteelGrade> grade) {
   Invalidate();
   return ApplySteelGrade(project_->section, grade);
 }

@@ -109,8 +109,8 @@ class ProjectSession {
   void ListSectionFamily(const std::string& family);
   // A line of the listed table was picked. Nothing changes when the file no longer holds it.
   std::optional<SectionPick> PickTableSection(const std::string& tableFile, std::size_t line,
-                                              int32_t grade);
-  SectionDesignUpdate ApplyGrade(int32_t grade);
+                                              std::optional<SteelGrade> grade);
+  SectionDesignUpdate ApplyGrade(std::optional<SteelGrade> grade);
   // The user typed a second moment of area: the section's fibre distance no longer goes with
   // it, which the code checks refuse.
   void MarkIxxTypedByUser();

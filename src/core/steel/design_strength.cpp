@@ -5,8 +5,8 @@
 namespace trabeo {
 namespace {
 
-// One thickness band: py for grades 43, 50 and 55 up to and including maxThickness; 0 where the
-// grade is not tabulated for that thickness.
+// One thickness band: py for the grades in list order (43, 50 and 55) up to and including
+// maxThickness; 0 where the grade is not tabulated for that thickness.
 struct StrengthBand {
   float maxThickness;
   std::array<float, 3> py;
@@ -21,24 +21,11 @@ constexpr std::array<StrengthBand, 6> kBands = {{
     {100, {235, 315, 0}},
 }};
 
-int GradeColumn(int grade) {
-  switch (grade) {
-    case 43:
-      return 0;
-    case 50:
-      return 1;
-    case 55:
-      return 2;
-    default:
-      return -1;
-  }
-}
-
 }  // namespace
 
-DesignStrength DesignStrengthForThickness(int grade, float thickness) {
-  const int column = GradeColumn(grade);
-  if (column < 0) return {0, std::string(kUnknownGradeMessage)};
+DesignStrength DesignStrengthForThickness(std::optional<SteelGrade> grade, float thickness) {
+  if (!grade) return {0, std::string(kUnknownGradeMessage)};
+  const int column = SteelGradeListIndex(*grade);
   for (const StrengthBand& band : kBands) {
     if (thickness > band.maxThickness) continue;
     const float py = band.py[static_cast<std::size_t>(column)];

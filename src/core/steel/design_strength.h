@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "model/steel_grade.h"
 
 namespace trabeo {
 
@@ -17,8 +20,9 @@ struct DesignStrength {
   std::string message;
 };
 
-// py by steel grade (43, 50 or 55) and the thickness that governs it: the flange thickness, or
-// the wall thickness of a box or tube, in mm. Each band's upper limit belongs to the band.
-DesignStrength DesignStrengthForThickness(int grade, float thickness);
+// py (BS 5950-1 Table 9) by steel grade and the thickness that governs it: the flange thickness,
+// or the wall thickness of a box or tube, in mm. Each band's upper limit belongs to the band.
+// Without a grade, py is 0 with the unknown-grade message.
+DesignStrength DesignStrengthForThickness(std::optional<SteelGrade> grade, float thickness);
 
 }  // namespace trabeo

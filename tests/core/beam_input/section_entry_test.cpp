@@ -30,17 +30,17 @@ TEST(SectionEntryTest, GradeListPositions) {
   const std::vector<std::pair<int32_t, int>> shown{{-1, -1}, {0, 0},  {43, 0},
                                                    {50, 1},  {55, 2}, {42, -1}};
   for (const auto& [grade, index] : shown)
-    EXPECT_EQ(GradeListIndex(grade), index) << "grade " << grade;
+    EXPECT_EQ(GradeListIndex(AppliedGrade::FromFileNumber(grade)), index) << "grade " << grade;
   const std::vector<std::pair<int, int32_t>> chosen{{0, 43}, {1, 50}, {2, 55}, {-1, -1}, {3, -1}};
   for (const auto& [index, grade] : chosen)
-    EXPECT_EQ(GradeOfListIndex(index), grade) << "index " << index;
+    EXPECT_EQ(AppliedGrade(SteelGradeOfListIndex(index)).FileNumber(), grade) << "index " << index;
 }
 
 TEST(SectionEntryTest, DesignStrengthAndClassByKind) {
   struct Case {
     const char* name;
     SectionValues section;
-    int32_t grade;
+    SteelGrade grade;
     float py;
     const char* classText;
   };
@@ -65,18 +65,19 @@ TEST(SectionEntryTest, DesignStrengthAndClassByKind) {
   SectionValues channel = Ub25();
   channel.SectionKind = SectionKind::RSC;
   const std::vector<Case> cases{
-      {"UB grade 43", Ub25(), 43, 275, "Compact"},
-      {"UB grade 55: epsilon 0.78", Ub25(), 55, 450, "Semi-compact"},
-      {"channel by the I-section rules, epsilon 0.88", channel, 50, 355, "Semi-compact"},
-      {"tube", tube, 43, 275, "Plastic"},
-      {"box about x-x", box, 43, 275, "Compact"},
-      {"box wall 16.1", thickBox, 43, 265, "Plastic"},
-      {"angle", angle, 43, 275, "Semi-compact"},
+      {"UB grade 43", Ub25(), SteelGrade::S275, 275, "Compact"},
+      {"UB grade 55: epsilon 0.78", Ub25(), SteelGrade::S460, 450, "Semi-compact"},
+      {"channel by the I-section rules, epsilon 0.88", channel, SteelGrade::S355, 355,
+       "Semi-compact"},
+      {"tube", tube, SteelGrade::S275, 275, "Plastic"},
+      {"box about x-x", box, SteelGrade::S275, 275, "Compact"},
+      {"box wall 16.1", thickBox, SteelGrade::S275, 265, "Plastic"},
+      {"angle", angle, SteelGrade::S275, 275, "Semi-compact"},
   };
   for (const Case& c : cases) {
     SectionValues s = c.section;
     const SectionDesignUpdate update = ApplySteelGrade(s, c.grade);
-    EXPECT_EQ(s.SteelGrade, c.grade) << c.name;
+    EXPECT_EQ(s.SteelGrade.grade(), c.grade) << c.name;
     EXPECT_EQ(s.DesignStrength, c.py) << c.name;
     EXPECT_EQ(SectionClassText(s.SectionClass), c.classText) << c.name;
     EXPECT_TRUE(update.classChanged) << c.name;
@@ -89,7 +90,7 @@ TEST(SectionEntryTest, WithoutUsablePyTheClassIsClearedNotJudged) {
   SectionValues thick = Ub25();
   thick.SectionFlgThk = 110;
   thick.SectionClass = SectionClass::Plastic;
-  SectionDesignUpdate update = ApplySteelGrade(thick, 43);
+  SectionDesignUpdate update = ApplySteelGrade(thick, SteelGrade::S275);
   EXPECT_EQ(thick.DesignStrength, 0);
   EXPECT_FALSE(thick.SectionClass);
   EXPECT_TRUE(update.classChanged);
@@ -98,8 +99,8 @@ TEST(SectionEntryTest, WithoutUsablePyTheClassIsClearedNotJudged) {
 
   SectionValues noGrade = Ub25();
   noGrade.SectionClass = SectionClass::Plastic;
-  update = ApplySteelGrade(noGrade, -1);
-  EXPECT_EQ(noGrade.SteelGrade, -1);
+  update = ApplySteelGrade(noGrade, std::nullopt);
+  EXPECT_EQ(noGrade.SteelGrade.FileNumber(), -1);
   EXPECT_EQ(noGrade.DesignStrength, 0);
   EXPECT_FALSE(noGrade.SectionClass);
   EXPECT_TRUE(update.messages.empty());
@@ -109,7 +110,7 @@ TEST(SectionEntryTest, ZeroDimensionOrNoSteelKindKeepsTheClass) {
   SectionValues noRoot = Ub25();
   noRoot.SectionRootRad = 0;
   noRoot.SectionClass = SectionClass::Plastic;
-  SectionDesignUpdate update = ApplySteelGrade(noRoot, 43);
+  SectionDesignUpdate update = ApplySteelGrade(noRoot, SteelGrade::S275);
   EXPECT_EQ(noRoot.DesignStrength, 275);
   EXPECT_EQ(noRoot.SectionClass, SectionClass::Plastic);
   EXPECT_FALSE(update.classChanged);
@@ -120,7 +121,7 @@ TEST(SectionEntryTest, ZeroDimensionOrNoSteelKindKeepsTheClass) {
     SectionValues other;
     other.SectionKind = SectionKindFromText(kind);
     other.SectionClass = SectionClass::Compact;
-    update = ApplySteelGrade(other, 50);
+    update = ApplySteelGrade(other, SteelGrade::S355);
     EXPECT_EQ(other.DesignStrength, 355) << kind;
     EXPECT_EQ(other.SectionClass, SectionClass::Compact) << kind;
     EXPECT_FALSE(update.classChanged) << kind;
@@ -139,7 +140,7 @@ TEST(SectionEntryTest, CatalogueCChannelsAreClassified) {
     BeamProject project;
     project.section.SectionClass = SectionClass::Slender;
     TakeSectionRecord(record, project);
-    const SectionDesignUpdate update = ApplySteelGrade(project.section, 55);
+    const SectionDesignUpdate update = ApplySteelGrade(project.section, SteelGrade::S460);
     EXPECT_TRUE(update.messages.empty());
     EXPECT_TRUE(update.classChanged);
     EXPECT_EQ(SectionClassLabel(project.section), "Section is Plastic");

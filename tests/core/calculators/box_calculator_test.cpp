@@ -8,7 +8,7 @@ namespace trabeo {
 namespace {
 
 TEST(BoxCalculatorTest, Box100x50x5MatchesItsFigures) {
-  const auto outcome = CalculateBox({50, 100, 5, 43});
+  const auto outcome = CalculateBox({50, 100, 5, SteelGrade::S275});
   ASSERT_TRUE(outcome.ok()) << outcome.message;
   const BoxResults& r = *outcome.results;
   EXPECT_NEAR(r.Area, 1387.93, 0.01);
@@ -49,16 +49,16 @@ TEST(BoxCalculatorTest, ChecksRunInOrder) {
 
 TEST(BoxCalculatorTest, ClassesDifferAboutTheTwoAxes) {
   // Flange (300 - 15) / 5 = 57: slender in x-x; about y-y it is the web, 57 <= 79.
-  const BoxResults r = *CalculateBox({300, 400, 5, 43}).results;
+  const BoxResults r = *CalculateBox({300, 400, 5, SteelGrade::S275}).results;
   EXPECT_EQ(r.design.classXX, "Slender");
   EXPECT_EQ(r.design.classYY, "Slender");  // the web (400 - 15) / 5 = 77 > 39 as a flange
-  const BoxResults s = *CalculateBox({150, 200, 5, 43}).results;  // 27 and 37
+  const BoxResults s = *CalculateBox({150, 200, 5, SteelGrade::S275}).results;  // 27 and 37
   EXPECT_EQ(s.design.classXX, "Compact");
   EXPECT_EQ(s.design.classYY, "Semi-compact");
 }
 
 TEST(BoxCalculatorTest, RecordHoldsTheSavedFields) {
-  const BoxResults r = *CalculateBox({50, 100, 5, 55}).results;
+  const BoxResults r = *CalculateBox({50, 100, 5, SteelGrade::S460}).results;
   const SectionRecord rec = BoxSectionRecord(r, "RHS");
   EXPECT_EQ(rec.Type, "Box");
   EXPECT_EQ(rec.Grade, 55);

@@ -10,7 +10,7 @@ namespace {
 using testing::RecordingPrintJob;
 
 CalculatorSheet SheetOf(CalculatorShape shape, std::vector<std::string> dimensions,
-                        int grade = 43) {
+                        SteelGrade grade = SteelGrade::S275) {
   CalculatorEntry entry;
   entry.shape = shape;
   entry.dimensions = std::move(dimensions);

@@ -10,7 +10,7 @@ namespace trabeo {
 namespace {
 
 ChannelInput Rsc76x38() {
-  return {"76 x 38 RSC", 38.1, 76.2, 6.8, 5.1, 7.6, 2.4, 5, 43};
+  return {"76 x 38 RSC", 38.1, 76.2, 6.8, 5.1, 7.6, 2.4, 5, SteelGrade::S275};
 }
 
 TEST(ChannelCalculatorTest, Rsc76x38FindsItsAxisThroughTheFillets) {

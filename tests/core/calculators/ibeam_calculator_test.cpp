@@ -10,7 +10,7 @@ namespace trabeo {
 namespace {
 
 IBeamInput Ub203x133() {
-  return {203.2, 133.2, 5.7, 7.8, 7.6, 43};
+  return {203.2, 133.2, 5.7, 7.8, 7.6, SteelGrade::S275};
 }
 
 TEST(IBeamCalculatorTest, Ub203x133MatchesItsPublishedFigures) {
@@ -136,13 +136,13 @@ TEST(IBeamCalculatorTest, LimitsThemselvesPass) {
 
 TEST(IBeamCalculatorTest, DesignStrengthFollowsGradeAndFlange) {
   IBeamInput input = Ub203x133();
-  input.grade = 55;
+  input.grade = SteelGrade::S460;
   EXPECT_EQ(CalculateIBeam(input).results->design.py, 450);
   input.T = 26;
   input.D = 400;
   EXPECT_EQ(CalculateIBeam(input).results->design.py, 400);
   // Beyond the table: py 0, the message once, no class.
-  input = {800, 400, 60, 101, 20, 43};
+  input = {800, 400, 60, 101, 20, SteelGrade::S275};
   const IBeamResults r = *CalculateIBeam(input).results;
   EXPECT_EQ(r.design.py, 0);
   ASSERT_EQ(r.design.messages.size(), 1u);

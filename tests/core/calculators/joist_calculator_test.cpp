@@ -8,10 +8,10 @@ namespace trabeo {
 namespace {
 
 JoistInput Joist102() {
-  return {101.6, 101.6, 10.3, 9.5, 11.1, 3.2, 8, 43};
+  return {101.6, 101.6, 10.3, 9.5, 11.1, 3.2, 8, SteelGrade::S275};
 }
 JoistInput Joist76() {
-  return {76.2, 76.2, 8.4, 5.1, 9.4, 4.6, 8, 43};
+  return {76.2, 76.2, 8.4, 5.1, 9.4, 4.6, 8, SteelGrade::S275};
 }
 
 TEST(JoistCalculatorTest, Joist102x102MatchesItsFigures) {

@@ -8,7 +8,7 @@ namespace trabeo {
 namespace {
 
 TEST(TubeCalculatorTest, Tube100x5MatchesItsFigures) {
-  const auto outcome = CalculateTube({100, 5, 43});
+  const auto outcome = CalculateTube({100, 5, SteelGrade::S275});
   ASSERT_TRUE(outcome.ok()) << outcome.message;
   const TubeResults& r = *outcome.results;
   EXPECT_NEAR(r.Area, 1492.26, 0.01);
@@ -38,14 +38,15 @@ TEST(TubeCalculatorTest, ChecksAndLimits) {
 }
 
 TEST(TubeCalculatorTest, SlenderTubeInGrade50) {
-  const TubeResults r = *CalculateTube({508, 6.3, 50}).results;  // D/t = 80.6 > 80 x 0.775
+  const TubeResults r =
+      *CalculateTube({508, 6.3, SteelGrade::S355}).results;  // D/t = 80.6 > 80 x 0.775
   EXPECT_EQ(r.design.py, 355);
   EXPECT_EQ(r.design.classXX, "Slender");
   EXPECT_EQ(r.design.classYY, "Slender");
 }
 
 TEST(TubeCalculatorTest, RecordHoldsTheSavedFields) {
-  const TubeResults r = *CalculateTube({100, 5, 50}).results;
+  const TubeResults r = *CalculateTube({100, 5, SteelGrade::S355}).results;
   const SectionRecord rec = TubeSectionRecord(r, "CHS 100 x 5");
   EXPECT_EQ(rec.Type, "Tube");
   EXPECT_EQ(rec.Grade, 50);

@@ -36,12 +36,12 @@ TEST(TypedNumberTest, NumbersOutOfRangeAreRefusedByName) {
       {100.0, 1e-39, "Wall thickness is out of range"},  // below 1.2e-38 but not 0
   };
   for (const auto& c : cases) {
-    const auto outcome = CalculateTube({c.D, c.t, 43});
+    const auto outcome = CalculateTube({c.D, c.t, SteelGrade::S275});
     EXPECT_FALSE(outcome.ok());
     EXPECT_EQ(outcome.message, c.message);
   }
   // Dimensions that fit but whose properties do not: D^4 / 64 overflows a single.
-  const auto huge = CalculateTube({3e37, 1e37, 43});
+  const auto huge = CalculateTube({3e37, 1e37, SteelGrade::S275});
   EXPECT_FALSE(huge.ok());
   EXPECT_EQ(huge.message, kCalculationNotFiniteMessage);
 }

@@ -28,7 +28,7 @@ void FillSection(SectionValues& s) {
   s.SectionRv = 30.1f;
   s.SectionX = 31.0f;
   s.SectionU = 0.889f;
-  s.SteelGrade = 43;
+  s.SteelGrade = AppliedGrade(SteelGrade::S275);
   s.DesignStrength = 275;
   s.PropertyLines.SetCount(3);
   s.PropertyLines.Set(1, "Beam  UB 305x165x40");

@@ -91,8 +91,9 @@ TEST_F(ProjectSessionTest, EveryKindOfEditInvalidatesTheResults) {
       {"section form Next", [](ProjectSession& s) { s.ApplyBeamEntry(SimpleBeamTexts()); }},
       {"lengths typed", [&](ProjectSession& s) { s.ApplyTypedLengths(longer); }},
       {"Ixx typed", [](ProjectSession& s) { s.MarkIxxTypedByUser(); }},
-      {"section picked", [](ProjectSession& s) { s.PickTableSection("UB.sct", 8, 43); }},
-      {"grade", [](ProjectSession& s) { s.ApplyGrade(50); }},
+      {"section picked",
+       [](ProjectSession& s) { s.PickTableSection("UB.sct", 8, SteelGrade::S275); }},
+      {"grade", [](ProjectSession& s) { s.ApplyGrade(SteelGrade::S355); }},
       {"timber sizes", [](ProjectSession& s) { s.ApplyTimberSize("75", "200"); }},
       {"timber section handed over",
        [](ProjectSession& s) {

@@ -30,7 +30,7 @@ std::string AxisText(MemberAxis axis) {
 // for thin material. The mean is never allowed above py: near squash load the second value is
 // the thin-material strength itself, and a column cannot resist more than its own py.
 double ThicknessRuleMean(double pc, double lambda, double py, double E, double robertson,
-                         int grade) {
+                         std::optional<SteelGrade> grade) {
   const float py16 = DesignStrengthForThickness(grade, 16).py;
   const double pcThin = StrutCompressiveStrength(lambda, py16, E, robertson);
   return std::min((pc + pcThin) / 2, py);

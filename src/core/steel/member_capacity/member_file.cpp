@@ -48,6 +48,14 @@ void VisitLines(Fields& f, Lines& list) {
   f.Int(list.count);
 }
 
+// The grade travels as its number (0 for none).
+template <typename Fields, typename Grade>
+void VisitGrade(Fields& f, Grade& grade) {
+  int32_t number = grade ? SteelGradeNumber(*grade) : 0;
+  f.Int(number);
+  if constexpr (!std::is_const_v<Grade>) grade = SteelGradeFromNumber(number);
+}
+
 // A section class travels as its text, empty when there is none.
 template <typename Fields, typename Class>
 void VisitClass(Fields& f, Class& sectionClass) {
@@ -76,7 +84,7 @@ void VisitBody(Fields& f, Contents& c, Float& spareSingle) {
   auto& set = s.McClassSet;
   f.Single(set.D);
   f.Single(set.T);
-  f.Int(set.grade);
+  VisitGrade(f, set.grade);
   for (auto* value : {&set.B, &set.t, &set.r1, &set.d, &set.py, &set.E, &set.b})
     f.Single(*value);
   for (auto* sectionClass :

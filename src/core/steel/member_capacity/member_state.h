@@ -9,6 +9,7 @@
 
 #include "model/section_class.h"
 #include "model/section_kind.h"
+#include "model/steel_grade.h"
 
 namespace trabeo {
 
@@ -82,7 +83,7 @@ struct MemberSection {
 struct MemberClassSet {
   float D = 0;
   float T = 0;
-  int32_t grade = 43;
+  std::optional<SteelGrade> grade = SteelGrade::S275;  // none for a file's unknown number
   float B = 0;
   float t = 0;
   float r1 = 0;

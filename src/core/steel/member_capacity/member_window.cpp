@@ -34,8 +34,6 @@ constexpr std::array<MemberFamily, 14> kFamilies{{
     {"Miscellaneous", "Misc.sct", "Miscellaneous"},
 }};
 
-constexpr std::array<int32_t, 3> kGrades{43, 50, 55};
-
 MemberContext ContextOf(MemberCapacityWindow& w, Dialogs& dialogs, const UnitSettings& units) {
   return MemberContext{w.state, dialogs, units};
 }
@@ -281,18 +279,13 @@ void ShowMemberWindow(MemberCapacityWindow& w, const SectionValues& beamSection,
   w.state.McSection = MemberSection{};
   w.state.McType = SectionKind::None;
   w.state.texts.lbl_Desc = CutToCapacity(beamSection.SectionDescription, kMemberLineCapacity);
-  int32_t grade = beamSection.SteelGrade == 0 ? 43 : beamSection.SteelGrade;
-  static constexpr std::array<std::string_view, 3> kBeamGradeTexts{
+  static constexpr std::array<std::string_view, kSteelGradeCount> kBeamGradeTexts{
       "S 275 (Grade 43)", "S 355 (Grade 50)", "S 460 (Grade 55)"};
-  w.Combo_GradeIndex = -1;
-  w.Combo_GradeText.clear();
-  for (std::size_t i = 0; i < kGrades.size(); ++i) {
-    if (kGrades[i] != grade) continue;
-    w.Combo_GradeIndex = static_cast<int>(i);
-    w.Combo_GradeText = kBeamGradeTexts[i];
-  }
-  if (w.Combo_GradeIndex < 0) grade = 43;
-  w.state.McClassSet.grade = grade;
+  const std::optional<SteelGrade> shown = beamSection.SteelGrade.Shown();
+  w.Combo_GradeIndex = shown ? SteelGradeListIndex(*shown) : -1;
+  w.Combo_GradeText =
+      shown ? std::string(kBeamGradeTexts[static_cast<std::size_t>(w.Combo_GradeIndex)]) : "";
+  w.state.McClassSet.grade = shown.value_or(SteelGrade::S275);
 }
 
 void PickMemberFamily(MemberCapacityWindow& w, const MemberFamily& family,
@@ -340,10 +333,10 @@ void ChangeMemberGrade(MemberCapacityWindow& w, int itemIndex, Dialogs& dialogs,
                        const UnitSettings& units) {
   static constexpr std::array<std::string_view, 3> kGradeLabels{
       "S275  (Grade 43)", "S355  (Grade 50)", "S450  (Grade 55)"};
-  const std::size_t item =
-      itemIndex >= 1 && itemIndex <= 2 ? static_cast<std::size_t>(itemIndex) : 0;
+  const SteelGrade grade = SteelGradeOfListIndex(itemIndex).value_or(SteelGrade::S275);
+  const auto item = static_cast<std::size_t>(SteelGradeListIndex(grade));
   MemberCapacityState& s = w.state;
-  s.McClassSet.grade = kGrades[item];
+  s.McClassSet.grade = grade;
   w.Combo_GradeIndex = itemIndex >= 0 && itemIndex <= 2 ? itemIndex : -1;
   w.Combo_GradeText = w.Combo_GradeIndex >= 0 ? std::string(kMemberGradeItems[item]) : "";
   w.gradeLabel = kGradeLabels[item];

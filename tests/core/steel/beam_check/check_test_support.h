@@ -33,7 +33,7 @@ inline SectionValues UniversalBeam203x133x25() {
   s.SectionRy = 31.021f;
   s.SectionU = 0.877f;
   s.SectionX = 25.605f;
-  s.SteelGrade = 43;
+  s.SteelGrade = AppliedGrade(SteelGrade::S275);
   s.DesignStrength = 275;
   return s;
 }

@@ -38,7 +38,7 @@ MemberCapacityWindow Picked(std::string_view file, std::string_view designation,
 MemberCapacityState ThickFlangedColumn(float T) {
   MemberCapacityState s;
   s.McType = SectionKind::Beam;
-  s.McClassSet.grade = 55;
+  s.McClassSet.grade = SteelGrade::S460;
   s.ClassAxial = SectionClass::Compact;
   MemberSection& sec = s.McSection;
   sec.Width = sec.Depth = 300;
