@@ -53,6 +53,7 @@ TEST(En1993PublishedValues, TorsionAndWarpingConstantsOfTheRecordMatchTheBlueBoo
 }
 
 enum class Quantity { NbzRd, MbRd, McyRd, VplzRd };
+constexpr const char* kQuantityNames[] = {"N_b,z,Rd", "M_b,Rd", "M_c,y,Rd", "V_pl,Rd"};
 
 struct Case {
   const char* file;
@@ -107,7 +108,7 @@ const Case kCases[] = {
 TEST(En1993PublishedValues, ResistancesOfCatalogueSections) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(::testing::Message()
-                 << c.designation << " quantity " << static_cast<int>(c.quantity)
+                 << c.designation << " " << kQuantityNames[static_cast<int>(c.quantity)]
                  << " L = " << c.length << " C1 = " << c.C1);
     MemberInput in;
     in.section = CatalogueSection(c.file, c.designation);
