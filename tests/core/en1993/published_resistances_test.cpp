@@ -1,19 +1,34 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <variant>
 
 #include "core/en1993/catalogue_section.h"
 #include "en1993/member_check.h"
 #include "en1993/section_properties.h"
 
-// Resistances of catalogue sections against values worked out of EN 1993-1-1 with the UK
-// National Annex outside the program. The SCI "Blue Book" (P363, Steel building design: Design
-// data) tabulates these resistances to 3 significant figures, but its tables were not at hand;
-// each value below is therefore computed by hand from the clauses, step by step, with the
-// catalogue record's properties (which are the Blue Book's, held to more figures than the book
-// prints). The tolerance of 0.1 % covers the hand arithmetic's rounding only; against the
-// book's printed values (3 figures, and its properties rounded to 3 figures) a difference of
-// up to 0.5 % would be expected.
+// Resistances of catalogue sections to EN 1993-1-1 with the UK National Annex, against values
+// from outside the program.
+//
+// Published: SCI P363, Steel building design: Design data (the "Blue Book", UK National Annex
+// edition), table "Web bearing and buckling, S275: Joists", column "Shear resistance V_c,Rd"
+// (kN), as printed in the copy at
+// https://123docz.net/trich-doan/4679510-web-bearing-and-buckling-s275.htm (the copy shows no
+// page number). V_c,Rd = A_v f_y / sqrt(3), A_v = A - 2bt_f + (t_w + 2r)t_f; f_y = 265 where
+// t_f > 16 mm.
+//
+// The Blue Book's N_b,z,Rd (UKC), M_b,Rd (UKB) and M_c,Rd tables were looked for and not found
+// (the P363 copies found hold only its opening pages; the ArcelorMittal Orange Book UK tables
+// found cover bearing piles, which the catalogue has not). Those quantities, and the shear
+// of a UKB and a UKC, are therefore still checked against values worked by hand from the
+// clauses, with each step below.
+//
+// Tolerances. Published: the book prints 3 figures (up to 0.3 %), and the catalogue's joist
+// properties are computed, not the book's: the areas that reproduce the printed V_c,Rd differ
+// from the records' by up to 0.35 % (254 x 203 x 82: 10503 against 10468 mm2; 127 x 114 x 27:
+// 3417 against 3430), which A - 2bt_f magnifies about threefold in A_v; hence 1.5 %. A wrong
+// root radius, f_y band or shear-area rule moves V_c,Rd by about 4 % or more. Hand-worked: 0.1 %,
+// the hand arithmetic's rounding.
 
 namespace trabeo {
 namespace {
@@ -21,13 +36,11 @@ namespace {
 using en1993::CheckMember;
 using en1993::MemberInput;
 using en1993::MemberResult;
+using en1993::NationalAnnex;
 using testing::CatalogueSection;
 
-constexpr double kHandTolerance = 1e-3;  // relative
-
-void ExpectNear(double actual, double expected, const char* what) {
-  EXPECT_NEAR(actual, expected, expected * kHandTolerance) << what;
-}
+constexpr double kBook = 0.015;  // relative
+constexpr double kHand = 0.001;  // relative
 
 // 457 x 152 x 52 UKB: the SCI Blue Book (P363) gives I_t = 21.4 cm4 and I_w = 0.311 dm6; the
 // record must hold them to the figures printed (half a unit of the last printed digit).
@@ -39,90 +52,84 @@ TEST(En1993PublishedValues, TorsionAndWarpingConstantsOfTheRecordMatchTheBlueBoo
   EXPECT_NEAR(s.Iw / 1e12, 0.311, 5e-4);  // dm6
 }
 
-// 203 x 203 x 46 UKC, S275 (t_f = 11.0 mm: fy = 275), buckling about z-z: h/b = 0.998 <= 1.2
-// and t_f <= 100 mm, curve c (alpha = 0.49). A = 5873.1 mm2, I_z = 1548.2 cm4.
-//   L = 3.0 m: N_cr = pi^2 x 210000 x 15482000 / 3000^2 = 3565.4 kN,
-//              lambda = sqrt(5873.1 x 275 / 3565362) = 0.6731,
-//              Phi = 0.5 (1 + 0.49 (0.6731 - 0.2) + 0.6731^2) = 0.8424,
-//              chi = 1 / (0.8424 + sqrt(0.8424^2 - 0.6731^2)) = 0.7413, N_b,z,Rd = 1197.3 kN.
-//   L = 5.0 m: N_cr = 1283.5 kN, lambda = 1.1218, Phi = 1.3551, chi = 0.4728,
-//              N_b,z,Rd = 763.6 kN.
-TEST(En1993PublishedValues, ColumnBucklingResistanceAboutTheMinorAxis) {
-  struct Case {
-    double length;  // mm
-    double NbzRd;   // N
-  };
-  for (const Case& c : {Case{3000, 1197.27e3}, Case{5000, 763.63e3}}) {
-    MemberInput in;
-    in.section = CatalogueSection("UC.sct", "203 UC 46");
-    in.Lcrz = c.length;
-    in.NEd = 100e3;
-    const MemberResult r = CheckMember(in);
-    ASSERT_FALSE(r.refusal) << *r.refusal;
-    ExpectNear(*r.NbzRd, c.NbzRd, "N_b,z,Rd");
-  }
-}
+enum class Quantity { NbzRd, MbRd, McyRd, VplzRd };
+constexpr const char* kQuantityNames[] = {"N_b,z,Rd", "M_b,Rd", "M_c,y,Rd", "V_pl,Rd"};
 
-// 457 x 152 x 52 UKB, S275 (t_f = 10.9 mm: fy = 275), uniform moment (C1 = 1, so k_c = 1 and
-// f = 1). h/b = 2.95: UK curve c (alpha_LT = 0.49); W_pl,y = 1100 cm3, I_z = 645.0 cm4,
-// I_t = 21.37 cm4, I_w = 0.3106 dm6.
-//   M_cr = C1 pi^2 E I_z / L^2 sqrt(I_w / I_z + L^2 G I_t / (pi^2 E I_z))
-//   L = 3.0 m: M_cr = 363.26 kN-m, lambda_LT = sqrt(302.5 / 363.26) = 0.9126,
-//              Phi_LT = 0.5 (1 + 0.49 (0.9126 - 0.4) + 0.75 x 0.9126^2) = 0.9379,
-//              chi_LT = 1 / (Phi + sqrt(Phi^2 - 0.75 lambda^2)) = 0.6931, M_b,Rd = 209.66 kN-m.
-//   L = 6.0 m: M_cr = 114.32 kN-m, lambda_LT = 1.6267, chi_LT = 0.3446, M_b,Rd = 104.25 kN-m.
-//   With C1 = 1.88 at 6.0 m: M_cr = 214.92 kN-m, lambda_LT = 1.1864, chi_LT = 0.5321,
-//   k_c = 1 / sqrt(1.88) = 0.7293, f = 1 - 0.5 (1 - 0.7293)(1 - 2 (1.1864 - 0.8)^2) = 0.9051,
-//   chi_LT,mod = 0.5879, M_b,Rd = 177.85 kN-m.
-TEST(En1993PublishedValues, BeamBucklingResistanceMoment) {
-  struct Case {
-    double length, C1, MbRd, chiLTmod;
-  };
-  for (const Case& c : {Case{3000, 1.0, 209.66e6, 0.6931}, Case{6000, 1.0, 104.25e6, 0.3446},
-                        Case{6000, 1.88, 177.85e6, 0.5879}}) {
-    MemberInput in;
-    in.section = CatalogueSection("UB.sct", "457 x 152 UB 52");
-    in.LLT = c.length;
-    in.MyEd1 = in.MyEd2 = 100e6;
-    in.C1 = c.C1;
-    const MemberResult r = CheckMember(in);
-    ASSERT_FALSE(r.refusal) << *r.refusal;
-    ExpectNear(*r.MbRd, c.MbRd, "M_b,Rd");
-    ExpectNear(*r.chiLTmod, c.chiLTmod, "chi_LT,mod");
-  }
-}
+struct Case {
+  const char* file;
+  const char* designation;
+  Quantity quantity;
+  double expected;   // N or N mm
+  double tolerance;  // relative
+  SteelGrade grade = SteelGrade::S275;
+  double length = 0;  // mm: L_cr,z for N_b,z,Rd, L_LT for M_b,Rd
+  double C1 = 1;
+  NationalAnnex annex = NationalAnnex::UK;
+};
 
-// M_c,y,Rd = W_pl,y fy and V_pl,Rd = A_v fy / sqrt(3), A_v = A - 2 b t_f + (t_w + 2r) t_f, not
-// less than eta h_w t_w:
-//   457 x 152 x 52 UKB S275: M_c = 1100 x 275 = 302.5 kN-m (the Blue Book prints 303);
-//     A_v = 6664.4 - 2 x 152.4 x 10.9 + (7.6 + 20.4) 10.9 = 3647.3 mm2 (eta h_w t_w = 3252.8,
-//     UK eta = 1), V_pl,Rd = 579.1 kN. With the recommended eta = 1.2, eta h_w t_w = 3903.4 mm2
-//     governs: V_pl,Rd = 619.7 kN.
-//   254 x 254 x 73 UKC S355 (t_f = 14.2 mm: fy = 355): M_c = 992 x 355 = 352.2 kN-m;
-//     A_v = 9310.1 - 2 x 254.6 x 14.2 + (8.6 + 25.4) 14.2 = 2562.3 mm2, V_pl,Rd = 525.2 kN.
-TEST(En1993PublishedValues, MomentAndShearResistances) {
-  struct Case {
-    const char* file;
-    const char* designation;
-    SteelGrade grade;
-    en1993::NationalAnnex annex;
-    double McyRd, VplzRd;
-  };
-  const Case cases[] = {
-      {"UB.sct", "457 x 152 UB 52", SteelGrade::S275, en1993::NationalAnnex::UK, 302.5e6, 579.08e3},
-      {"UB.sct", "457 x 152 UB 52", SteelGrade::S275, en1993::NationalAnnex::Recommended, 302.5e6,
-       619.74e3},
-      {"UC.sct", "254 UC 73", SteelGrade::S355, en1993::NationalAnnex::UK, 352.16e6, 525.16e3},
-  };
-  for (const Case& c : cases) {
+// Hand-worked cases (no published value found):
+// 203 x 203 x 46 UKC S275 (t_f = 11.0: fy = 275), z-z, h/b <= 1.2: curve c. A = 5873.1 mm2,
+//   I_z = 1548.2 cm4. L = 3 m: N_cr = 3565.4 kN, lambda = 0.6731, Phi = 0.8424, chi = 0.7413,
+//   N_b,z,Rd = 1197.3 kN. L = 5 m: N_cr = 1283.5 kN, lambda = 1.1218, Phi = 1.3551,
+//   chi = 0.4728, N_b,z,Rd = 763.6 kN.
+// 457 x 152 x 52 UKB S275 (t_f = 10.9: fy = 275), h/b = 2.95: UK curve c; W_pl,y = 1100 cm3,
+//   I_z = 645.0 cm4, I_t = 21.37 cm4, I_w = 0.3106 dm6; M_cr = C1 pi^2 EI_z/L^2
+//   sqrt(I_w/I_z + L^2 GI_t/(pi^2 EI_z)). C1 = 1 (k_c = 1, f = 1, so chi_LT,mod = chi_LT):
+//   L = 3 m: M_cr = 363.26 kN-m, lambda_LT = 0.9126, Phi_LT = 0.9379, chi_LT = 0.6931,
+//   M_b,Rd = 209.66 kN-m; L = 6 m: M_cr = 114.32, lambda_LT = 1.6267, chi_LT = 0.3446,
+//   M_b,Rd = 104.25 kN-m. C1 = 1.88 at 6 m: M_cr = 214.92, lambda_LT = 1.1864, chi_LT = 0.5321,
+//   k_c = 0.7293, f = 0.9051, chi_LT,mod = 0.5879, M_b,Rd = 177.85 kN-m.
+//   M_c = 1100 x 275 = 302.5 kN-m; A_v = 6664.4 - 2 x 152.4 x 10.9 + (7.6 + 20.4)10.9 =
+//   3647.3 mm2 > eta h_w t_w = 3252.8 (UK eta = 1): V = 579.1 kN; recommended eta = 1.2 makes
+//   eta h_w t_w = 3903.4 mm2 govern: V = 619.7 kN.
+// 254 x 254 x 73 UKC S355 (t_f = 14.2: fy = 355): M_c = 992 x 355 = 352.2 kN-m;
+//   A_v = 9310.1 - 2 x 254.6 x 14.2 + (8.6 + 25.4)14.2 = 2562.3 mm2: V = 525.2 kN.
+const Case kCases[] = {
+    {"RSJ.sct", "254 x 203 x 82 RSJ", Quantity::VplzRd, 520e3, kBook},
+    {"RSJ.sct", "203 x 152 x 52 RSJ", Quantity::VplzRd, 350e3, kBook},
+    {"RSJ.sct", "152 x 127 x 37 RSJ", Quantity::VplzRd, 300e3, kBook},
+    {"RSJ.sct", "127 x 114 x 29 RSJ", Quantity::VplzRd, 231e3, kBook},
+    {"RSJ.sct", "127 x 114 x 27 RSJ", Quantity::VplzRd, 178e3, kBook},
+    {"RSJ.sct", "102 x 102 x 23 RSJ", Quantity::VplzRd, 185e3, kBook},
+    {"RSJ.sct", "102 x 44 x 7 RSJ", Quantity::VplzRd, 82.2e3, kBook},
+    {"UC.sct", "203 UC 46", Quantity::NbzRd, 1197.27e3, kHand, SteelGrade::S275, 3000},
+    {"UC.sct", "203 UC 46", Quantity::NbzRd, 763.63e3, kHand, SteelGrade::S275, 5000},
+    {"UB.sct", "457 x 152 UB 52", Quantity::MbRd, 209.66e6, kHand, SteelGrade::S275, 3000},
+    {"UB.sct", "457 x 152 UB 52", Quantity::MbRd, 104.25e6, kHand, SteelGrade::S275, 6000},
+    {"UB.sct", "457 x 152 UB 52", Quantity::MbRd, 177.85e6, kHand, SteelGrade::S275, 6000, 1.88},
+    {"UB.sct", "457 x 152 UB 52", Quantity::McyRd, 302.5e6, kHand},
+    {"UB.sct", "457 x 152 UB 52", Quantity::VplzRd, 579.08e3, kHand},
+    {"UB.sct", "457 x 152 UB 52", Quantity::VplzRd, 619.74e3, kHand, SteelGrade::S275, 0, 1,
+     NationalAnnex::Recommended},
+    {"UC.sct", "254 UC 73", Quantity::McyRd, 352.16e6, kHand, SteelGrade::S355},
+    {"UC.sct", "254 UC 73", Quantity::VplzRd, 525.16e3, kHand, SteelGrade::S355},
+};
+
+TEST(En1993PublishedValues, ResistancesOfCatalogueSections) {
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(::testing::Message()
+                 << c.designation << " " << kQuantityNames[static_cast<int>(c.quantity)]
+                 << " L = " << c.length << " C1 = " << c.C1);
     MemberInput in;
     in.section = CatalogueSection(c.file, c.designation);
     in.grade = c.grade;
     in.annex = c.annex;
+    if (c.quantity == Quantity::NbzRd) {
+      in.Lcrz = c.length;
+      in.NEd = 100e3;
+    } else if (c.quantity == Quantity::MbRd) {
+      in.LLT = c.length;
+      in.MyEd1 = in.MyEd2 = 100e6;
+      in.C1 = c.C1;
+    }
     const MemberResult r = CheckMember(in);
     ASSERT_FALSE(r.refusal) << *r.refusal;
-    ExpectNear(*r.McyRd, c.McyRd, c.designation);
-    ExpectNear(*r.VplzRd, c.VplzRd, c.designation);
+    const std::optional<double> actual = c.quantity == Quantity::NbzRd   ? r.NbzRd
+                                         : c.quantity == Quantity::MbRd  ? r.MbRd
+                                         : c.quantity == Quantity::McyRd ? r.McyRd
+                                                                         : r.VplzRd;
+    ASSERT_TRUE(actual.has_value());
+    EXPECT_NEAR(*actual, c.expected, c.expected * c.tolerance);
   }
 }
 
