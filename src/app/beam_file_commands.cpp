@@ -36,13 +36,6 @@ std::string WithPdfExtension(const std::string& chosen) {
   return path.string();
 }
 
-trabeo::BeamReportInputs ReportInputsOf(const trabeo::ProjectSession& s) {
-  return {s.project(),    s.results(),
-          s.listing(),    s.steelCheck(),
-          s.udlOutline(), trabeo::DrawnLoadCounts{s.UdlDrawnCount(), s.PointLoadDrawnCount()},
-          s.units()};
-}
-
 }  // namespace
 
 BeamFileCommands::BeamFileCommands(AppContext& context, TIndexFrm& index,
@@ -124,7 +117,7 @@ PrintDocument BeamFileCommands::ReportDocument() const {
   return [this, dateTime = HeaderDateTimeNow()](trabeo::PrintJob& job) {
     const trabeo::ProjectSession& session = context_.session;
     const trabeo::HeaderSource header{session.header(), kProgramTitle, dateTime};
-    return trabeo::PrintBeamReport(job, ReportInputsOf(session), header).printed;
+    return trabeo::PrintBeamReport(job, session.ReportInputs(), header).printed;
   };
 }
 

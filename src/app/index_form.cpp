@@ -273,14 +273,13 @@ void TIndexFrm::ResetForNew() {
 // results belong to it and the tile shows them.
 void TIndexFrm::Redraw() {
   trabeo::ProjectSession& session = context_.session;
-  const trabeo::DiagramInputs inputs{session.model(), session.results(), session.udlOutline(),
-                                     session.units()};
+  const trabeo::DiagramInputs inputs = session.DiagramInputs();
   const trabeo::MainWindowGeometry window{width(), height(), listHeight_, DiagramOnly};
   const bool resultDiagrams = session.ResultsValid() == 1 && tile_ != trabeo::Tile::Results;
   pictureDrawn_ = true;
   picture_->Draw([&](trabeo::Canvas& canvas) {
-    session.RecordDrawnLoadCounts(trabeo::DrawMainPicture(canvas, inputs, window, picture_->width(),
-                                                          picture_->height(), resultDiagrams));
+    trabeo::DrawMainPicture(canvas, inputs, window, picture_->width(), picture_->height(),
+                            resultDiagrams);
   });
 }
 

@@ -102,10 +102,7 @@ std::string DiagramSvg(const ProjectSession& session, const AnalyseOptions& opti
   const Tile tile = options.tile.value_or(Tile::Default);
   const MainWindowGeometry window = GeometryForTile(tile, width, height);
   SvgCanvas canvas(width, height - window.listHeight);
-  DrawMainPictureForTile(
-      canvas,
-      DiagramInputs{session.model(), session.results(), session.udlOutline(), session.units()},
-      tile, width, height);
+  DrawMainPictureForTile(canvas, session.DiagramInputs(), tile, width, height);
   return canvas.Document();
 }
 

@@ -8,11 +8,7 @@
 namespace trabeo::cli {
 
 BeamReportInputs ReportSource::inputs() const {
-  const ProjectSession& s = *session;
-  return {s.project(),    s.results(),
-          s.listing(),    s.steelCheck(),
-          s.udlOutline(), DrawnLoadCounts{s.UdlDrawnCount(), s.PointLoadDrawnCount()},
-          s.units()};
+  return session->ReportInputs();
 }
 
 bool IsBeamDataFileName(std::string_view path) {

@@ -49,29 +49,7 @@ int RunSaveCommand(std::span<const std::string> args, std::ostream& out, std::os
     return kExitBadInput;
   }
   const AnalysedCase& beam = std::get<AnalysedCase>(analysed);
-  const ProjectSession& session = *beam.session;
-
-  // What the desktop program holds after the analysis: the session's beam, units, results,
-  // listing stores and check state, the loads its load diagram drew, the default page header
-  // and the file name.
-  auto project = std::make_unique<BeamProject>(session.project());
-  UnitSettings units = session.units();
-  HeaderTexts header = session.header();
-  header.CurrentFileName = opts.beamFile;
-  auto steel = std::make_unique<SteelCheckState>(session.steelCheck());
-  auto analysis = std::make_unique<AnalysisState>(session.analysis());
-  auto stores = std::make_unique<ListingStores>(session.listing());
-  DrawnLoadCounts counts = CountDrawnLoads(project->model.Loads);
-  const BeamFileData data{*project,
-                          units,
-                          header,
-                          *steel,
-                          *analysis,
-                          *stores,
-                          counts.UdlDrawnCount,
-                          counts.PointLoadDrawnCount};
-
-  const std::string problem = WriteBeamFile(opts.beamFile, data);
+  const std::string problem = beam.session->SaveBeamFileTo(opts.beamFile);
   if (!problem.empty()) {
     err << "trabeo-cli save: " << kFileSavingErrorMessage << ": " << problem << "\n";
     return kExitBadInput;

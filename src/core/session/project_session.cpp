@@ -90,8 +90,6 @@ void ProjectSession::ReplaceHeader(const HeaderTexts& texts) {
 void ProjectSession::StartNew() {
   ResetProjectForNew(*project_, header_, units_, startFolder_);
   analysis_->results.Reactions = {};
-  udlDrawnCount_ = 0;
-  pointLoadDrawnCount_ = 0;
   trabeo::ClearPointResults(*pointResults_);
   Invalidate();
 }
@@ -184,14 +182,22 @@ void ProjectSession::LoadCase(const BeamProject& project) {
   Invalidate();
 }
 
-BeamFileData ProjectSession::FileData() {
-  return {*project_,  units_,    header_,        *steelCheck_,
-          *analysis_, *listing_, udlDrawnCount_, pointLoadDrawnCount_};
+BeamFileData ProjectSession::FileData(HeaderTexts& header, DrawnLoadCounts& drawn) {
+  drawn = CountDrawnLoads(project_->model.Loads);
+  return {*project_,
+          units_,
+          header,
+          *steelCheck_,
+          *analysis_,
+          *listing_,
+          drawn.UdlDrawnCount,
+          drawn.PointLoadDrawnCount};
 }
 
 OpenBeamResult ProjectSession::OpenBeamFile(const std::filesystem::path& path) {
   StartNew();
-  OpenBeamResult opened = trabeo::OpenBeamFile(path, FileData());
+  DrawnLoadCounts read;
+  OpenBeamResult opened = trabeo::OpenBeamFile(path, FileData(header_, read));
   if (opened.opened) {
     udlOutline_ = opened.udlOutline;
     resultsValid_ = opened.ResultsValid;
@@ -200,7 +206,27 @@ OpenBeamResult ProjectSession::OpenBeamFile(const std::filesystem::path& path) {
 }
 
 SaveOutcome ProjectSession::SaveBeamFile(SaveCommand command, Dialogs& dialogs) {
-  return SaveBeam(command, FileData(), dialogs);
+  DrawnLoadCounts drawn;
+  return SaveBeam(command, FileData(header_, drawn), dialogs);
+}
+
+std::string ProjectSession::SaveBeamFileTo(const std::filesystem::path& path) {
+  HeaderTexts header = header_;
+  header.CurrentFileName = path.string();
+  DrawnLoadCounts drawn;
+  std::string problem = WriteBeamFile(path, FileData(header, drawn));
+  if (problem.empty()) header_.CurrentFileName = header.CurrentFileName;
+  return problem;
+}
+
+BeamReportInputs ProjectSession::ReportInputs() const {
+  return {*project_,    analysis_->results, *listing_,
+          *steelCheck_, udlOutline_,        CountDrawnLoads(project_->model.Loads),
+          units_};
+}
+
+DiagramInputs ProjectSession::DiagramInputs() const {
+  return {project_->model, analysis_->results, udlOutline_, units_};
 }
 
 void ProjectSession::ClearResults() {
@@ -235,8 +261,6 @@ AnalysisOutcome ProjectSession::Analyse(Dialogs& dialogs) {
     return outcome;
   }
   resultsValid_ = 1;
-  // As the main window's load diagram will count them; the report and the file read them.
-  RecordDrawnLoadCounts(CountDrawnLoads(project_->model.Loads));
   outcome.ran = true;
   outcome.messageLog = report.messages;
   outcome.messageLog.insert(
@@ -255,11 +279,6 @@ AnalysisOutcome ProjectSession::Analyse(Dialogs& dialogs) {
   outcome.saveEnabled = !listing.warningBlockShown;
   outcome.printEnabled = !listing.warningBlockShown;
   return outcome;
-}
-
-void ProjectSession::RecordDrawnLoadCounts(const DrawnLoadCounts& counts) {
-  udlDrawnCount_ = counts.UdlDrawnCount;
-  pointLoadDrawnCount_ = counts.PointLoadDrawnCount;
 }
 
 PointCalculation ProjectSession::CalculatePoint(Dialogs& dialogs) {

@@ -22,6 +22,8 @@
 #include "model/udl_outline.h"
 #include "platform/canvas.h"
 #include "platform/dialogs.h"
+#include "results/beam_report.h"
+#include "results/diagram_geometry.h"
 #include "results/listing_stores.h"
 #include "results/listing_writer.h"
 #include "results/load_diagram.h"
@@ -78,8 +80,6 @@ class ProjectSession {
   const ListingStores& listing() const { return *listing_; }
   const UdlOutline& udlOutline() const { return udlOutline_; }
   int32_t ResultsValid() const { return resultsValid_; }
-  int32_t UdlDrawnCount() const { return udlDrawnCount_; }
-  int32_t PointLoadDrawnCount() const { return pointLoadDrawnCount_; }
   const PointResultsState& pointResults() const { return *pointResults_; }
 
   // --- settings and header
@@ -160,6 +160,9 @@ class ProjectSession {
   OpenBeamResult OpenBeamFile(const std::filesystem::path& path);
   // File > "Save" and "Save As"; the file name chosen is asked through `dialogs`.
   SaveOutcome SaveBeamFile(SaveCommand command, Dialogs& dialogs);
+  // The batch front end's save: the beam written to `path` as Save writes it, the file taking
+  // that name. An error text, empty on success.
+  std::string SaveBeamFileTo(const std::filesystem::path& path);
 
   // --- analysis and results
   // Input > "Beam" and "Loads": the listing and its stores are emptied before the entry forms
@@ -169,8 +172,10 @@ class ProjectSession {
   // The checks may ask through `dialogs`. A beam whose results are not all finite (sizes or
   // loads beyond what the analysis can hold) gives that message and no results.
   AnalysisOutcome Analyse(Dialogs& dialogs);
-  // The main window reports the loads its last load diagram drew.
-  void RecordDrawnLoadCounts(const DrawnLoadCounts& counts);
+  // What the front ends show of the beam as it now stands: the printed report's inputs and the
+  // main window's picture (load diagram, beam and result diagrams).
+  BeamReportInputs ReportInputs() const;
+  trabeo::DiagramInputs DiagramInputs() const;
 
   // --- results at a point
   // "Calculate" of the "Load at Point" window: asks for the distance through `dialogs`, only
@@ -181,7 +186,9 @@ class ProjectSession {
 
  private:
   void Invalidate() { resultsValid_ = 0; }
-  BeamFileData FileData();
+  // The file's fields over the session's state. The file keeps the counts of the loads the load
+  // diagram draws, which follow from the loads: they are computed into `drawn`, not kept.
+  BeamFileData FileData(HeaderTexts& header, DrawnLoadCounts& drawn);
   void SetDesignCode(DesignCode code);
   // Runs `change` on the beam's restraints; the results go when the restraints changed.
   void ChangeRestraints(const std::function<void(SteelRestraints&)>& change);
@@ -196,8 +203,6 @@ class ProjectSession {
   UdlOutline udlOutline_;
   std::unique_ptr<PointResultsState> pointResults_;
   int32_t resultsValid_ = 0;
-  int32_t udlDrawnCount_ = 0;
-  int32_t pointLoadDrawnCount_ = 0;
 };
 
 }  // namespace trabeo
