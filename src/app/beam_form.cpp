@@ -320,6 +320,7 @@ QWidget* TBeamFrm::BuildCodeGroup() {
   option449_ = option("Steel BS 449", "Option_BS449");
   optionAisc_ = option("AISC 9th edition", "Option_AISC");
   optionLrfd_ = option("Steel LRFD", "Option_LRFD");
+  optionEn1993_ = option("Steel EN 1993", "Option_EN1993");
   // The other codes are not offered in this version.
   for (QRadioButton* hidden : {option449_, optionAisc_, optionLrfd_})
     hidden->hide();
@@ -396,6 +397,7 @@ void TBeamFrm::ShowCodeOptions() {
   const trabeo::DesignCode beamCode = context_.session.model().DesignCode;
   option5268_->setEnabled(trabeo::CodeOffered(units, beamCode, trabeo::DesignCode::BS5268));
   option5950_->setEnabled(trabeo::CodeOffered(units, beamCode, trabeo::DesignCode::BS5950));
+  optionEn1993_->setEnabled(trabeo::CodeOffered(units, beamCode, trabeo::DesignCode::EN1993));
   QRadioButton* selected = optionNone_;
   for (const auto& [option, code] : CodeOptions()) {
     if (code == beamCode) selected = option;
@@ -411,13 +413,14 @@ trabeo::DesignCode TBeamFrm::SelectedCode() const {
   return trabeo::DesignCode::None;
 }
 
-std::array<std::pair<QRadioButton*, trabeo::DesignCode>, 6> TBeamFrm::CodeOptions() const {
+std::array<std::pair<QRadioButton*, trabeo::DesignCode>, 7> TBeamFrm::CodeOptions() const {
   return {{{optionNone_, trabeo::DesignCode::None},
            {option5268_, trabeo::DesignCode::BS5268},
            {option5950_, trabeo::DesignCode::BS5950},
            {option449_, trabeo::DesignCode::BS449},
            {optionAisc_, trabeo::DesignCode::AISC},
-           {optionLrfd_, trabeo::DesignCode::LRFD}}};
+           {optionLrfd_, trabeo::DesignCode::LRFD},
+           {optionEn1993_, trabeo::DesignCode::EN1993}}};
 }
 
 void TBeamFrm::ShowPropertyLines() {
@@ -506,7 +509,9 @@ void TBeamFrm::PickSection(int line) {
   ixxBox_->setText(BoxText(pick->Ixx, units, trabeo::UnitQuantity::Inertia));
   eBox_->setText(BoxText(pick->E, units, trabeo::UnitQuantity::E));
   ShowDesignUpdate(pick->design);
-  (pick->code == trabeo::DesignCode::BS5950 ? option5950_ : optionNone_)->setChecked(true);
+  for (const auto& [option, code] : CodeOptions()) {
+    if (code == pick->code) option->setChecked(true);
+  }
 }
 
 std::optional<trabeo::SteelGrade> TBeamFrm::SelectedGrade() const {

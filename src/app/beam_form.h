@@ -106,7 +106,7 @@ class TBeamFrm : public QWidget {
   void EditMiscellaneous();
   trabeo::DesignCode SelectedCode() const;
   // Each code option with the code it selects.
-  std::array<std::pair<QRadioButton*, trabeo::DesignCode>, 6> CodeOptions() const;
+  std::array<std::pair<QRadioButton*, trabeo::DesignCode>, 7> CodeOptions() const;
   void Next();
 
   void SectionRowChanged(int line);
@@ -157,4 +157,5 @@ class TBeamFrm : public QWidget {
   QRadioButton* option449_ = nullptr;
   QRadioButton* optionAisc_ = nullptr;
   QRadioButton* optionLrfd_ = nullptr;
+  QRadioButton* optionEn1993_ = nullptr;
 };

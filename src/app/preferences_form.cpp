@@ -132,6 +132,8 @@ const char* CodeKey(CodeSwitch code) {
       return "Check_AISC";
     case CodeSwitch::SteelLRFD:
       return "Check_LRFD";
+    case CodeSwitch::SteelEN1993:
+      return "Check_EN1993";
   }
   return "";
 }
@@ -451,6 +453,7 @@ void TPreferencesFrm::cmd_OKClick() {
       context_.dialogs.Message("The settings could not be saved as default.\n" + error);
       return;
     }
+    Q_EMIT savedAsDefault();
   }
   hide();
 }

@@ -46,6 +46,8 @@ class TPreferencesFrm : public QWidget {
  Q_SIGNALS:
   // OK or "Reset to default values" changed the settings: pictures in units are redrawn.
   void settingsChanged();
+  // "Save as default" wrote the units file: the program keeps what that file cannot hold.
+  void savedAsDefault();
 
  protected:
   void showEvent(QShowEvent* event) override;

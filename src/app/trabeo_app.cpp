@@ -8,6 +8,7 @@
 
 #include "app/about_box.h"
 #include "app/app_context.h"
+#include "app/app_settings.h"
 #include "app/beam_file_commands.h"
 #include "app/beam_form.h"
 #include "app/bolt_form.h"
@@ -153,6 +154,10 @@ void TrabeoApplication::start() {
   QApplication::setWindowIcon(QIcon(":/icons/trabeo.svg"));
   AppContext& context = *d_->context;
   d_->session.LoadPreferences();
+  trabeo::UnitSettings units = d_->session.units();
+  units.EnableSteelEN1993 =
+      ReadEurocodeSwitch(d_->settingsFile) ? trabeo::kSettingOn : trabeo::kSettingOff;
+  d_->session.SetUnits(units);
 
   auto* index = d_->Create<TIndexFrm>(context, d_->settingsFile);
   auto* beam = d_->Create<TBeamFrm>(context);
@@ -181,6 +186,10 @@ void TrabeoApplication::start() {
   QObject::connect(index, &TIndexFrm::setHeaderRequested,
                    [setHeader] { ShowForm(setHeader, true); });
   QObject::connect(preferences, &TPreferencesFrm::settingsChanged, index, &TIndexFrm::Redraw);
+  QObject::connect(preferences, &TPreferencesFrm::savedAsDefault, [this] {
+    SaveEurocodeSwitch(d_->settingsFile,
+                       d_->session.units().EnableSteelEN1993 == trabeo::kSettingOn);
+  });
   d_->ConnectSectionEditor(beam);
 
   // The beam data file and the printout; results at a point, whose lines File New and Open clear.

@@ -140,6 +140,8 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
     if (opts.listing) json["Listing"] = outcome.listing;
     if (session.model().DesignCode == DesignCode::BS5950)
       AddSteelCheckJson(json, session.project(), session.steelCheck(), *analysedCase.dialogs);
+    if (const Ec3BeamCheck* ec3 = session.ec3Check())
+      AddEc3CheckJson(json, *ec3, session.steelCheck());
     if (session.model().DesignCode == DesignCode::BS5268) {
       const TimberBeamValues& timber = session.project().timber;
       json["TimberCheckFailed"] = timber.TimberCheckFailed;

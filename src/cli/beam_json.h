@@ -10,11 +10,11 @@
 namespace trabeo::cli {
 
 // The design codes a case may give, and the message for any other number.
-inline constexpr std::array<DesignCode, 6> kCaseDesignCodes = {
-    DesignCode::None,  DesignCode::BS5950, DesignCode::BS5268,
-    DesignCode::BS449, DesignCode::AISC,   DesignCode::LRFD};
+inline constexpr std::array<DesignCode, 7> kCaseDesignCodes = {
+    DesignCode::None, DesignCode::BS5950, DesignCode::BS5268, DesignCode::BS449,
+    DesignCode::AISC, DesignCode::LRFD,   DesignCode::EN1993};
 inline constexpr std::string_view kUnknownDesignCodeMessage =
-    "DesignCode must be one of 0, 5950, 5268, 449, 3, 9";
+    "DesignCode must be one of 0, 5950, 5268, 449, 3, 9, 1993";
 
 // A beam described in JSON, in internal units:
 //   { "LhCantilever": 1500, "MainSpan": 6000, "RhCantilever": 0,

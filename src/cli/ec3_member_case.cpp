@@ -72,7 +72,7 @@ std::variant<en1993::NationalAnnex, std::string> Annex(const nlohmann::json& jso
   if (!json.contains("NationalAnnex")) return en1993::NationalAnnex::UK;
   const nlohmann::json& value = json.at("NationalAnnex");
   std::optional<en1993::NationalAnnex> annex;
-  if (value.is_string()) annex = en1993::NationalAnnexFromName(value.get<std::string>());
+  if (value.is_string()) annex = NationalAnnexFromName(value.get<std::string>());
   if (!annex) return std::string("NationalAnnex must be UK or Recommended");
   return *annex;
 }

@@ -5,8 +5,8 @@
 #include <variant>
 #include <vector>
 
+#include "model/section_record.h"
 #include "model/steel_grade.h"
-#include "sections/section_record.h"
 
 namespace trabeo::cli {
 

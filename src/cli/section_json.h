@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "sections/section_record.h"
+#include "model/section_record.h"
 
 namespace trabeo::cli {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "sections/section_record.h"
+#include "model/section_record.h"
 
 namespace trabeo::cli {
 

@@ -152,13 +152,26 @@ void ReadRestraints(const json& root, SteelRestraints& r) {
     r.RhCantRestraintFlags = FixedList<int32_t, 10>(*value, "RhCantRestraintFlags", Flag);
 }
 
+// 43, 50 or 55, or the EN 10025 names "S275", "S355" and "S460".
+SteelGrade ReadGrade(const json& grade) {
+  if (grade.is_string()) {
+    if (auto named = SteelGradeFromName(grade.get<std::string>())) return *named;
+    throw CaseError{"SteelGrade must be 43, 50 or 55, or \"S275\", \"S355\" or \"S460\""};
+  }
+  return *SteelGradeFromNumber(OneOf(grade, "SteelGrade", {43, 50, 55}, "43, 50 or 55"));
+}
+
 SteelCase ReadSteelCase(const json& root) {
   SteelCase steelCase;
   if (!root.is_object()) return steelCase;  // the beam's own reading reports this
   if (const json* section = Field(root, "Section")) steelCase.section = ReadSection(*section);
-  if (const json* grade = Field(root, "SteelGrade"))
-    steelCase.steelGrade =
-        *SteelGradeFromNumber(OneOf(*grade, "SteelGrade", {43, 50, 55}, "43, 50 or 55"));
+  if (const json* grade = Field(root, "SteelGrade")) steelCase.steelGrade = ReadGrade(*grade);
+  if (const json* annex = Field(root, "NationalAnnex")) {
+    const auto known =
+        annex->is_string() ? NationalAnnexFromName(annex->get<std::string>()) : std::nullopt;
+    if (!known) throw CaseError{"NationalAnnex must be \"UK\" or \"Recommended\""};
+    steelCase.annex = *known;
+  }
   if (const json* mode = Field(root, "NFactorMode"))
     steelCase.nFactorMode = OneOf(*mode, "NFactorMode", {1, 2, 3}, "1, 2 or 3");
   ReadRestraints(root, steelCase.restraints);
@@ -210,9 +223,10 @@ std::vector<std::string> ApplySteelCase(const SteelCase& steelCase, BeamProject&
   project.restraints = steelCase.restraints;
   // A checked beam's restraints were set for this span, as the span form records when it hands
   // them on.
-  if (project.model.DesignCode == DesignCode::BS5950)
+  if (IsSteelCode(project.model.DesignCode))
     project.restraints.ClearSpan = static_cast<float>(project.model.MainSpan.Length);
   if (steelCase.nFactorMode) units.NFactorMode = *steelCase.nFactorMode;
+  project.SteelAnnex = steelCase.annex;
   if (!steelCase.section) return {};
   return ApplyPickedSection(*steelCase.section, steelCase.steelGrade, units, project)
       .design.messages;
@@ -239,6 +253,48 @@ void AddSteelCheckJson(json& out, const BeamProject& project, const SteelCheckSt
   const Color colour = ListingColor(DesignCode::BS5950, check.ComplianceState, 0);
   out["ListColour"] = colour == colors::kRed ? "red" : "black";
   out["Dialogs"] = dialogs.PutsJson();
+}
+
+}  // namespace trabeo::cli
+
+namespace trabeo::cli {
+namespace {
+
+json OrNull(const std::optional<double>& value) {
+  return value ? json(*value) : json();
+}
+
+json PartJson(const Ec3PartOutcome& part) {
+  const en1993::BeamPartResult& r = part.result;
+  json j;
+  j["Part"] = part.name;
+  j["MEd"] = r.MEd;
+  j["VEd"] = r.VEd;
+  j["Lcr"] = OrNull(r.Lcr);
+  j["C1"] = OrNull(r.Lcr ? r.C1 : std::nullopt);
+  j["Mcr"] = OrNull(r.Mcr);
+  j["McRd"] = OrNull(r.McRd);
+  j["VplRd"] = OrNull(r.VplRd);
+  j["MbRd"] = OrNull(r.MbRd);
+  j["ChiLT"] = OrNull(r.ChiLT);
+  j["UtilisationBending"] = OrNull(r.UtilisationBending);
+  j["UtilisationShear"] = OrNull(r.UtilisationShear);
+  j["UtilisationLTB"] = OrNull(r.UtilisationLTB);
+  j["Verdict"] = r.Verdict;
+  if (r.refusal) j["Message"] = *r.refusal;
+  return j;
+}
+
+}  // namespace
+
+void AddEc3CheckJson(json& out, const Ec3BeamCheck& check, const SteelCheckState& state) {
+  json parts = json::array();
+  for (const Ec3PartOutcome& part : check.parts)
+    parts.push_back(PartJson(part));
+  out["Ec3Parts"] = std::move(parts);
+  out["Ec3Verdict"] = check.verdict;
+  const Color colour = ListingColor(DesignCode::EN1993, state.ComplianceState, 0);
+  out["ListColour"] = colour == colors::kRed ? "red" : "black";
 }
 
 }  // namespace trabeo::cli

@@ -145,7 +145,7 @@ std::string ApplyTimberCase(std::string_view caseText, const UnitSettings& units
 
   // The beam form's "Next >" with the case's code option checked.
   project.model.DesignCode = std::get<DesignCode>(code);
-  if (project.model.DesignCode == DesignCode::BS5950) return kSteelCodeRefused;
+  if (IsSteelCode(project.model.DesignCode)) return kSteelCodeRefused;
   return {};
 }
 

@@ -75,8 +75,9 @@ BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts, const UnitSettings&
   model.MainSpan.Ixx = TypedToInternal(units, UnitQuantity::Inertia, texts.Ixx);
   model.SectionIxx = static_cast<float>(model.MainSpan.Ixx);
   if (!(model.MainSpan.Ixx > 0)) return Fail(" Enter Ixx for Beam");
+  // EN 1993 takes its own yield strength by the grade (S275 without one), not BS 5950's py.
   if (section.SectionKind != SectionKind::Timber && texts.code != DesignCode::None &&
-      !(section.DesignStrength > 0)) {
+      texts.code != DesignCode::EN1993 && !(section.DesignStrength > 0)) {
     return Fail(" Select grade and check value of py");
   }
   if (!ReadCantilever(texts.rhCantilever, texts.rhLength, units, model.RhCantilever)) {
@@ -88,13 +89,16 @@ BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts, const UnitSettings&
   if (steel && model.DesignCode == DesignCode::BS5268) {
     return {BeamEntryStatus::CodeRefused, "Cannot check steel beam to timber code", false};
   }
-  if (section.SectionKind == SectionKind::Timber && model.DesignCode == DesignCode::BS5950) {
+  if (section.SectionKind == SectionKind::Timber && IsSteelCode(model.DesignCode)) {
     return {BeamEntryStatus::CodeRefused, "Cannot check timber beam to steel code", false};
   }
-  if ((model.DesignCode == DesignCode::BS5268 || model.DesignCode == DesignCode::BS5950) &&
+  if ((model.DesignCode == DesignCode::BS5268 || IsSteelCode(model.DesignCode)) &&
       IsIxxTypedByUser(model.FibreDistance)) {
     return {BeamEntryStatus::CodeRefused,
             "Cannot code check section with value of Ixx edited by user", false};
+  }
+  if (model.DesignCode == DesignCode::EN1993 && section.Record.IsSeparator()) {
+    return {BeamEntryStatus::CodeRefused, std::string(kEN1993NeedsTableSectionMessage), false};
   }
 
   const auto weight = static_cast<float>(SelfWeightOfArea(section.SectionArea));

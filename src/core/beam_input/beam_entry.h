@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "model/beam_project.h"
 #include "platform/canvas.h"
@@ -36,6 +37,9 @@ struct BeamEntryOutcome {
 };
 
 inline constexpr const char* kInputBeamSizeMessage = "Input beam size";
+// EN 1993 needs properties (I_z, I_t, I_w) that only a section table's record holds.
+inline constexpr std::string_view kEN1993NeedsTableSectionMessage =
+    "Cannot check to EN 1993 without a section picked from the section tables";
 
 inline constexpr const char* kTimberWithSteelEQuestion =
     "You appear to have a timber section \nwith a value of \"E\" for steel.\nIs this correct?\n";

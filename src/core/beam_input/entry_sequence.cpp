@@ -8,6 +8,7 @@ EntryStep AfterLoadForm(DesignCode designCode, SectionKind sectionKind) {
     case DesignCode::BS5268:
       return EntryStep::Analyse;
     case DesignCode::BS5950:
+    case DesignCode::EN1993:
       return UsesSpanRestraintForm(sectionKind) ? EntryStep::SpanForm : EntryStep::Analyse;
     default:
       return EntryStep::MainWindowOnly;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/beam_project.h"
-#include "sections/section_record.h"
+#include "model/section_record.h"
 #include "settings/unit_settings.h"
 
 namespace trabeo {

@@ -5,7 +5,7 @@
 
 #include "beam_input/section_entry.h"
 #include "model/beam_project.h"
-#include "sections/section_record.h"
+#include "model/section_record.h"
 #include "settings/unit_settings.h"
 
 namespace trabeo {
@@ -27,6 +27,10 @@ bool CodeOffered(const UnitSettings& units, DesignCode beamCode, DesignCode code
 // then py and class under `grade`. A separator line stands for no section: its blank name with
 // zero properties and no kind, whatever else the table keeps in it (the property list keeps
 // what it showed). A steel section is checked to the steel code wherever that code is offered.
+// The steel code a picked section selects: a beam already checked to EN 1993 keeps it; else
+// BS 5950 where the preferences enable it, then EN 1993; else none.
+DesignCode SteelCodeForPick(const UnitSettings& units, DesignCode beamCode);
+
 SectionPick ApplyPickedSection(const SectionRecord& picked, std::optional<SteelGrade> grade,
                                const UnitSettings& units, BeamProject& project);
 

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "calculators/calculator_common.h"
-#include "sections/section_record.h"
+#include "model/section_record.h"
 
 #include "model/steel_grade.h"
 

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "model/section_record.h"
 #include "model/steel_grade.h"
-#include "sections/section_record.h"
 #include "steel/classification.h"
 
 namespace trabeo {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "calculators/shown_values.h"
-#include "sections/section_record.h"
+#include "model/section_record.h"
 
 #include "model/steel_grade.h"
 

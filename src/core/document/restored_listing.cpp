@@ -68,14 +68,14 @@ ListingLines RefillResultsList(const BeamProject& project, const BeamResults& re
     for (int slot = 1; slot <= 3; ++slot)
       list.push_back(stores.TimberPrintLines[slot]);
   }
-  if (model.DesignCode == DesignCode::BS5950) AppendSteelSections(project, stores, list);
+  if (IsSteelCode(model.DesignCode)) AppendSteelSections(project, stores, list);
   AppendLines(stores.UdlTablePrintLines, list);
   AppendLines(stores.PointTablePrintLines, list);
   AppendLines(stores.IntervalHeadPrintLines, list);
   if (model.LhCantilever.IsPresent()) AppendLines(stores.LhIntervalPrintLines, list);
   AppendLines(stores.SpanIntervalPrintLines, list);
   if (model.RhCantilever.IsPresent()) AppendLines(stores.RhIntervalPrintLines, list);
-  if (model.DesignCode == DesignCode::BS5950) {
+  if (IsSteelCode(model.DesignCode)) {
     ListRestoredCheckText(MakeListingContext(project, results, units), steel, list);
   }
   list.emplace_back("");

@@ -45,6 +45,7 @@ BeamPartResult CheckBeamPart(const BeamPartInput& in) {
   part.UtilisationLTB = m.ltb;
   part.Verdict = m.verdict;
   part.messages = m.messages;
+  part.details = m.details;
   return part;
 }
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "en1993/national_annex.h"
+#include "model/section_record.h"
 #include "model/steel_grade.h"
-#include "sections/section_record.h"
 
 namespace trabeo::en1993 {
 
@@ -34,6 +34,7 @@ struct BeamPartResult {
   std::optional<double> UtilisationBending, UtilisationShear, UtilisationLTB;
   std::string Verdict;  // "PASS", "FAIL" or "NOT CHECKED"
   std::vector<std::string> messages;
+  std::vector<std::string> details;  // the member check's detail lines, at most 80 characters
 };
 
 BeamPartResult CheckBeamPart(const BeamPartInput& input);

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "en1993/national_annex.h"
+#include "model/section_record.h"
 #include "model/steel_grade.h"
-#include "sections/section_record.h"
 
 namespace trabeo::en1993 {
 

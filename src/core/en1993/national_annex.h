@@ -1,17 +1,10 @@
 #pragma once
 
-#include <optional>
-#include <string_view>
+#include "model/national_annex.h"
 
 namespace trabeo::en1993 {
 
-// The National Annex whose parameters the checks take: the UK's, or the values EN 1993-1-1
-// recommends.
-enum class NationalAnnex { UK, Recommended };
-
-// "UK" or "Recommended"; nullopt for any other text.
-std::optional<NationalAnnex> NationalAnnexFromName(std::string_view name);
-std::string_view NationalAnnexName(NationalAnnex annex);
+using trabeo::NationalAnnex;
 
 // The nationally determined values the checks use.
 struct AnnexParameters {

@@ -4,7 +4,7 @@
 #include <variant>
 
 #include "model/section_kind.h"
-#include "sections/section_record.h"
+#include "model/section_record.h"
 
 namespace trabeo::en1993 {
 

@@ -7,6 +7,7 @@
 #include "fileio/text_store.h"
 #include "model/section_class.h"
 #include "model/section_kind.h"
+#include "model/section_record.h"
 #include "model/steel_grade.h"
 
 namespace trabeo {
@@ -37,6 +38,9 @@ struct SectionValues {
   float TimberWidth = 0;     // mm
   float TimberDepth = 0;     // mm
   TextStore<51, 50> PropertyLines;
+  // The whole record of a section picked from a table, for the checks that need more of it than
+  // the fields above (EN 1993 takes Iz, It and Iw); a separator record (Width 0) otherwise.
+  SectionRecord Record;
 };
 
 }  // namespace trabeo

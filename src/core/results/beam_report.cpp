@@ -34,7 +34,7 @@ void PrintSummary(TextPages& pages, const BeamReportInputs& in) {
   const auto& summary = in.stores.SummaryPrintLines;
   for (int i = 1; i <= CountOf(summary); ++i)
     pages.PrintLine(kSummaryLine + i, summary[i]);
-  if (in.project.model.DesignCode == DesignCode::BS5950) {
+  if (IsSteelCode(in.project.model.DesignCode)) {
     const auto& steel = in.stores.SteelSummaryPrintLines();
     for (int i = 1; i <= kSteelSummaryLines; ++i)
       pages.PrintLine(kSummaryLine + i, steel[i]);
@@ -198,7 +198,7 @@ BeamReportOutcome PrintBeamReport(PrintJob& job, const BeamReportInputs& in,
 
   const DesignCode code = in.project.model.DesignCode;
   if (code == DesignCode::BS5268) PrintTimberPage(pages, in);
-  if (code == DesignCode::BS5950) {
+  if (IsSteelCode(code)) {
     pages.NewPage(kSteelFirstLine);
     PrintSteelSections(pages, in);
     PrintCheckText(pages, in);

@@ -18,6 +18,7 @@ void WriteSummaryBlock(const ListingContext& context, CodeCheckListing& codeChec
       WriteTimberSummaryBlock(context, codeCheck.timber, list, stores);
       break;
     case DesignCode::BS5950:
+    case DesignCode::EN1993:
       WriteSteelSummaryBlock(context, codeCheck.steel, list, stores);
       break;
     default:  // codes without a check of their own have no summary
@@ -47,7 +48,7 @@ ResultsListing WriteResultsListing(const BeamProject& project, const BeamResults
   list.emplace_back("");
   if (project.model.DesignCode == DesignCode::BS5268)
     WriteTimberSectionLines(context, codeCheck.timber, list);
-  if (project.model.DesignCode == DesignCode::BS5950)
+  if (IsSteelCode(project.model.DesignCode))
     listing.warningBlockShown = WriteSteelCheckText(context, codeCheck.steel, list);
   list.emplace_back("");
 
@@ -57,7 +58,7 @@ ResultsListing WriteResultsListing(const BeamProject& project, const BeamResults
 }
 
 Color ListingColor(DesignCode designCode, int32_t complianceState, int32_t timberCheckFailed) {
-  if (designCode == DesignCode::BS5950 && complianceState == -1) return colors::kRed;
+  if (IsSteelCode(designCode) && complianceState == -1) return colors::kRed;
   if (designCode == DesignCode::BS5268 && timberCheckFailed == -1) return colors::kRed;
   return colors::kBlack;
 }

@@ -1,5 +1,6 @@
 #include "results/steel_listing.h"
 
+#include "results/ec3_part_sections.h"
 #include "results/steel_part_sections.h"
 #include "settings/sig_fig.h"
 #include "settings/unit_conversion.h"
@@ -29,18 +30,21 @@ void WriteCheckBlock(const TextStore<kCheckTextLines, kResultLineCapacity>& bloc
 
 std::array<std::string, 3> SteelVerdictLines(int32_t complianceState, const BeamModel& model) {
   std::array<std::string, 3> lines;
-  lines[0] = " CODE CHECK TO BS 5950 CLAUSE 4.2.5 \"Low Shear\"";
+  const bool eurocode = model.DesignCode == DesignCode::EN1993;
+  const std::string code = eurocode ? "EN 1993-1-1" : "BS 5950";
+  lines[0] = eurocode ? " CODE CHECK TO EN 1993-1-1 CLAUSES 6.2 AND 6.3.2"
+                      : " CODE CHECK TO BS 5950 CLAUSE 4.2.5 \"Low Shear\"";
   // With one cantilever the deflection line names the cantilever limit too: the verdict covers
   // whichever of span and cantilever went over.
   const bool anyCantilever = model.LhCantilever.IsPresent() || model.RhCantilever.IsPresent();
   switch (complianceState) {
     case kComplianceFails:
-      lines[1] = " BEAM DOES NOT COMPLY WITH BS 5950";
+      lines[1] = " BEAM DOES NOT COMPLY WITH " + code;
       break;
     case kComplies:
     case kCompliesDeflectionOver360:
     case kCompliesDeflectionOver200:
-      lines[1] = " BEAM COMPLIES WITH BS 5950 FOR BENDING AND SHEAR";
+      lines[1] = " BEAM COMPLIES WITH " + code + " FOR BENDING AND SHEAR";
       if (complianceState != kComplies) {
         lines[2] = DeflectionVerdict(anyCantilever, complianceState == kCompliesDeflectionOver200);
       }
@@ -83,7 +87,11 @@ void WriteSteelSummaryBlock(const ListingContext& context, const SteelListingInp
   block.LineThenBlank(" Maximum -ve deflection = " + deflection(r.DeflectionExtremes[1]), " ");
   list.emplace_back("");
   block.Finish();
-  WriteSteelPartSections(context, *steel.check, list, stores);
+  if (steel.ec3 != nullptr) {
+    WriteEc3PartSections(context, *steel.ec3, list, stores);
+  } else {
+    WriteSteelPartSections(context, *steel.check, list, stores);
+  }
 }
 
 bool WriteSteelCheckText(const ListingContext& context, const SteelListingInputs& steel,

@@ -7,14 +7,17 @@
 #include "results/listing_context.h"
 #include "results/listing_stores.h"
 #include "results/listing_writer.h"
+#include "steel/beam_check/ec3_beam_check.h"
 
 namespace trabeo {
 
-// What the BS 5950 beam check hands to the results listing: its state after the check (or as a
-// project file restored it). Without one the steel blocks write nothing and the beam reads as
-// not checked.
+// What the steel beam check (BS 5950 or EN 1993) hands to the results listing: its state after the
+// check (or as a project file restored it). Without one the steel blocks write nothing and the beam
+// reads as not checked.
 struct SteelListingInputs {
   const SteelCheckState* check = nullptr;
+  // An EN 1993 check's parts; without them the part sections are the BS 5950 check's.
+  const Ec3BeamCheck* ec3 = nullptr;
 
   int32_t ComplianceState() const { return check != nullptr ? check->ComplianceState : 0; }
 };
@@ -28,7 +31,8 @@ inline constexpr std::string_view kNotCheckedVerdict =
 // What a part's limit, capacity and ratio lines show when the part was not checked.
 inline constexpr std::string_view kNotCheckedText = "not checked";
 
-// The three verdict lines (SteelVerdictLines) for a compliance state and the beam's cantilevers.
+// The three verdict lines (SteelVerdictLines) for a compliance state, the beam's code and its
+// cantilevers.
 std::array<std::string, 3> SteelVerdictLines(int32_t complianceState, const BeamModel& model);
 
 // The steel summary with its verdict lines (SteelVerdictLines, SteelSummaryPrintLines) and the

@@ -64,32 +64,6 @@ class PartSectionWriter {
            RatioLine(checked, ratios.moment, "BENDING MOMENT TOO HIGH", "BENDING MOMENT OK ", 11);
   }
 
-  std::string SpanDeflectionLine() const {
-    const BeamResults& r = context_.results;
-    const double span = context_.model().MainSpan.Length;
-    std::string line =
-        " SPAN deflection/span ratio = 1/" + SigFig3Dec3(span / RatioDivisor(r.SpanPeakDeflection));
-    const double ratio = r.SpanPeakDeflection / span;
-    if (ratio > 0.005) {
-      line += "           SPAN DEFLECTION EXCEEDS 1/200";
-    } else if (ratio > 1.0 / 360) {
-      line += "           SPAN DEFLECTION EXCEEDS 1/360";
-    }
-    return line;
-  }
-
-  std::string CantileverDeflectionLine(bool lh) const {
-    const BeamModel& model = context_.model();
-    const double length = lh ? model.LhCantilever.Length : model.RhCantilever.Length;
-    const double largest = lh ? context_.lhLargestDeflection : context_.rhLargestDeflection;
-    const Formatter format = lh ? SigFig3Dec3 : SigFig3;
-    std::string line = std::string(lh ? " LHC" : " RHC") + "  deflection/span ratio = 1/" +
-                       format(length / RatioDivisor(largest));
-    if (largest / length > 1.0 / 180)
-      line += lh ? "           LHC DEFLECTION HIGH" : "           RHC DEFLECTION HIGH";
-    return line;
-  }
-
  private:
   // The span's factor m and its equivalent moment; and, where the section's own capacity held
   // fully restrained is what the moment comes closest to, that capacity.
@@ -136,6 +110,32 @@ void FinishWithTwoBlanks(StoreBlock<Slots>& block, const std::string& line) {
 
 }  // namespace
 
+std::string SpanDeflectionLine(const ListingContext& context) {
+  const BeamResults& r = context.results;
+  const double span = context.model().MainSpan.Length;
+  std::string line =
+      " SPAN deflection/span ratio = 1/" + SigFig3Dec3(span / RatioDivisor(r.SpanPeakDeflection));
+  const double ratio = r.SpanPeakDeflection / span;
+  if (ratio > 0.005) {
+    line += "           SPAN DEFLECTION EXCEEDS 1/200";
+  } else if (ratio > 1.0 / 360) {
+    line += "           SPAN DEFLECTION EXCEEDS 1/360";
+  }
+  return line;
+}
+
+std::string CantileverDeflectionLine(const ListingContext& context, bool lh) {
+  const BeamModel& model = context.model();
+  const double length = lh ? model.LhCantilever.Length : model.RhCantilever.Length;
+  const double largest = lh ? context.lhLargestDeflection : context.rhLargestDeflection;
+  const Formatter format = lh ? SigFig3Dec3 : SigFig3;
+  std::string line = std::string(lh ? " LHC" : " RHC") + "  deflection/span ratio = 1/" +
+                     format(length / RatioDivisor(largest));
+  if (largest / length > 1.0 / 180)
+    line += lh ? "           LHC DEFLECTION HIGH" : "           RHC DEFLECTION HIGH";
+  return line;
+}
+
 void WriteSteelPartSections(const ListingContext& context, const SteelCheckState& check,
                             ListingLines& list, ListingStores& stores) {
   const BeamModel& model = context.model();
@@ -147,7 +147,7 @@ void WriteSteelPartSections(const ListingContext& context, const SteelCheckState
         block,
         {"LHC", model.LhCantilever.Length, restraints.EffectiveLengths[0], " LHC fully restrained"},
         0));
-    FinishWithTwoBlanks(block, writer.CantileverDeflectionLine(true));
+    FinishWithTwoBlanks(block, CantileverDeflectionLine(context, true));
   }
   if (SpanHasIntermediateRestraints(restraints, context.project.section)) {
     const int segments = SpanSegmentCount(restraints);
@@ -162,7 +162,7 @@ void WriteSteelPartSections(const ListingContext& context, const SteelCheckState
         block.Finish();
       } else {
         // The span's deflection follows the last restrained length, in its section.
-        FinishWithTwoBlanks(block, writer.SpanDeflectionLine());
+        FinishWithTwoBlanks(block, SpanDeflectionLine(context));
       }
     }
   } else {
@@ -171,7 +171,7 @@ void WriteSteelPartSections(const ListingContext& context, const SteelCheckState
                        " Span fully restrained"};
     style.shearPrefix = " Max Factored Shear := ";
     block.Line(writer.WriteChecks(block, style, 10));
-    FinishWithTwoBlanks(block, writer.SpanDeflectionLine());
+    FinishWithTwoBlanks(block, SpanDeflectionLine(context));
   }
   if (model.RhCantilever.IsPresent()) {
     StoreBlock block(list, stores.SteelListLines[11]);
@@ -180,7 +180,7 @@ void WriteSteelPartSections(const ListingContext& context, const SteelCheckState
     style.effectivePrefix = " Effective Length (Le) := ";
     style.forceFormat = SigFig4Dec3;
     block.Line(writer.WriteChecks(block, style, 11));
-    FinishWithTwoBlanks(block, writer.CantileverDeflectionLine(false));
+    FinishWithTwoBlanks(block, CantileverDeflectionLine(context, false));
   }
 }
 

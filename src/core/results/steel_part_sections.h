@@ -1,11 +1,18 @@
 #pragma once
 
+#include <string>
+
 #include "model/steel_beam_state.h"
 #include "results/listing_context.h"
 #include "results/listing_stores.h"
 #include "results/listing_writer.h"
 
 namespace trabeo {
+
+// The deflection lines that close the span's and the cantilevers' sections: the ratio, and the
+// limit it exceeds.
+std::string SpanDeflectionLine(const ListingContext& context);
+std::string CantileverDeflectionLine(const ListingContext& context, bool lh);
 
 // The code-check section of each part of a steel beam, after the steel summary: the LH
 // cantilever, the span or its restrained lengths (followed by the span's deflection line), the RH

@@ -8,7 +8,7 @@
 #include <variant>
 #include <vector>
 
-#include "sections/section_record.h"
+#include "model/section_record.h"
 #include "sections/section_table_file.h"
 
 namespace trabeo {

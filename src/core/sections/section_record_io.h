@@ -6,7 +6,7 @@
 
 #include "fileio/binary_reader.h"
 #include "fileio/binary_writer.h"
-#include "sections/section_record.h"
+#include "model/section_record.h"
 
 namespace trabeo {
 

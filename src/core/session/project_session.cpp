@@ -91,6 +91,7 @@ void ProjectSession::StartNew() {
   ResetProjectForNew(*project_, header_, units_, startFolder_);
   analysis_->results.Reactions = {};
   trabeo::ClearPointResults(*pointResults_);
+  ec3Check_.reset();
   Invalidate();
 }
 
@@ -201,8 +202,30 @@ OpenBeamResult ProjectSession::OpenBeamFile(const std::filesystem::path& path) {
   if (opened.opened) {
     udlOutline_ = opened.udlOutline;
     resultsValid_ = opened.ResultsValid;
+    RestoreSectionRecord();
   }
   return opened;
+}
+
+void ProjectSession::RestoreSectionRecord() {
+  SectionValues& s = project_->section;
+  if (!IsSteelKind(s.SectionKind) || s.SectionFamily.empty()) return;
+  for (const SectionRecord& record : ReadSectionTable(startFolder_, s.SectionFamily + ".sct")) {
+    if (!record.IsSeparator() && record.Designation == s.SectionDescription) {
+      s.Record = record;
+      return;
+    }
+  }
+}
+
+void ProjectSession::RunEurocodeCheck(AnalysisOutcome& outcome) {
+  ec3Check_.reset();
+  if (project_->model.DesignCode != DesignCode::EN1993) return;
+  ec3Check_ = RunEc3BeamCheck(*project_, analysis_->results, *steelCheck_);
+  for (const std::string& message : ec3Check_->messages) {
+    outcome.messages.push_back(message);
+    outcome.messageLog.push_back(message);
+  }
 }
 
 SaveOutcome ProjectSession::SaveBeamFile(SaveCommand command, Dialogs& dialogs) {
@@ -267,9 +290,11 @@ AnalysisOutcome ProjectSession::Analyse(Dialogs& dialogs) {
       outcome.messageLog.begin() + static_cast<std::ptrdiff_t>(checkMessagesAt),
       recorder.messages.begin(), recorder.messages.end());
   outcome.messages = std::move(report.messages);
+  RunEurocodeCheck(outcome);
 
   CodeCheckListing codeCheck;
   codeCheck.steel.check = steelCheck_.get();
+  if (ec3Check_) codeCheck.steel.ec3 = &*ec3Check_;
   ResultsListing listing =
       WriteResultsListing(*project_, analysis_->results, units_, codeCheck, *listing_);
   StoreTimberVerdict(codeCheck.timber, project_->timber);

@@ -18,6 +18,7 @@
 #include "document/save_beam_file.h"
 #include "engine/analysis.h"
 #include "model/beam_project.h"
+#include "model/section_record.h"
 #include "model/steel_beam_state.h"
 #include "model/udl_outline.h"
 #include "platform/canvas.h"
@@ -28,10 +29,10 @@
 #include "results/listing_writer.h"
 #include "results/load_diagram.h"
 #include "results/point_results.h"
-#include "sections/section_record.h"
 #include "settings/page_header.h"
 #include "settings/preferences.h"
 #include "settings/unit_settings.h"
+#include "steel/beam_check/ec3_beam_check.h"
 #include "timber/timber_section_window.h"
 
 namespace trabeo {
@@ -81,6 +82,8 @@ class ProjectSession {
   const UdlOutline& udlOutline() const { return udlOutline_; }
   int32_t ResultsValid() const { return resultsValid_; }
   const PointResultsState& pointResults() const { return *pointResults_; }
+  // The parts of the last EN 1993 check; null unless the last analysis ran one.
+  const Ec3BeamCheck* ec3Check() const { return ec3Check_ ? &*ec3Check_ : nullptr; }
 
   // --- settings and header
   // Start-up: the preferences from the units file in the start folder; the beam takes the
@@ -190,6 +193,11 @@ class ProjectSession {
   // diagram draws, which follow from the loads: they are computed into `drawn`, not kept.
   BeamFileData FileData(HeaderTexts& header, DrawnLoadCounts& drawn);
   void SetDesignCode(DesignCode code);
+  // An opened beam file keeps a picked section's family and designation but not its whole
+  // record, which an EN 1993 check needs: it is found again in the family's table.
+  void RestoreSectionRecord();
+  // After an analysis of a beam checked to EN 1993: the check, its messages after the rest.
+  void RunEurocodeCheck(AnalysisOutcome& outcome);
   // Runs `change` on the beam's restraints; the results go when the restraints changed.
   void ChangeRestraints(const std::function<void(SteelRestraints&)>& change);
 
@@ -202,6 +210,7 @@ class ProjectSession {
   std::unique_ptr<ListingStores> listing_;
   UdlOutline udlOutline_;
   std::unique_ptr<PointResultsState> pointResults_;
+  std::optional<Ec3BeamCheck> ec3Check_;
   int32_t resultsValid_ = 0;
 };
 

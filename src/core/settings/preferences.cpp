@@ -52,6 +52,7 @@ std::vector<std::string_view> ConfirmationProblems(const PreferenceChoices& choi
   if (choices.factoredLoadsChecked) return problems;
   if (choices.code(CodeSwitch::Steel5950)) problems.push_back(kBS5950NeedsFactoredLoads);
   if (choices.code(CodeSwitch::SteelLRFD)) problems.push_back(kLrfdNeedsFactoredLoads);
+  if (choices.code(CodeSwitch::SteelEN1993)) problems.push_back(kEN1993NeedsFactoredLoads);
   return problems;
 }
 

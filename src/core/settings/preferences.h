@@ -53,6 +53,8 @@ inline constexpr std::string_view kBS5950NeedsFactoredLoads =
     " Factored loading must be enabled to check to BS 5950";
 inline constexpr std::string_view kLrfdNeedsFactoredLoads =
     " Factored loading must be enabled to check to LRFD";
+inline constexpr std::string_view kEN1993NeedsFactoredLoads =
+    " Factored loading must be enabled to check to EN 1993";
 
 // Fixed texts of the form.
 inline constexpr std::string_view kFactoredLoadsCaption = "Enable factored loads";

@@ -140,6 +140,7 @@ constexpr CodeSwitchOption kCodeSwitchOptions[] = {
     {CodeSwitch::Steel449, "Steel", "BS 449 ", false},
     {CodeSwitch::SteelAISC, "Steel", "AISC 9th Edition", false},
     {CodeSwitch::SteelLRFD, "Steel", "LRFD", false},
+    {CodeSwitch::SteelEN1993, "Steel", "EN 1993", true},
 };
 
 }  // namespace

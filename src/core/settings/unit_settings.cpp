@@ -34,8 +34,9 @@ const UnitFields& FieldsOf(UnitQuantity quantity) {
 }
 
 constexpr std::array<int32_t UnitSettings::*, kCodeSwitchCount> kCodeSwitchFields{
-    &UnitSettings::EnableTimber5268, &UnitSettings::EnableSteel5950, &UnitSettings::EnableSteel449,
-    &UnitSettings::EnableSteelAISC, &UnitSettings::EnableSteelLRFD};
+    &UnitSettings::EnableTimber5268, &UnitSettings::EnableSteel5950,
+    &UnitSettings::EnableSteel449,   &UnitSettings::EnableSteelAISC,
+    &UnitSettings::EnableSteelLRFD,  &UnitSettings::EnableSteelEN1993};
 
 void SetUnit(UnitSettings& settings, UnitQuantity quantity, const char* name, float factor) {
   UnitNameOf(settings, quantity) = name;
@@ -93,8 +94,10 @@ void ApplyStartupDefaults(UnitSettings& settings) {
   SetModulusConvention(settings, ModulusConvention::SxxPlastic);
   settings.MomentPlotSign = defaults.MomentPlotSign;
   settings.NFactorMode = defaults.NFactorMode;
-  for (int32_t UnitSettings::*field : kCodeSwitchFields)
-    settings.*field = kSettingOff;
+  // EN 1993's switch is not the units file's: it keeps the value the program gave it.
+  for (int32_t UnitSettings::*field : kCodeSwitchFields) {
+    if (field != &UnitSettings::EnableSteelEN1993) settings.*field = kSettingOff;
+  }
 }
 
 void ApplyNewBeamDefaults(UnitSettings& settings) {

@@ -116,6 +116,9 @@ struct UnitSettings {
   int32_t EnableSteel449 = kSettingOff;
   int32_t EnableSteelAISC = kSettingOff;
   int32_t EnableSteelLRFD = kSettingOff;
+  // EN 1993 came after the units file's layout was fixed: the file does not hold it, and the
+  // desktop program keeps it in its own settings.
+  int32_t EnableSteelEN1993 = kSettingOff;
 
   int32_t FactoredLoads = 0;
   // The beam's design code as the units file holds it (always written as 0). Loading settings
@@ -125,8 +128,8 @@ struct UnitSettings {
   friend bool operator==(const UnitSettings&, const UnitSettings&) = default;
 };
 
-enum class CodeSwitch { Timber5268, Steel5950, Steel449, SteelAISC, SteelLRFD };
-inline constexpr int kCodeSwitchCount = 5;
+enum class CodeSwitch { Timber5268, Steel5950, Steel449, SteelAISC, SteelLRFD, SteelEN1993 };
+inline constexpr int kCodeSwitchCount = 6;
 
 // The name and factor of one quantity, for code that loops over all fourteen.
 std::string& UnitNameOf(UnitSettings& settings, UnitQuantity quantity);
@@ -142,8 +145,8 @@ void SetModulusConvention(UnitSettings& settings, ModulusConvention convention);
 bool UsesModulusConvention(const UnitSettings& settings, ModulusConvention convention);
 
 // The start-up defaults, used when the units file cannot be read at start-up or on Reset: every
-// unit, the modulus labels, the moment sign, the n rule and the code switches. FactoredLoads and
-// DesignCode keep their values.
+// unit, the modulus labels, the moment sign, the n rule and the code switches the units file
+// holds. FactoredLoads, DesignCode and the EN 1993 switch keep their values.
 void ApplyStartupDefaults(UnitSettings& settings);
 
 // The narrower set that a new beam restores when the units file is missing: length, point load,

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/section_record.h"
 #include "sections/catalogue/catalogue.h"
-#include "sections/section_record.h"
 
 namespace trabeo::testing {
 

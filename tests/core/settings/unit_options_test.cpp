@@ -173,15 +173,19 @@ TEST(UnitOptionsTest, ValueOptionsMapBothWays) {
   EXPECT_EQ(FindValueOption(NFactorOptions(), 4), std::nullopt);
 }
 
-TEST(UnitOptionsTest, OnlyTheBS5268AndBS5950BoxesAreShown) {
+TEST(UnitOptionsTest, OnlyTheBS5268BS5950AndEN1993BoxesAreShown) {
   int shown = 0;
   for (const CodeSwitchOption& option : CodeSwitchOptions()) {
     if (option.shown) ++shown;
   }
-  EXPECT_EQ(shown, 2);
+  EXPECT_EQ(shown, 3);
   EXPECT_EQ(CodeSwitchOptions()[0].caption, "BS 5268");
   EXPECT_EQ(CodeSwitchOptions()[1].caption, "BS 5950 ");
   EXPECT_TRUE(CodeSwitchOptions()[1].shown);
+  const CodeSwitchOption& eurocode = CodeSwitchOptions().back();
+  EXPECT_EQ(eurocode.caption, "EN 1993");
+  EXPECT_EQ(eurocode.code, CodeSwitch::SteelEN1993);
+  EXPECT_TRUE(eurocode.shown);
 }
 
 }  // namespace

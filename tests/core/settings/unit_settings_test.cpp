@@ -65,12 +65,15 @@ TEST(UnitSettingsTest, DefaultConstructedHoldsTheStartupDefaults) {
   EXPECT_EQ(s.DesignCode, DesignCode::None);
 }
 
-TEST(UnitSettingsTest, StartupDefaultsReplaceAllButFactoredLoadsAndDesignCode) {
+// The EN 1993 switch is the desktop's own setting, not the units file's, so a start-up
+// without that file keeps it.
+TEST(UnitSettingsTest, StartupDefaultsReplaceAllButFactoredLoadsDesignCodeAndEurocodeSwitch) {
   UnitSettings s = Unusual();
   ApplyStartupDefaults(s);
   UnitSettings expected;
   expected.FactoredLoads = kSettingOn;
   expected.DesignCode = DesignCode::BS5950;
+  expected.EnableSteelEN1993 = kSettingOn;
   EXPECT_EQ(s, expected);
 }
 

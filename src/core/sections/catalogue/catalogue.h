@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "sections/section_record.h"
+#include "model/section_record.h"
 
 namespace trabeo {
 

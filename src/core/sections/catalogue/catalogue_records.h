@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/section_record.h"
 #include "sections/catalogue/catalogue_tables.h"
-#include "sections/section_record.h"
 
 namespace trabeo::catalogue {
 

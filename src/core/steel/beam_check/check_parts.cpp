@@ -50,7 +50,8 @@ double PartEffectiveLength(const SteelRestraints& restraints, int p) {
   return lengths[static_cast<std::size_t>(p)];
 }
 
-PartPeaks SegmentPeaksOfSpan(const BeamResults& results, const SteelRestraints& restraints, int p) {
+StationRange SpanPartStations(const SteelRestraints& restraints, int p) {
+  if (p < 1 || p > 9) return {1, kFactoredStations};
   // Stations are counted 1 ... 201 along the span; segment 1 ends RestraintStations[0] stations
   // on, and each later one starts and ends one interval further.
   // A step outside 0 ... 200 (only a damaged file holds one) is held to that range.
@@ -67,8 +68,13 @@ PartPeaks SegmentPeaksOfSpan(const BeamResults& results, const SteelRestraints& 
   if (p == SpanSegmentCount(restraints)) end = kFactoredStations;
   start = std::clamp(start, 1, kFactoredStations);
   end = std::clamp(end, start, kFactoredStations);
+  return {start, end};
+}
+
+PartPeaks SegmentPeaksOfSpan(const BeamResults& results, const SteelRestraints& restraints, int p) {
+  const StationRange stations = SpanPartStations(restraints, p);
   PartPeaks peaks;
-  for (int station = start; station <= end; ++station) {
+  for (int station = stations.first; station <= stations.last; ++station) {
     const auto k = static_cast<std::size_t>(station - 1);
     peaks.shear = std::max(peaks.shear, std::fabs(results.SpanShear[k]));
     peaks.moment = std::max(peaks.moment, std::fabs(results.SpanMoment[k]));

@@ -27,6 +27,14 @@ std::vector<int> PartsOfBeam(const BeamModel& model, const SteelRestraints& rest
 // a single segment; the others their interval.
 double PartEffectiveLength(const SteelRestraints& restraints, int p);
 
+// The span's stations (1 ... 201) a part of the span runs over: a segment's run between its
+// restraints (neighbours share their boundary station), or the whole span.
+struct StationRange {
+  int first = 1;
+  int last = kFactoredStations;
+};
+StationRange SpanPartStations(const SteelRestraints& restraints, int p);
+
 // The largest |shear| and |moment| of the part: of its run of stations for the span's segments
 // (neighbours share their boundary station), else the analysis's peaks.
 struct PartPeaks {

@@ -21,9 +21,11 @@ double DeflectionRatio(const BeamResults& results, const SegmentRecord& segment,
   return results.SegmentPeaks[2][static_cast<std::size_t>(p)] / segment.Length;
 }
 
+}  // namespace
+
 // The limits are the program's own constants, a little below 1/180, 1/360 and 1/100, 1/200; the
 // RH cantilever's first limit is lower than the LH one's.
-int32_t DeflectionVerdict(const BeamModel& model, const BeamResults& results) {
+int32_t DeflectionCompliance(const BeamModel& model, const BeamResults& results) {
   const double lh = DeflectionRatio(results, model.LhCantilever, kLhCantileverPart);
   const double span = DeflectionRatio(results, model.MainSpan, kMainSpanPart);
   const double rh = DeflectionRatio(results, model.RhCantilever, kRhCantileverPart);
@@ -32,8 +34,6 @@ int32_t DeflectionVerdict(const BeamModel& model, const BeamResults& results) {
   if (lh > 0.01 || span > 0.005 || rh > 0.01) verdict = kCompliesDeflectionOver200;
   return verdict;
 }
-
-}  // namespace
 
 PartRatios RatiosOfPart(const BeamResults& results, const SteelCheckState& check, int p) {
   const auto k = static_cast<std::size_t>(p);
@@ -62,7 +62,7 @@ int32_t ComplianceOf(const BeamModel& model, const BeamResults& results,
   if (fails) return kComplianceFails;
   if (check.ComplianceState == kComplianceAngleTooSlender) return kComplianceAngleTooSlender;
   if (unchecked) return kComplianceNotChecked;
-  return DeflectionVerdict(model, results);
+  return DeflectionCompliance(model, results);
 }
 
 }  // namespace trabeo

@@ -18,6 +18,10 @@ struct PartRatios {
 };
 PartRatios RatiosOfPart(const BeamResults& results, const SteelCheckState& check, int p);
 
+// 1, 2 or 3: the beam complies, or its deflection exceeds span/360 or cantilever/180, or
+// span/200 or cantilever/100 (each limit a little below the fraction, as the program has it).
+int32_t DeflectionCompliance(const BeamModel& model, const BeamResults& results);
+
 // The verdict after the check of the given parts: -1 when a ratio of a part reaches 1 (a part
 // whose shear alone was worked out counts with its shear); else 4 when an angle was too slender
 // to check; else 0 when a part was left unchecked; else 1, 2 or 3 by the deflection of each part

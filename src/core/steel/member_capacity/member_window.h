@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "model/section_record.h"
 #include "model/section_values.h"
 #include "platform/dialogs.h"
-#include "sections/section_record.h"
 #include "settings/unit_settings.h"
 #include "steel/member_capacity/member_state.h"
 

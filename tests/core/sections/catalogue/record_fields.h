@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "sections/section_record.h"
+#include "model/section_record.h"
 
 namespace trabeo::testing {
 

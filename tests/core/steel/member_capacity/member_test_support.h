@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "model/section_record.h"
 #include "sections/catalogue/catalogue.h"
-#include "sections/section_record.h"
 
 namespace trabeo::testing {
 
