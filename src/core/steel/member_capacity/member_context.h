@@ -45,8 +45,9 @@ std::optional<double> StrutEffectiveLength(MemberContext& c, MemberAxis axis, bo
 // The effective length for lateral-torsional buckling about x-x, mm, with the same rules.
 std::optional<double> LtbEffectiveLength(MemberContext& c);
 
-// The slenderness correction factor n: 1 in a combined check, otherwise asked and kept in McN.
-// nullopt (the calculation stopped) when the answer is empty, zero, negative or not a number.
+// The slenderness correction factor n: 1 in a combined check, otherwise asked, by the beam
+// check's rule, until it lies from 0.56 to 1, and kept in McN. nullopt (the calculation stopped)
+// when the answer is empty or the question cancelled.
 std::optional<double> LtbFactorN(MemberContext& c);
 
 // The strut curve letter about an axis. For an I or H section with 0.8 <= B/D < 0.9 the user is

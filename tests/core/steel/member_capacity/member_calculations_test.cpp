@@ -270,6 +270,26 @@ TEST(MemberMoment, PlasticSectionLimitedByOnePointTwoZpy) {
   EXPECT_NEAR(w.state.Mcy, 50.19e6, 0.01e6);
 }
 
+// 457 x 152 UB 74 over 6 m, not restrained: n = 0.1 gave 431.9 kN-m against 150.0 at n = 1.
+TEST(MemberMoment, NIsAskedAgainUntilItLiesFrom056To1) {
+  ScriptedDialogs dialogs;
+  MemberCapacityWindow w = Picked("UB.sct", "457 x 152 UB 74", dialogs);
+  w.state.texts.Edit_Le = "6";
+  dialogs.yesNoAnswers = {false};
+  dialogs.inputAnswers = {"0.1", "1.2", "0.56"};
+  RunSingleMemberCalculation(w, MemberCalculation::MomentXX, dialogs, UnitSettings{});
+  EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"value of n entered is too low",
+                                                        "value of n entered is too high"}));
+  EXPECT_EQ(CountCaption(dialogs, " Beam Bending About x-x"), 3);
+  EXPECT_TRUE(HasLine(w.state.Detail(DetailKind::MomentXX), "  n = 0.560"));
+  EXPECT_EQ(w.state.McN, 0.56f);
+
+  dialogs.yesNoAnswers = {false};
+  dialogs.inputAnswers = {""};
+  RunSingleMemberCalculation(w, MemberCalculation::MomentXX, dialogs, UnitSettings{});
+  EXPECT_EQ(w.state.InputError, 1);
+}
+
 TEST(MemberWindow, GradeChangeWithoutSectionOnlyAsksForOne) {
   ScriptedDialogs dialogs;
   MemberCapacityWindow w;
