@@ -65,8 +65,30 @@ bool HasBendingValues(const MemberSection& sec, const MemberInputs& in, bool iTy
   return !iType || sec.FlgThk > 0;
 }
 
-// The length within which a box needs no buckling check (x-x only) and the web note.
-void BoxLengthLines(MemberContext& c, MemberAxis axis, DetailList& out) {
+// A box bent about x-x has a length limit when it is deeper than wide (none can be worked out
+// past D/B = 4).
+bool HasBoxLengthLimit(const MemberSection& sec, MemberAxis axis, double py) {
+  const std::optional<double> lmax = BoxLengthLimit(sec, py);
+  return axis == MemberAxis::XX && lmax && std::isfinite(*lmax);
+}
+
+// The effective length of a box with a length limit, the common one or asked. Beyond the limit
+// lateral-torsional buckling would need checking, which the program does not do for closed
+// sections: the combined check's message and no capacity. nullopt when the calculation stopped.
+std::optional<double> BoxLengthWithinLimit(MemberContext& c) {
+  const std::optional<double> LE = LtbEffectiveLength(c);
+  if (!LE) return std::nullopt;
+  if (*LE > *BoxLengthLimit(c.s.McSection, ReadMemberInputs(c.s.texts).py)) {
+    c.dialogs.Message(kOutsideParametersMessage);
+    c.Stop(true);
+    return std::nullopt;
+  }
+  return LE;
+}
+
+// The length within which a box needs no buckling check (x-x only), the length taken, and the
+// web note.
+void BoxLengthLines(MemberContext& c, MemberAxis axis, std::optional<double> LE, DetailList& out) {
   const MemberSection& sec = c.s.McSection;
   if (axis == MemberAxis::XX) {
     const std::optional<double> lmax = BoxLengthLimit(sec, ReadMemberInputs(c.s.texts).py);
@@ -80,6 +102,7 @@ void BoxLengthLines(MemberContext& c, MemberAxis axis, DetailList& out) {
       out.Add("  less than " + Metres(*lmax) + " m");
     }
   }
+  if (LE) out.Add("  Effective Length = " + Metres(*LE) + " m");
   if (static_cast<double>(sec.Depth) / sec.WebThk > kWebBucklingRatio)
     out.Add("  Check local web buckling");
 }
@@ -289,8 +312,18 @@ std::optional<double> RunMomentCalculation(MemberContext& c, MemberAxis axis, De
   const SectionClass cls = *evaluated;
   double Mc = 0;
   if (!iType) {
+    std::optional<double> LE;
+    if (type == SectionKind::Box &&
+        HasBoxLengthLimit(c.s.McSection, axis, ReadMemberInputs(c.s.texts).py)) {
+      LE = BoxLengthWithinLimit(c);
+      if (!LE) {
+        summary.Clear();
+        c.s.Mcx = 0;
+        return std::nullopt;
+      }
+    }
     Mc = ClosedSectionMomentCapacity(c, axis, cls, out);
-    if (type == SectionKind::Box) BoxLengthLines(c, axis, out);
+    if (type == SectionKind::Box) BoxLengthLines(c, axis, LE, out);
   } else if (!xx || (!c.Combined() && c.dialogs.AskYesNo(kFullyRestrainedQuestion))) {
     Mc = RestrainedMomentCapacity(c, axis, cls, out);
   } else {

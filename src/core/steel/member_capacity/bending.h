@@ -31,13 +31,18 @@ std::optional<double> BoxLengthLimit(const MemberSection& sec, double py);
 
 inline constexpr std::string_view kBoxProportionMessage =
     "Section D/B is greater than 1/4\ncannot evaluate max effective length";
+// A box longer than its length limit: its lateral-torsional buckling is not checked here.
+inline constexpr std::string_view kOutsideParametersMessage =
+    "Beam length is outside program parameters";
 
 // The restrained capacity (I types) or the closed-section capacity about an axis, for the given
 // class, without detail lines.
 double SectionMomentCapacity(MemberContext& c, MemberAxis axis, SectionClass sectionClass);
 
 // The window's moment capacity calculation about an axis: writes the detail lines, keeps Mcx or
-// Mcy and writes the summary. nullopt when it stopped.
+// Mcy and writes the summary. A box bent about x-x that has a length limit takes the effective
+// length (the common one, or asked) and gets no capacity beyond the limit. nullopt when it
+// stopped.
 std::optional<double> RunMomentCalculation(MemberContext& c, MemberAxis axis, DetailList& out,
                                            SummaryList& summary);
 

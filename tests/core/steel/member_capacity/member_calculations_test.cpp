@@ -290,6 +290,35 @@ TEST(MemberMoment, NIsAskedAgainUntilItLiesFrom056To1) {
   EXPECT_EQ(w.state.InputError, 1);
 }
 
+// 200 x 100 x 5.0 RHS about x-x: D/B = 2, so buckling needs no check within
+// Lmax = Ry x 350 x 275 / py = 41.967 x 350 = 14.69 m.
+TEST(MemberMoment, ABoxIsCheckedAgainstItsLengthLimit) {
+  ScriptedDialogs dialogs;
+  MemberCapacityWindow w = Picked("RHS.sct", "200 x 100 x 5.0 RHS", dialogs);
+  dialogs.inputAnswers = {"14.6"};
+  RunSingleMemberCalculation(w, MemberCalculation::MomentXX, dialogs, UnitSettings{});
+  ASSERT_EQ(dialogs.inputRequests.size(), 1u);
+  EXPECT_EQ(dialogs.inputRequests[0].caption, " Beam Bending About x-x");
+  EXPECT_EQ(w.state.InputError, 0);
+  EXPECT_GT(w.state.Mcx, 0);
+  EXPECT_TRUE(dialogs.messages.empty());
+
+  w.state.texts.Edit_Le = "14.8";
+  MemberLengthEdited(w);
+  RunSingleMemberCalculation(w, MemberCalculation::MomentXX, dialogs, UnitSettings{});
+  EXPECT_EQ(dialogs.inputRequests.size(), 1u);
+  EXPECT_EQ(dialogs.messages,
+            (std::vector<std::string>{"Beam length is outside program parameters"}));
+  EXPECT_EQ(w.state.Mcx, 0);
+  EXPECT_TRUE(w.state.Summary(SummaryKind::MomentXX).empty());
+  EXPECT_TRUE(w.List_Results.empty());
+
+  // About y-y the box does not buckle laterally: no length is asked, the capacity is given.
+  RunSingleMemberCalculation(w, MemberCalculation::MomentYY, dialogs, UnitSettings{});
+  EXPECT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_GT(w.state.Mcy, 0);
+}
+
 TEST(MemberWindow, GradeChangeWithoutSectionOnlyAsksForOne) {
   ScriptedDialogs dialogs;
   MemberCapacityWindow w;
