@@ -319,6 +319,21 @@ TEST(MemberMoment, ABoxIsCheckedAgainstItsLengthLimit) {
   EXPECT_GT(w.state.Mcy, 0);
 }
 
+// 457 x 152 UB 52, grade 43, restrained: Mc = Sxx py = 1100 cm3 x 275 = 302.5 kN-m exactly.
+TEST(MemberUnits, KiloNewtonMetresShowExactHalvesRoundedUp) {
+  ScriptedDialogs dialogs;
+  MemberCapacityWindow w = Picked("UB.sct", "457 x 152 UB 52", dialogs);
+  dialogs.yesNoAnswers = {true};
+  RunSingleMemberCalculation(w, MemberCalculation::MomentXX, dialogs, UnitSettings{});
+  EXPECT_EQ(w.state.Summary(SummaryKind::MomentXX).InUse(),
+            std::vector<std::string>{"  Mb x-x = 303 kN-m"});
+
+  w.state.texts.Edit_Le = "3";
+  w.state.texts.Edit_MomAxx = "51.45";
+  RunCombinedMemberCalculation(w, dialogs, UnitSettings{});
+  EXPECT_TRUE(HasLine(w.state.Detail(DetailKind::Combined), " End 1 Mxx = 51.5 kN-m"));
+}
+
 TEST(MemberWindow, GradeChangeWithoutSectionOnlyAsksForOne) {
   ScriptedDialogs dialogs;
   MemberCapacityWindow w;
