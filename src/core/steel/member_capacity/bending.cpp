@@ -199,14 +199,20 @@ std::optional<double> BucklingResistanceMoment(MemberContext& c, SectionClass cl
   // The beam check's Perry formula: its elastic critical moment scales with Mp / py, so a
   // slender section's reduced strength lowers it as it does in the beam check.
   const double Mp = sec.Sxx * pyUsed;
-  double Mb = ::trabeo::BucklingResistanceMoment(Mp, in.E, py, lambdaLT, etaLT);
+  const double perry = ::trabeo::BucklingResistanceMoment(Mp, in.E, py, lambdaLT, etaLT);
   // Buckling can only lower the capacity: at short lengths the restrained capacity of the same
-  // class (Z py for a semi-compact section, the 1.2 Z py limit) governs.
+  // class (Z py for a semi-compact section, the 1.2 Z py limit) governs, and the lines say so
+  // under the pb the buckling curve gave.
   DetailList scratch;
-  Mb = std::min(Mb, RestrainedMomentCapacity(c, MemberAxis::XX, cls, scratch));
+  const double restrained = RestrainedMomentCapacity(c, MemberAxis::XX, cls, scratch);
+  const double Mb = std::min(perry, restrained);
   if (semiCompact) out.Add("  Sxx = " + CubicCm(sec.Sxx) + " cm^3");
-  out.Add("  Pb = " + Stress(sec.Sxx > 0 ? Mb / sec.Sxx : 0) + " N/mm^2");
+  out.Add("  Pb = " + Stress(sec.Sxx > 0 ? perry / sec.Sxx : 0) + " N/mm^2");
   out.Add("  Mb = Sxx x Pb");
+  if (restrained < perry) {
+    out.Add("  Sxx x Pb = " + KiloNewtonMetres(perry) + " kN-m");
+    out.Add(" Moment capacity fully restrained (Mc) = " + KiloNewtonMetres(restrained) + " kN-m");
+  }
   out.Add(slender       ? "  Allowable bending moment"
           : semiCompact ? "  Buckling Resistance moment"
                         : "  Buckling resistance moment ");

@@ -13,7 +13,8 @@ double RestrainedMomentCapacity(MemberContext& c, MemberAxis axis, SectionClass 
                                 DetailList& out);
 
 // The lateral-torsional buckling resistance about x-x of an I-section, joist or channel by
-// class, N mm, never above the restrained capacity of the same class. halfLambda uses
+// class, N mm, never above the restrained capacity of the same class; where that capacity
+// governs, the lines show the pb of the buckling curve, Sxx pb and the capacity. halfLambda uses
 // lambda LT = lambda / 2 (columns in simple construction). leUsed receives the effective
 // length. nullopt when a length or n was not given.
 std::optional<double> BucklingResistanceMoment(MemberContext& c, SectionClass sectionClass,

@@ -334,6 +334,28 @@ TEST(MemberUnits, KiloNewtonMetresShowExactHalvesRoundedUp) {
   EXPECT_TRUE(HasLine(w.state.Detail(DetailKind::Combined), " End 1 Mxx = 51.5 kN-m"));
 }
 
+// 356 UC 129 (semi-compact, py = 265) over 3.5 m with n = 1: lambda LT = 30.1 is below
+// lambda LO = 35.0, so pb = py and Sxx pb = 2480 cm3 x 265 = 657.2 kN-m; the restrained capacity
+// of a semi-compact section, Zxx py = 2263.6 cm3 x 265 = 599.8 kN-m, limits Mb.
+TEST(MemberMoment, BucklingResistanceLimitedByTheRestrainedCapacityShowsTheRealPb) {
+  ScriptedDialogs dialogs;
+  MemberCapacityWindow w = Picked("UC.sct", "356 UC 129", dialogs);
+  ASSERT_EQ(w.state.ClassXX, SectionClass::SemiCompact);
+  w.state.texts.Edit_Le = "3.5";
+  dialogs.yesNoAnswers = {false};
+  dialogs.inputAnswers = {"1"};
+  RunSingleMemberCalculation(w, MemberCalculation::MomentXX, dialogs, UnitSettings{});
+  const std::vector<std::string> lines = w.state.Detail(DetailKind::MomentXX).InUse();
+  const auto pb = std::find(lines.begin(), lines.end(), "  Pb = 265 N/mm^2");
+  ASSERT_NE(pb, lines.end());
+  EXPECT_EQ(
+      std::vector<std::string>(pb, pb + 6),
+      (std::vector<std::string>{"  Pb = 265 N/mm^2", "  Mb = Sxx x Pb", "  Sxx x Pb = 657 kN-m",
+                                " Moment capacity fully restrained (Mc) = 600 kN-m",
+                                "  Buckling Resistance moment", "  Mb x-x = 600 kN-m"}));
+  EXPECT_NEAR(w.state.Mcx, 599.8e6, 0.1e6);
+}
+
 TEST(MemberWindow, GradeChangeWithoutSectionOnlyAsksForOne) {
   ScriptedDialogs dialogs;
   MemberCapacityWindow w;
