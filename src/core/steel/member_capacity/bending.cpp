@@ -298,10 +298,7 @@ std::optional<double> RunMomentCalculation(MemberContext& c, MemberAxis axis, De
   const SectionKind type = c.s.McType;
   const bool iType = IsISectionKind(type);
   const bool xx = axis == MemberAxis::XX;
-  if (!iType && type != SectionKind::Box && type != SectionKind::Tube) {
-    c.Stop(false);
-    return std::nullopt;
-  }
+  if (RefuseUncheckedKind(c)) return std::nullopt;
   if (!HasBendingValues(c.s.McSection, ReadMemberInputs(c.s.texts), iType)) {
     c.dialogs.Message(kNoDataMessage);
     c.Stop(false);

@@ -44,6 +44,14 @@ void MemberContext::Stop(bool emptyLists) {
   if (emptyLists) s.extra.ListsEmptied = true;
 }
 
+bool RefuseUncheckedKind(MemberContext& c) {
+  const SectionKind type = c.s.McType;
+  if (IsISectionKind(type) || IsHollowKind(type)) return false;
+  if (type == SectionKind::RSA) c.dialogs.Message(kAnglesNotCheckedMessage);
+  c.Stop(false);
+  return true;
+}
+
 MemberInputs ReadMemberInputs(const MemberFormTexts& t) {
   MemberInputs in;
   in.py = static_cast<float>(BoxNumber(t.Edit_Py));

@@ -24,6 +24,14 @@ struct MemberContext {
   void Stop(bool emptyLists);
 };
 
+inline constexpr std::string_view kAnglesNotCheckedMessage =
+    "Angles are not checked in this window";
+
+// The window checks I and H sections, joists, channels, boxes and tubes. For any other kind the
+// calculation stops, and for an angle, which the window's own tables do not offer but a
+// miscellaneous section or a file can bring, it says why. True when stopped.
+bool RefuseUncheckedKind(MemberContext& c);
+
 // The window's boxes as numbers in internal units (N/mm2, mm, N, N mm).
 struct MemberInputs {
   double py = 0;

@@ -356,6 +356,19 @@ TEST(MemberMoment, BucklingResistanceLimitedByTheRestrainedCapacityShowsTheRealP
   EXPECT_NEAR(w.state.Mcx, 599.8e6, 0.1e6);
 }
 
+TEST(MemberWindow, AnglesAreRefusedWithAMessage) {
+  ScriptedDialogs dialogs;
+  MemberCapacityWindow w = Picked("EqRSA.sct", "40 x 40 x 4 RSA", dialogs);
+  w.state.texts.Edit_Axial = "10";
+  for (MemberCalculation calculation : {MemberCalculation::MomentXX, MemberCalculation::MomentYY,
+                                        MemberCalculation::AxialXX, MemberCalculation::AxialYY})
+    RunSingleMemberCalculation(w, calculation, dialogs, UnitSettings{});
+  RunCombinedMemberCalculation(w, dialogs, UnitSettings{});
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>(5, "Angles are not checked in this window"));
+  EXPECT_EQ(w.state.Mcx, 0);
+  EXPECT_TRUE(w.List_Results.empty());
+}
+
 TEST(MemberWindow, GradeChangeWithoutSectionOnlyAsksForOne) {
   ScriptedDialogs dialogs;
   MemberCapacityWindow w;
