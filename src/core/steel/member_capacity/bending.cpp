@@ -107,6 +107,21 @@ void BoxLengthLines(MemberContext& c, MemberAxis axis, std::optional<double> LE,
     out.Add("  Check local web buckling");
 }
 
+// A box or tube: a box with a length limit takes its effective length first and gets no
+// capacity beyond the limit. nullopt when the calculation stopped.
+std::optional<double> ClosedSectionCalculation(MemberContext& c, MemberAxis axis, SectionClass cls,
+                                               DetailList& out) {
+  const bool box = c.s.McType == SectionKind::Box;
+  std::optional<double> LE;
+  if (box && HasBoxLengthLimit(c.s.McSection, axis, ReadMemberInputs(c.s.texts).py)) {
+    LE = BoxLengthWithinLimit(c);
+    if (!LE) return std::nullopt;
+  }
+  const double Mc = ClosedSectionMomentCapacity(c, axis, cls, out);
+  if (box) BoxLengthLines(c, axis, LE, out);
+  return Mc;
+}
+
 }  // namespace
 
 std::optional<double> BoxLengthLimit(const MemberSection& sec, double py) {
@@ -315,18 +330,13 @@ std::optional<double> RunMomentCalculation(MemberContext& c, MemberAxis axis, De
   const SectionClass cls = *evaluated;
   double Mc = 0;
   if (!iType) {
-    std::optional<double> LE;
-    if (type == SectionKind::Box &&
-        HasBoxLengthLimit(c.s.McSection, axis, ReadMemberInputs(c.s.texts).py)) {
-      LE = BoxLengthWithinLimit(c);
-      if (!LE) {
-        summary.Clear();
-        c.s.Mcx = 0;
-        return std::nullopt;
-      }
+    const std::optional<double> closed = ClosedSectionCalculation(c, axis, cls, out);
+    if (!closed) {
+      summary.Clear();
+      c.s.Mcx = 0;
+      return std::nullopt;
     }
-    Mc = ClosedSectionMomentCapacity(c, axis, cls, out);
-    if (type == SectionKind::Box) BoxLengthLines(c, axis, LE, out);
+    Mc = *closed;
   } else if (!xx || (!c.Combined() && c.dialogs.AskYesNo(kFullyRestrainedQuestion))) {
     Mc = RestrainedMomentCapacity(c, axis, cls, out);
   } else {
