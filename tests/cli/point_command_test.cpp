@@ -48,9 +48,14 @@ TEST(PointCommandTest, MidSpanBlockAgreesWithTheListedRow) {
   EXPECT_NEAR(point["PointMoment"].get<double>(), 24.239e6, 500);
   EXPECT_NEAR(point["PointStress"].get<double>(), 24.239e6 * 150 / 1.2e8, 0.01);
   EXPECT_NEAR(point["PointDeflection"].get<double>(), -1.808, 5e-4);
-  // Without a units file factored loads were never set: only distance and deflection.
+  // Without a units file the preference was never set: the example's applied rows carry factors
+  // above 1, so the analysis labels the results factored and the block is the same.
   EXPECT_EQ(point["Lines"], nlohmann::json::array({"  Distance along beam     = 4.500 m",
+                                                   "  Factored Shear          = -7.776 kN",
+                                                   "  Factored Moment         = 24.24 kN-m",
+                                                   "  Factored Elastic Stress = 30.30 N/mm^2",
                                                    "  Deflection              = -1.808 mm"}));
+  EXPECT_EQ(RunTrabeoCli({"point", kExample, "4.5"}).out, run.out);
 }
 
 TEST(PointCommandTest, RefusedPositionPrintsTheWindowsMessageOnly) {

@@ -7,6 +7,7 @@
 #include "engine/finite_results.h"
 #include "results/results_listing.h"
 #include "sections/section_table_file.h"
+#include "settings/factored_loads.h"
 #include "settings/unit_conversion.h"
 #include "settings/units_file.h"
 #include "steel/beam_check/steel_check_hook.h"
@@ -278,6 +279,7 @@ AnalysisOutcome ProjectSession::Analyse(Dialogs& dialogs) {
   hooks.timberShearDeflection = TimberShearDeflectionHook(project_->timber.TimberShearStiffness);
   AnalysisReport report = RunAnalysis(project_->model, *analysis_, hooks);
   if (!report.ran) return outcome;
+  SettleFactoredLoads(units_, project_->model.Loads);
   if (!ResultsAreFinite(analysis_->results)) {
     outcome.messages = {kResultsNotFiniteMessage};
     outcome.messageLog = outcome.messages;

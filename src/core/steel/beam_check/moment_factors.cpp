@@ -6,7 +6,6 @@
 #include <string>
 
 #include "settings/sig_fig.h"
-#include "settings/unit_conversion.h"
 
 namespace trabeo {
 namespace {
@@ -58,20 +57,7 @@ double MomentShapeGamma(const BeamResults& results) {
 std::optional<float> AskForN(Dialogs& dialogs, double gamma, double beta, float previousN) {
   const std::string prompt = std::string("Enter value for \"n\", ") + " Gamma = " + SigFig3(gamma) +
                              "," + " Beta = " + SigFig3(beta);
-  const std::string defaultText = SigFig3(previousN);
-  for (;;) {
-    const std::optional<std::string> answer =
-        dialogs.InputBox(kNFactorCaption, prompt, defaultText);
-    if (!answer || answer->empty()) return std::nullopt;
-    const double n = TextToNumber(*answer);
-    if (n < kLeastN) {
-      dialogs.Message(kNTooLowMessage);
-    } else if (n > 1) {
-      dialogs.Message(kNTooHighMessage);
-    } else {
-      return static_cast<float>(n);
-    }
-  }
+  return AskForNInRange(dialogs, kNFactorCaption, prompt, SigFig3(previousN));
 }
 
 }  // namespace

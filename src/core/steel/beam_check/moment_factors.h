@@ -3,13 +3,11 @@
 #include <string_view>
 
 #include "steel/beam_check/check_inputs.h"
+#include "steel/beam_check/n_factor_question.h"
 
 namespace trabeo {
 
 inline constexpr std::string_view kNFactorCaption = " \"n\" from Table 15 or 16 of BS 5950";
-inline constexpr std::string_view kNTooLowMessage = "value of n entered is too low";
-inline constexpr std::string_view kNTooHighMessage = "value of n entered is too high";
-inline constexpr double kLeastN = 0.56;
 
 // Sets the equivalent uniform moment factor m (PartM) and the slenderness correction factor n
 // (PartN) of the part. Parts other than the main span take 1 and 1. The main span takes m from

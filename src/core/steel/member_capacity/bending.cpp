@@ -65,8 +65,30 @@ bool HasBendingValues(const MemberSection& sec, const MemberInputs& in, bool iTy
   return !iType || sec.FlgThk > 0;
 }
 
-// The length within which a box needs no buckling check (x-x only) and the web note.
-void BoxLengthLines(MemberContext& c, MemberAxis axis, DetailList& out) {
+// A box bent about x-x has a length limit when it is deeper than wide (none can be worked out
+// past D/B = 4).
+bool HasBoxLengthLimit(const MemberSection& sec, MemberAxis axis, double py) {
+  const std::optional<double> lmax = BoxLengthLimit(sec, py);
+  return axis == MemberAxis::XX && lmax && std::isfinite(*lmax);
+}
+
+// The effective length of a box with a length limit, the common one or asked. Beyond the limit
+// lateral-torsional buckling would need checking, which the program does not do for closed
+// sections: the combined check's message and no capacity. nullopt when the calculation stopped.
+std::optional<double> BoxLengthWithinLimit(MemberContext& c) {
+  const std::optional<double> LE = LtbEffectiveLength(c);
+  if (!LE) return std::nullopt;
+  if (*LE > *BoxLengthLimit(c.s.McSection, ReadMemberInputs(c.s.texts).py)) {
+    c.dialogs.Message(kOutsideParametersMessage);
+    c.Stop(true);
+    return std::nullopt;
+  }
+  return LE;
+}
+
+// The length within which a box needs no buckling check (x-x only), the length taken, and the
+// web note.
+void BoxLengthLines(MemberContext& c, MemberAxis axis, std::optional<double> LE, DetailList& out) {
   const MemberSection& sec = c.s.McSection;
   if (axis == MemberAxis::XX) {
     const std::optional<double> lmax = BoxLengthLimit(sec, ReadMemberInputs(c.s.texts).py);
@@ -80,8 +102,24 @@ void BoxLengthLines(MemberContext& c, MemberAxis axis, DetailList& out) {
       out.Add("  less than " + Metres(*lmax) + " m");
     }
   }
+  if (LE) out.Add("  Effective Length = " + Metres(*LE) + " m");
   if (static_cast<double>(sec.Depth) / sec.WebThk > kWebBucklingRatio)
     out.Add("  Check local web buckling");
+}
+
+// A box or tube: a box with a length limit takes its effective length first and gets no
+// capacity beyond the limit. nullopt when the calculation stopped.
+std::optional<double> ClosedSectionCalculation(MemberContext& c, MemberAxis axis, SectionClass cls,
+                                               DetailList& out) {
+  const bool box = c.s.McType == SectionKind::Box;
+  std::optional<double> LE;
+  if (box && HasBoxLengthLimit(c.s.McSection, axis, ReadMemberInputs(c.s.texts).py)) {
+    LE = BoxLengthWithinLimit(c);
+    if (!LE) return std::nullopt;
+  }
+  const double Mc = ClosedSectionMomentCapacity(c, axis, cls, out);
+  if (box) BoxLengthLines(c, axis, LE, out);
+  return Mc;
 }
 
 }  // namespace
@@ -176,14 +214,20 @@ std::optional<double> BucklingResistanceMoment(MemberContext& c, SectionClass cl
   // The beam check's Perry formula: its elastic critical moment scales with Mp / py, so a
   // slender section's reduced strength lowers it as it does in the beam check.
   const double Mp = sec.Sxx * pyUsed;
-  double Mb = ::trabeo::BucklingResistanceMoment(Mp, in.E, py, lambdaLT, etaLT);
+  const double perry = ::trabeo::BucklingResistanceMoment(Mp, in.E, py, lambdaLT, etaLT);
   // Buckling can only lower the capacity: at short lengths the restrained capacity of the same
-  // class (Z py for a semi-compact section, the 1.2 Z py limit) governs.
+  // class (Z py for a semi-compact section, the 1.2 Z py limit) governs, and the lines say so
+  // under the pb the buckling curve gave.
   DetailList scratch;
-  Mb = std::min(Mb, RestrainedMomentCapacity(c, MemberAxis::XX, cls, scratch));
+  const double restrained = RestrainedMomentCapacity(c, MemberAxis::XX, cls, scratch);
+  const double Mb = std::min(perry, restrained);
   if (semiCompact) out.Add("  Sxx = " + CubicCm(sec.Sxx) + " cm^3");
-  out.Add("  Pb = " + Stress(sec.Sxx > 0 ? Mb / sec.Sxx : 0) + " N/mm^2");
+  out.Add("  Pb = " + Stress(sec.Sxx > 0 ? perry / sec.Sxx : 0) + " N/mm^2");
   out.Add("  Mb = Sxx x Pb");
+  if (restrained < perry) {
+    out.Add("  Sxx x Pb = " + KiloNewtonMetres(perry) + " kN-m");
+    out.Add(" Moment capacity fully restrained (Mc) = " + KiloNewtonMetres(restrained) + " kN-m");
+  }
   out.Add(slender       ? "  Allowable bending moment"
           : semiCompact ? "  Buckling Resistance moment"
                         : "  Buckling resistance moment ");
@@ -269,10 +313,7 @@ std::optional<double> RunMomentCalculation(MemberContext& c, MemberAxis axis, De
   const SectionKind type = c.s.McType;
   const bool iType = IsISectionKind(type);
   const bool xx = axis == MemberAxis::XX;
-  if (!iType && type != SectionKind::Box && type != SectionKind::Tube) {
-    c.Stop(false);
-    return std::nullopt;
-  }
+  if (RefuseUncheckedKind(c)) return std::nullopt;
   if (!HasBendingValues(c.s.McSection, ReadMemberInputs(c.s.texts), iType)) {
     c.dialogs.Message(kNoDataMessage);
     c.Stop(false);
@@ -289,8 +330,13 @@ std::optional<double> RunMomentCalculation(MemberContext& c, MemberAxis axis, De
   const SectionClass cls = *evaluated;
   double Mc = 0;
   if (!iType) {
-    Mc = ClosedSectionMomentCapacity(c, axis, cls, out);
-    if (type == SectionKind::Box) BoxLengthLines(c, axis, out);
+    const std::optional<double> closed = ClosedSectionCalculation(c, axis, cls, out);
+    if (!closed) {
+      summary.Clear();
+      c.s.Mcx = 0;
+      return std::nullopt;
+    }
+    Mc = *closed;
   } else if (!xx || (!c.Combined() && c.dialogs.AskYesNo(kFullyRestrainedQuestion))) {
     Mc = RestrainedMomentCapacity(c, axis, cls, out);
   } else {

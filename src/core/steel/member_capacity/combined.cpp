@@ -232,6 +232,7 @@ bool RunCombinedPasses(MemberContext& c) {
   out.Gap();
   out.Add(" " + s.texts.lbl_Desc);
   out.Gap();
+  if (RefuseUncheckedKind(c)) return false;
   const MemberInputs in = ReadMemberInputs(s.texts);
   if (!HasCombinedValues(sec, in)) {
     c.dialogs.Message(kNoDataMessage);

@@ -10,8 +10,6 @@ inline constexpr std::string_view kTensionMessage =
     "Program does not check Combined Tension and Bending";
 inline constexpr std::string_view kExceedsColumnCapacityMessage =
     "Axial load exceeds column capacity with no moments";
-inline constexpr std::string_view kOutsideParametersMessage =
-    "Beam length is outside program parameters";
 inline constexpr std::string_view kAppliedAxialTooHighMessage = " Applied axial load too high";
 
 // Combined compression and bending: the class under combined load, the local capacity check and

@@ -229,14 +229,9 @@ bool HasStrutValues(const MemberSection& sec, const StrutInputs& in, bool tube) 
 
 std::optional<StrutResult> RunStrutCalculation(MemberContext& c, MemberAxis axis,
                                                DetailList& lines) {
-  const SectionKind type = c.s.McType;
-  const bool iType =
-      type == SectionKind::Beam || type == SectionKind::RSJ || type == SectionKind::RSC;
-  const bool tube = type == SectionKind::Tube;
-  if (!iType && !tube && type != SectionKind::Box) {
-    c.Stop(false);
-    return std::nullopt;
-  }
+  if (RefuseUncheckedKind(c)) return std::nullopt;
+  const bool iType = IsISectionKind(c.s.McType);
+  const bool tube = c.s.McType == SectionKind::Tube;
   const MemberInputs inputs = ReadMemberInputs(c.s.texts);
   StrutInputs in;
   in.xx = axis == MemberAxis::XX;

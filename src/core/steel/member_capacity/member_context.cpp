@@ -4,6 +4,7 @@
 
 #include "settings/sig_fig.h"
 #include "settings/unit_conversion.h"
+#include "steel/beam_check/n_factor_question.h"
 #include "steel/member_capacity/member_format.h"
 #include "steel/member_capacity/strut_curve.h"
 
@@ -41,6 +42,14 @@ std::string Trimmed(const std::string& text) {
 void MemberContext::Stop(bool emptyLists) {
   s.InputError = 1;
   if (emptyLists) s.extra.ListsEmptied = true;
+}
+
+bool RefuseUncheckedKind(MemberContext& c) {
+  const SectionKind type = c.s.McType;
+  if (IsISectionKind(type) || IsHollowKind(type)) return false;
+  if (type == SectionKind::RSA) c.dialogs.Message(kAnglesNotCheckedMessage);
+  c.Stop(false);
+  return true;
 }
 
 MemberInputs ReadMemberInputs(const MemberFormTexts& t) {
@@ -97,15 +106,14 @@ std::optional<double> LtbEffectiveLength(MemberContext& c) {
 
 std::optional<double> LtbFactorN(MemberContext& c) {
   if (c.Combined()) return 1.0;
-  const std::optional<std::string> answer =
-      c.dialogs.InputBox(" Beam Bending About x-x", "Input value for \"n\"", SigFig3(c.s.McN));
-  const double n = answer ? BoxNumber(*answer) : 0;
-  if (!(n > 0)) {
+  const std::optional<float> n = AskForNInRange(c.dialogs, " Beam Bending About x-x",
+                                                "Input value for \"n\"", SigFig3(c.s.McN));
+  if (!n) {
     c.Stop(false);
     return std::nullopt;
   }
-  c.s.McN = static_cast<float>(n);
-  return n;
+  c.s.McN = *n;
+  return *n;
 }
 
 std::optional<char> StrutCurveLetter(MemberContext& c, MemberAxis axis, char defaultLetter,

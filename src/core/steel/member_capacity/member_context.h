@@ -24,6 +24,14 @@ struct MemberContext {
   void Stop(bool emptyLists);
 };
 
+inline constexpr std::string_view kAnglesNotCheckedMessage =
+    "Angles are not checked in this window";
+
+// The window checks I and H sections, joists, channels, boxes and tubes. For any other kind the
+// calculation stops, and for an angle, which the window's own tables do not offer but a
+// miscellaneous section or a file can bring, it says why. True when stopped.
+bool RefuseUncheckedKind(MemberContext& c);
+
 // The window's boxes as numbers in internal units (N/mm2, mm, N, N mm).
 struct MemberInputs {
   double py = 0;
@@ -45,8 +53,9 @@ std::optional<double> StrutEffectiveLength(MemberContext& c, MemberAxis axis, bo
 // The effective length for lateral-torsional buckling about x-x, mm, with the same rules.
 std::optional<double> LtbEffectiveLength(MemberContext& c);
 
-// The slenderness correction factor n: 1 in a combined check, otherwise asked and kept in McN.
-// nullopt (the calculation stopped) when the answer is empty, zero, negative or not a number.
+// The slenderness correction factor n: 1 in a combined check, otherwise asked, by the beam
+// check's rule, until it lies from 0.56 to 1, and kept in McN. nullopt (the calculation stopped)
+// when the answer is empty or the question cancelled.
 std::optional<double> LtbFactorN(MemberContext& c);
 
 // The strut curve letter about an axis. For an I or H section with 0.8 <= B/D < 0.9 the user is

@@ -1,7 +1,6 @@
 #include "steel/member_capacity/member_file_commands.h"
 
 #include "fileio/file_bytes.h"
-#include "fileio/fixed_text.h"
 
 namespace trabeo {
 namespace {
@@ -17,9 +16,11 @@ bool WriteMemberFile(const std::string& name, const MemberCapacityWindow& w,
   return WriteFileAtomically(name, EncodeMemberFile(contents)).empty();
 }
 
+// The whole path: a name cut to a header text's 100 characters would send the next Save to
+// another file. The member file does not keep the name, so nothing limits its length.
 void RememberName(MemberCapacityWindow& w, HeaderTexts& header, const std::string& name) {
-  w.fileName = CutToCapacity(name, kDescriptionCapacity);
-  header.CurrentFileName = w.fileName;
+  w.fileName = name;
+  header.CurrentFileName = name;
 }
 
 }  // namespace

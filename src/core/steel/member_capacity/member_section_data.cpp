@@ -9,22 +9,22 @@ namespace {
 
 class DataLines {
  public:
-  DataLines(DetailList& out, const UnitSettings& units) : out_(out), units_(units) {}
+  explicit DataLines(DetailList& out) : out_(out) {}
 
   void Dimension(std::string_view label, double mm) {
     out_.Add(std::string(label) + SigFig3(mm) + " mm");
   }
-  void Property(std::string_view label, UnitQuantity quantity, double internal) {
-    out_.Add(std::string(label) + ShowValueWithUnit(MemberUnits(), quantity, internal, SigFig4));
+  // A property shown with four figures: its label, value and unit.
+  void Property(std::string_view label, std::string (*value)(double, Formatter), double internal,
+                std::string_view unit) {
+    out_.Add(std::string(label) + WithUnit(value(internal, SigFig4), unit));
   }
   void Modulus(const std::string& label, double mm3) {
-    Property("  " + label + " = ", UnitQuantity::Modulus, mm3);
+    Property("  " + label + " = ", CubicCm, mm3, "cm^3");
   }
-  const UnitSettings& units() const { return units_; }
 
  private:
   DetailList& out_;
-  const UnitSettings& units_;
 };
 
 }  // namespace
@@ -37,7 +37,7 @@ void ListMemberSectionData(MemberCapacityState& s, const UnitSettings& units) {
   const bool tube = type == SectionKind::Tube;
   const bool closed = tube || type == SectionKind::Box;
   const bool iType = IsISectionKind(type);
-  DataLines lines(out, units);
+  DataLines lines(out);
   if (tube) {
     lines.Dimension("  Dia = ", sec.Width);
   } else {
@@ -54,9 +54,9 @@ void ListMemberSectionData(MemberCapacityState& s, const UnitSettings& units) {
   if (sec.Outstand != 0) lines.Dimension("  Outstand = ", sec.Outstand);
   if (sec.WebDepth != 0) lines.Dimension("  Web Depth = ", sec.WebDepth);
   if (sec.FlgAngle != 0) out.Add("  Flange Taper = " + SigFig3(sec.FlgAngle) + " deg");
-  lines.Property("  Area = ", UnitQuantity::Area, sec.Area);
-  lines.Property("  Ixx = ", UnitQuantity::Inertia, sec.Ixx);
-  lines.Property("  Iyy = ", UnitQuantity::Inertia, sec.Iyy);
+  lines.Property("  Area = ", SquareCm, sec.Area, "cm^2");
+  lines.Property("  Ixx = ", QuarticCm, sec.Ixx, "cm^4");
+  lines.Property("  Iyy = ", QuarticCm, sec.Iyy, "cm^4");
   lines.Dimension("  Rx = ", sec.Rx);
   lines.Dimension("  Ry = ", sec.Ry);
   if (type == SectionKind::RSC) {
@@ -67,14 +67,14 @@ void ListMemberSectionData(MemberCapacityState& s, const UnitSettings& units) {
   lines.Modulus(units.ElasticYLabel, sec.Zyy);
   lines.Modulus(units.PlasticXLabel, sec.Sxx);
   lines.Modulus(units.PlasticYLabel, sec.Syy);
-  lines.Property("  K = ", UnitQuantity::Inertia, sec.K);
+  lines.Property("  K = ", QuarticCm, sec.K, "cm^4");
   lines.Dimension("  t = ", sec.TorsionFibre);
   if (iType) {
     out.Add("  u = " + SigFig3(sec.u));
     out.Add("  x = " + SigFig3(sec.x));
-    lines.Property("  H = ", UnitQuantity::Warping, sec.H);
+    lines.Property("  H = ", SixthPowerDm, sec.H, "dm^6");
   }
-  lines.Property("  Wt = ", UnitQuantity::Weight, sec.Area);
+  lines.Property("  Wt = ", KilogramsPerMetre, sec.Area, "kg/m");
 }
 
 }  // namespace trabeo

@@ -57,7 +57,7 @@ struct MemberCapacityWindow {
   bool cmd_BearingVisible = true;
   bool cmd_CalcEnabled = false;      // "Combined Compression and Bending"
   bool fileCommandsEnabled = false;  // "Save", "Save As", "Print"
-  std::string fileName;              // remembered by "Save As" for "Save", up to 100 characters
+  std::string fileName;              // the whole path "Save As" or "Open" took, for "Save"
 };
 
 enum class MemberCalculation { MomentXX, MomentYY, AxialXX, AxialYY };

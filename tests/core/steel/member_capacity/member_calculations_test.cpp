@@ -270,6 +270,105 @@ TEST(MemberMoment, PlasticSectionLimitedByOnePointTwoZpy) {
   EXPECT_NEAR(w.state.Mcy, 50.19e6, 0.01e6);
 }
 
+// 457 x 152 UB 74 over 6 m, not restrained: n = 0.1 gave 431.9 kN-m against 150.0 at n = 1.
+TEST(MemberMoment, NIsAskedAgainUntilItLiesFrom056To1) {
+  ScriptedDialogs dialogs;
+  MemberCapacityWindow w = Picked("UB.sct", "457 x 152 UB 74", dialogs);
+  w.state.texts.Edit_Le = "6";
+  dialogs.yesNoAnswers = {false};
+  dialogs.inputAnswers = {"0.1", "1.2", "0.56"};
+  RunSingleMemberCalculation(w, MemberCalculation::MomentXX, dialogs, UnitSettings{});
+  EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"value of n entered is too low",
+                                                        "value of n entered is too high"}));
+  EXPECT_EQ(CountCaption(dialogs, " Beam Bending About x-x"), 3);
+  EXPECT_TRUE(HasLine(w.state.Detail(DetailKind::MomentXX), "  n = 0.560"));
+  EXPECT_EQ(w.state.McN, 0.56f);
+
+  dialogs.yesNoAnswers = {false};
+  dialogs.inputAnswers = {""};
+  RunSingleMemberCalculation(w, MemberCalculation::MomentXX, dialogs, UnitSettings{});
+  EXPECT_EQ(w.state.InputError, 1);
+}
+
+// 200 x 100 x 5.0 RHS about x-x: D/B = 2, so buckling needs no check within
+// Lmax = Ry x 350 x 275 / py = 41.967 x 350 = 14.69 m.
+TEST(MemberMoment, ABoxIsCheckedAgainstItsLengthLimit) {
+  ScriptedDialogs dialogs;
+  MemberCapacityWindow w = Picked("RHS.sct", "200 x 100 x 5.0 RHS", dialogs);
+  dialogs.inputAnswers = {"14.6"};
+  RunSingleMemberCalculation(w, MemberCalculation::MomentXX, dialogs, UnitSettings{});
+  ASSERT_EQ(dialogs.inputRequests.size(), 1u);
+  EXPECT_EQ(dialogs.inputRequests[0].caption, " Beam Bending About x-x");
+  EXPECT_EQ(w.state.InputError, 0);
+  EXPECT_GT(w.state.Mcx, 0);
+  EXPECT_TRUE(dialogs.messages.empty());
+
+  w.state.texts.Edit_Le = "14.8";
+  MemberLengthEdited(w);
+  RunSingleMemberCalculation(w, MemberCalculation::MomentXX, dialogs, UnitSettings{});
+  EXPECT_EQ(dialogs.inputRequests.size(), 1u);
+  EXPECT_EQ(dialogs.messages,
+            (std::vector<std::string>{"Beam length is outside program parameters"}));
+  EXPECT_EQ(w.state.Mcx, 0);
+  EXPECT_TRUE(w.state.Summary(SummaryKind::MomentXX).empty());
+  EXPECT_TRUE(w.List_Results.empty());
+
+  // About y-y the box does not buckle laterally: no length is asked, the capacity is given.
+  RunSingleMemberCalculation(w, MemberCalculation::MomentYY, dialogs, UnitSettings{});
+  EXPECT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_GT(w.state.Mcy, 0);
+}
+
+// 457 x 152 UB 52, grade 43, restrained: Mc = Sxx py = 1100 cm3 x 275 = 302.5 kN-m exactly.
+TEST(MemberUnits, KiloNewtonMetresShowExactHalvesRoundedUp) {
+  ScriptedDialogs dialogs;
+  MemberCapacityWindow w = Picked("UB.sct", "457 x 152 UB 52", dialogs);
+  dialogs.yesNoAnswers = {true};
+  RunSingleMemberCalculation(w, MemberCalculation::MomentXX, dialogs, UnitSettings{});
+  EXPECT_EQ(w.state.Summary(SummaryKind::MomentXX).InUse(),
+            std::vector<std::string>{"  Mb x-x = 303 kN-m"});
+
+  w.state.texts.Edit_Le = "3";
+  w.state.texts.Edit_MomAxx = "51.45";
+  RunCombinedMemberCalculation(w, dialogs, UnitSettings{});
+  EXPECT_TRUE(HasLine(w.state.Detail(DetailKind::Combined), " End 1 Mxx = 51.5 kN-m"));
+}
+
+// 356 UC 129 (semi-compact, py = 265) over 3.5 m with n = 1: lambda LT = 30.1 is below
+// lambda LO = 35.0, so pb = py and Sxx pb = 2480 cm3 x 265 = 657.2 kN-m; the restrained capacity
+// of a semi-compact section, Zxx py = 2263.6 cm3 x 265 = 599.8 kN-m, limits Mb.
+TEST(MemberMoment, BucklingResistanceLimitedByTheRestrainedCapacityShowsTheRealPb) {
+  ScriptedDialogs dialogs;
+  MemberCapacityWindow w = Picked("UC.sct", "356 UC 129", dialogs);
+  ASSERT_EQ(w.state.ClassXX, SectionClass::SemiCompact);
+  w.state.texts.Edit_Le = "3.5";
+  dialogs.yesNoAnswers = {false};
+  dialogs.inputAnswers = {"1"};
+  RunSingleMemberCalculation(w, MemberCalculation::MomentXX, dialogs, UnitSettings{});
+  const std::vector<std::string> lines = w.state.Detail(DetailKind::MomentXX).InUse();
+  const auto pb = std::find(lines.begin(), lines.end(), "  Pb = 265 N/mm^2");
+  ASSERT_NE(pb, lines.end());
+  EXPECT_EQ(
+      std::vector<std::string>(pb, pb + 6),
+      (std::vector<std::string>{"  Pb = 265 N/mm^2", "  Mb = Sxx x Pb", "  Sxx x Pb = 657 kN-m",
+                                " Moment capacity fully restrained (Mc) = 600 kN-m",
+                                "  Buckling Resistance moment", "  Mb x-x = 600 kN-m"}));
+  EXPECT_NEAR(w.state.Mcx, 599.8e6, 0.1e6);
+}
+
+TEST(MemberWindow, AnglesAreRefusedWithAMessage) {
+  ScriptedDialogs dialogs;
+  MemberCapacityWindow w = Picked("EqRSA.sct", "40 x 40 x 4 RSA", dialogs);
+  w.state.texts.Edit_Axial = "10";
+  for (MemberCalculation calculation : {MemberCalculation::MomentXX, MemberCalculation::MomentYY,
+                                        MemberCalculation::AxialXX, MemberCalculation::AxialYY})
+    RunSingleMemberCalculation(w, calculation, dialogs, UnitSettings{});
+  RunCombinedMemberCalculation(w, dialogs, UnitSettings{});
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>(5, "Angles are not checked in this window"));
+  EXPECT_EQ(w.state.Mcx, 0);
+  EXPECT_TRUE(w.List_Results.empty());
+}
+
 TEST(MemberWindow, GradeChangeWithoutSectionOnlyAsksForOne) {
   ScriptedDialogs dialogs;
   MemberCapacityWindow w;

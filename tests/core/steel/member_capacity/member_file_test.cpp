@@ -135,6 +135,37 @@ TEST_F(MemberFile, SaveFallsBackToSaveAsAndOpenRestoresTheWindow) {
   EXPECT_TRUE(reopened.fileCommandsEnabled);
 }
 
+// A path longer than the 100 characters of a header text: Save must write where Save As did,
+// not to a file named by the path's first 100 characters beside it.
+TEST_F(MemberFile, ALongPathIsRememberedWholeBySaveAsSaveAndOpen) {
+  const std::filesystem::path folder = folder_ / std::string(120, 'f');
+  std::filesystem::create_directories(folder);
+  const std::string path = (folder / "column.trm").string();
+  ASSERT_GT(path.size(), 120u);
+  MemberCapacityWindow w = WorkedWindow();
+  HeaderTexts header;
+  ScriptedDialogs dialogs;
+  dialogs.saveAnswers = {path};
+  ASSERT_TRUE(SaveMemberCapacity(w, header, 0, UnitSettings{}, dialogs, MemberSaveCommand::SaveAs));
+  EXPECT_EQ(w.fileName, path);
+  EXPECT_EQ(header.CurrentFileName, path);
+
+  w.state.texts.Edit_Le = "5";
+  ASSERT_TRUE(SaveMemberCapacity(w, header, 0, UnitSettings{}, dialogs, MemberSaveCommand::Save));
+  EXPECT_EQ(dialogs.fileRequests.size(), 1u);
+  std::vector<std::filesystem::path> written;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder_))
+    if (entry.is_regular_file()) written.push_back(entry.path());
+  EXPECT_EQ(written, std::vector<std::filesystem::path>{path});
+
+  MemberCapacityWindow reopened;
+  HeaderTexts other;
+  ASSERT_TRUE(OpenMemberFileAt(reopened, other, path, dialogs));
+  EXPECT_EQ(reopened.state.texts.Edit_Le, "5");
+  EXPECT_EQ(reopened.fileName, path);
+  EXPECT_EQ(other.CurrentFileName, path);
+}
+
 TEST_F(MemberFile, PrintoutPutsTheCombinedCheckOnAPageOfItsOwn) {
   const MemberCapacityWindow w = WorkedWindow();
   HeaderTexts header;
