@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "beam_input/entry_ranges.h"
+#include "model/steel_density.h"
 #include "settings/sig_fig.h"
 #include "settings/unit_conversion.h"
 
@@ -48,7 +49,7 @@ double TotalLengthFromTexts(const BeamEntryTexts& texts, const UnitSettings& uni
 }
 
 double SelfWeightOfArea(double area) {
-  return area * 7.85 / 1000000 * 9.81;
+  return area * kSteelDensity / 1000000 * 9.81;
 }
 
 BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts, const UnitSettings& units,

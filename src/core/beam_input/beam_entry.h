@@ -50,7 +50,7 @@ double TotalLengthFromTexts(const BeamEntryTexts& texts, const UnitSettings& uni
 BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts, const UnitSettings& units,
                                 BeamProject& project);
 
-// Self weight of a steel section of the given area (mm2), N/mm: 7.85 t/m3 under 9.81 m/s2.
+// Self weight of a steel section of the given area (mm2), N/mm: kSteelDensity under 9.81 m/s2.
 double SelfWeightOfArea(double area);
 
 // The section form's picture of the beam: supports, lengths and the total length.
