@@ -25,6 +25,7 @@
 #include <optional>
 
 #include "app/busy_cursor.h"
+#include "app/form_controls.h"
 #include "app/picture_widget.h"
 #include "beam_input/beam_entry.h"
 #include "beam_input/property_lines.h"
@@ -80,12 +81,6 @@ constexpr std::array<SubmenuName, 4> kSubmenus{{{"Beams", "Beams1"},
                                                 {"Channels", "Channels1"},
                                                 {"Angles", "Angles1"},
                                                 {"Closed Sections", "ClosedSections1"}}};
-
-template <typename T>
-T* Named(T* widget, const char* objectName) {
-  widget->setObjectName(objectName);
-  return widget;
-}
 
 // A length, E or Ixx box: the model value in its unit, a zero shown as an empty box.
 QString BoxText(double internal, const trabeo::UnitSettings& units, trabeo::UnitQuantity quantity) {
@@ -328,10 +323,8 @@ QWidget* TBeamFrm::BuildCodeGroup() {
 }
 
 void TBeamFrm::PlaceOnScreen() {
-  const QRect screen = ScreenRect();
   resize(kFormWidth, kFormHeight);
-  move(screen.left() + (screen.width() - width()) * 2 / 3,
-       screen.top() + (screen.height() - height()) / 5);
+  PlaceAsEntryForm(this);
 }
 
 // A restored window keeps what the user typed; only a show by the program refills the form.

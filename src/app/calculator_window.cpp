@@ -1,22 +1,21 @@
 #include "app/calculator_window.h"
 
-#include <QDate>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QTime>
 #include <QVBoxLayout>
 #include <string>
 #include <utility>
 
 #include "app/busy_cursor.h"
+#include "app/form_controls.h"
 #include "app/form_keys.h"
+#include "app/print/header_date_time.h"
 #include "app/qt_text.h"
 #include "calculators/calculator_print.h"
 #include "sections/section_table_file.h"
@@ -29,20 +28,6 @@ constexpr int kValueWidth = 80;
 
 // Print, copy and save work on what the window shows; before a calculation there is nothing.
 constexpr const char* kNothingCalculatedMessage = "Calculate the section properties first";
-
-template <typename T>
-T* Named(T* widget, const char* objectName) {
-  widget->setObjectName(objectName);
-  return widget;
-}
-
-// The date and time in the system's short date and long time formats, as the header shows them.
-std::string HeaderDateTimeNow() {
-  const QLocale locale = QLocale::system();
-  return trabeo::HeaderDateTime(
-      locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
-      locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString());
-}
 
 }  // namespace
 

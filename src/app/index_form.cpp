@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/app_settings.h"
+#include "app/form_controls.h"
 #include "app/picture_widget.h"
 #include "app/print/qt_canvas.h"
 #include "results/main_picture.h"
@@ -32,11 +33,7 @@ TIndexFrm::TIndexFrm(AppContext& context, std::filesystem::path settingsFile)
   picture_->setObjectName("Image1");
   resultsList_ = new QListWidget(client);
   resultsList_->setObjectName("List_Results");
-  QFont courier("Courier");
-  courier.setStyleHint(QFont::TypeWriter);
-  courier.setFixedPitch(true);
-  courier.setPixelSize(13);
-  resultsList_->setFont(courier);
+  resultsList_->setFont(FixedPitchListFont());
   resultsList_->setUniformItemSizes(true);
 
   BuildMenu();

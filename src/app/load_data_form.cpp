@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "app/busy_cursor.h"
+#include "app/form_controls.h"
 #include "app/form_keys.h"
 #include "app/picture_widget.h"
 #include "app/print/qt_canvas.h"
@@ -68,10 +69,8 @@ TLoadDataFrm::TLoadDataFrm(AppContext& context) : QWidget(nullptr, Qt::Window), 
   BuildHeads();
   BuildRows();
   BuildCommands();
-  const QRect screen = ScreenRect();
   resize(kFormWidth, trabeo::LoadFormHeight(5));
-  move(screen.left() + (screen.width() - width()) * 2 / 3,
-       screen.top() + (screen.height() - height()) / 5);
+  PlaceAsEntryForm(this);
   rowsInUse_ = 0;
 }
 
