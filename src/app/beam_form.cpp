@@ -269,10 +269,13 @@ QWidget* TBeamFrm::BuildSpanGroup() {
   rhCaption_->hide();
   rhLength_->hide();
 
-  connect(lhCantilever_, &QCheckBox::clicked, this, [this] { CantileverClicked(true); });
-  connect(rhCantilever_, &QCheckBox::clicked, this, [this] { CantileverClicked(false); });
-  connect(lhFixed_, &QCheckBox::clicked, this, [this] { FixedEndClicked(true); });
-  connect(rhFixed_, &QCheckBox::clicked, this, [this] { FixedEndClicked(false); });
+  using trabeo::BeamEndBox;
+  connect(lhCantilever_, &QCheckBox::clicked, this,
+          [this] { EndBoxClicked(true, BeamEndBox::Cantilever); });
+  connect(rhCantilever_, &QCheckBox::clicked, this,
+          [this] { EndBoxClicked(false, BeamEndBox::Cantilever); });
+  connect(lhFixed_, &QCheckBox::clicked, this, [this] { EndBoxClicked(true, BeamEndBox::Fixed); });
+  connect(rhFixed_, &QCheckBox::clicked, this, [this] { EndBoxClicked(false, BeamEndBox::Fixed); });
   for (QLineEdit* length : {lhLength_, spanLength_, rhLength_})
     connect(length, &QLineEdit::textChanged, this, &TBeamFrm::LengthChanged);
   connect(ixxBox_, &QLineEdit::textEdited, this, &TBeamFrm::IxxEdited);
@@ -524,17 +527,13 @@ void TBeamFrm::ShowDesignUpdate(const trabeo::SectionDesignUpdate& update) {
     context_.dialogs.Message(message);
 }
 
-// A fixed end has no cantilever: ticking one unticks the other at the same end.
-void TBeamFrm::CantileverClicked(bool leftHand) {
+void TBeamFrm::EndBoxClicked(bool leftHand, trabeo::BeamEndBox clicked) {
   QCheckBox* cantilever = leftHand ? lhCantilever_ : rhCantilever_;
-  if (cantilever->isChecked()) (leftHand ? lhFixed_ : rhFixed_)->setChecked(false);
-  ShowCantileverBoxes();
-  Redraw();
-}
-
-void TBeamFrm::FixedEndClicked(bool leftHand) {
   QCheckBox* fixed = leftHand ? lhFixed_ : rhFixed_;
-  if (fixed->isChecked()) (leftHand ? lhCantilever_ : rhCantilever_)->setChecked(false);
+  const trabeo::BeamEndTicks end =
+      trabeo::AfterEndBoxClick({cantilever->isChecked(), fixed->isChecked()}, clicked);
+  cantilever->setChecked(end.cantilever);
+  fixed->setChecked(end.fixed);
   ShowCantileverBoxes();
   Redraw();
 }

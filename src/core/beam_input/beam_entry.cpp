@@ -48,6 +48,12 @@ double TotalLengthFromTexts(const BeamEntryTexts& texts, const UnitSettings& uni
   return total;
 }
 
+BeamEndTicks AfterEndBoxClick(BeamEndTicks end, BeamEndBox clicked) {
+  if (clicked == BeamEndBox::Cantilever && end.cantilever) end.fixed = false;
+  if (clicked == BeamEndBox::Fixed && end.fixed) end.cantilever = false;
+  return end;
+}
+
 double SelfWeightOfArea(double area) {
   return area * kSteelDensity / 1000000 * 9.81;
 }
