@@ -19,7 +19,6 @@
 #include "app/picture_widget.h"
 #include "app/print/qt_canvas.h"
 #include "results/main_picture.h"
-#include "sections/catalogue/catalogue.h"
 
 TIndexFrm::TIndexFrm(AppContext& context, std::filesystem::path settingsFile)
     : context_(context), settingsFile_(std::move(settingsFile)) {
@@ -214,9 +213,8 @@ void TIndexFrm::resizeEvent(QResizeEvent* event) {
   if (pictureDrawn_) Redraw();
 }
 
-// A showing by the program restores the catalogue section tables in the start folder from the
-// built-in data (a file that cannot be written is skipped) and clears the picture. The window
-// system showing it again after it was minimised changes nothing: the drawing stays.
+// A showing by the program clears the picture. The window system showing it again after it was
+// minimised changes nothing: the drawing stays.
 void TIndexFrm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (event->spontaneous()) return;
@@ -224,7 +222,6 @@ void TIndexFrm::showEvent(QShowEvent* event) {
     placed_ = true;
     PlaceOnFirstShowing();
   }
-  trabeo::WriteCatalogue(context_.session.StartFolder());
   ClearPicture();
 }
 

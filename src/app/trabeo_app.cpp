@@ -29,6 +29,7 @@
 #include "app/span_form.h"
 #include "app/timber_member_form.h"
 #include "app/timber_section_form.h"
+#include "session/desktop_start.h"
 
 class TrabeoApplicationPrivate {
  public:
@@ -152,7 +153,7 @@ void TrabeoApplication::start() {
   Q_INIT_RESOURCE(resources);
   QApplication::setWindowIcon(QIcon(":/icons/trabeo.svg"));
   AppContext& context = *d_->context;
-  d_->session.LoadPreferences();
+  trabeo::StartDesktopSession(d_->session);
 
   auto* index = d_->Create<TIndexFrm>(context, d_->settingsFile);
   auto* beam = d_->Create<TBeamFrm>(context);
