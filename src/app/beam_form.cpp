@@ -25,6 +25,7 @@
 #include <optional>
 
 #include "app/busy_cursor.h"
+#include "app/form_controls.h"
 #include "app/picture_widget.h"
 #include "beam_input/beam_entry.h"
 #include "beam_input/property_lines.h"
@@ -80,12 +81,6 @@ constexpr std::array<SubmenuName, 4> kSubmenus{{{"Beams", "Beams1"},
                                                 {"Channels", "Channels1"},
                                                 {"Angles", "Angles1"},
                                                 {"Closed Sections", "ClosedSections1"}}};
-
-template <typename T>
-T* Named(T* widget, const char* objectName) {
-  widget->setObjectName(objectName);
-  return widget;
-}
 
 // A length, E or Ixx box: the model value in its unit, a zero shown as an empty box.
 QString BoxText(double internal, const trabeo::UnitSettings& units, trabeo::UnitQuantity quantity) {
@@ -274,10 +269,13 @@ QWidget* TBeamFrm::BuildSpanGroup() {
   rhCaption_->hide();
   rhLength_->hide();
 
-  connect(lhCantilever_, &QCheckBox::clicked, this, [this] { CantileverClicked(true); });
-  connect(rhCantilever_, &QCheckBox::clicked, this, [this] { CantileverClicked(false); });
-  connect(lhFixed_, &QCheckBox::clicked, this, [this] { FixedEndClicked(true); });
-  connect(rhFixed_, &QCheckBox::clicked, this, [this] { FixedEndClicked(false); });
+  using trabeo::BeamEndBox;
+  connect(lhCantilever_, &QCheckBox::clicked, this,
+          [this] { EndBoxClicked(true, BeamEndBox::Cantilever); });
+  connect(rhCantilever_, &QCheckBox::clicked, this,
+          [this] { EndBoxClicked(false, BeamEndBox::Cantilever); });
+  connect(lhFixed_, &QCheckBox::clicked, this, [this] { EndBoxClicked(true, BeamEndBox::Fixed); });
+  connect(rhFixed_, &QCheckBox::clicked, this, [this] { EndBoxClicked(false, BeamEndBox::Fixed); });
   for (QLineEdit* length : {lhLength_, spanLength_, rhLength_})
     connect(length, &QLineEdit::textChanged, this, &TBeamFrm::LengthChanged);
   connect(ixxBox_, &QLineEdit::textEdited, this, &TBeamFrm::IxxEdited);
@@ -329,10 +327,8 @@ QWidget* TBeamFrm::BuildCodeGroup() {
 }
 
 void TBeamFrm::PlaceOnScreen() {
-  const QRect screen = ScreenRect();
   resize(kFormWidth, kFormHeight);
-  move(screen.left() + (screen.width() - width()) * 2 / 3,
-       screen.top() + (screen.height() - height()) / 5);
+  PlaceAsEntryForm(this);
 }
 
 // A restored window keeps what the user typed; only a show by the program refills the form.
@@ -536,17 +532,13 @@ void TBeamFrm::ShowDesignUpdate(const trabeo::SectionDesignUpdate& update) {
     context_.dialogs.Message(message);
 }
 
-// A fixed end has no cantilever: ticking one unticks the other at the same end.
-void TBeamFrm::CantileverClicked(bool leftHand) {
+void TBeamFrm::EndBoxClicked(bool leftHand, trabeo::BeamEndBox clicked) {
   QCheckBox* cantilever = leftHand ? lhCantilever_ : rhCantilever_;
-  if (cantilever->isChecked()) (leftHand ? lhFixed_ : rhFixed_)->setChecked(false);
-  ShowCantileverBoxes();
-  Redraw();
-}
-
-void TBeamFrm::FixedEndClicked(bool leftHand) {
   QCheckBox* fixed = leftHand ? lhFixed_ : rhFixed_;
-  if (fixed->isChecked()) (leftHand ? lhCantilever_ : rhCantilever_)->setChecked(false);
+  const trabeo::BeamEndTicks end =
+      trabeo::AfterEndBoxClick({cantilever->isChecked(), fixed->isChecked()}, clicked);
+  cantilever->setChecked(end.cantilever);
+  fixed->setChecked(end.fixed);
   ShowCantileverBoxes();
   Redraw();
 }

@@ -97,8 +97,7 @@ class TBeamFrm : public QWidget {
   void ShowPyLabel();
   void ShowDesignUpdate(const trabeo::SectionDesignUpdate& update);
   trabeo::BeamEntryTexts EntryTexts() const;
-  void CantileverClicked(bool leftHand);
-  void FixedEndClicked(bool leftHand);
+  void EndBoxClicked(bool leftHand, trabeo::BeamEndBox clicked);
   void LengthChanged();
   void Redraw();
   void IxxEdited();

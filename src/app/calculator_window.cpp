@@ -1,49 +1,33 @@
 #include "app/calculator_window.h"
 
-#include <QDate>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QTime>
 #include <QVBoxLayout>
 #include <string>
 #include <utility>
 
 #include "app/busy_cursor.h"
+#include "app/form_controls.h"
 #include "app/form_keys.h"
+#include "app/print/header_date_time.h"
 #include "app/qt_text.h"
 #include "calculators/calculator_print.h"
 #include "sections/section_table_file.h"
 
 namespace {
 
-constexpr int kGrades[] = {43, 50, 55};
 constexpr const char* kGradeActions[] = {"Grade431", "Grade501", "Grade551"};
 constexpr int kBoxWidth = 90;
 constexpr int kValueWidth = 80;
 
 // Print, copy and save work on what the window shows; before a calculation there is nothing.
 constexpr const char* kNothingCalculatedMessage = "Calculate the section properties first";
-
-template <typename T>
-T* Named(T* widget, const char* objectName) {
-  widget->setObjectName(objectName);
-  return widget;
-}
-
-// The date and time in the system's short date and long time formats, as the header shows them.
-std::string HeaderDateTimeNow() {
-  const QLocale locale = QLocale::system();
-  return trabeo::HeaderDateTime(
-      locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
-      locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString());
-}
 
 }  // namespace
 
@@ -78,9 +62,10 @@ void CalculatorWindow::BuildMenu(QWidget* menuParent) {
   QMenu* grade = menuBar->addMenu("Grade");
   grade->setObjectName("Grade1");
   for (std::size_t i = 0; i < spec_.gradeItems.size(); ++i) {
-    const int number = kGrades[i];
+    const trabeo::SteelGrade chosen =
+        trabeo::SteelGradeOfListIndex(static_cast<int>(i)).value_or(trabeo::SteelGrade::S275);
     connect(Named(grade->addAction(spec_.gradeItems[i]), kGradeActions[i]), &QAction::triggered,
-            this, [this, number] { ChooseGrade(number); });
+            this, [this, chosen] { ChooseGrade(chosen); });
   }
 }
 
@@ -107,8 +92,8 @@ QWidget* CalculatorWindow::BuildEntryPanel() {
   }
   if (trabeo::HasGrade(spec_.shape)) {
     grid->addWidget(new QLabel("Grade", group), row, 0);
-    grade_ = Named(new QLabel("43", group), "lbl_Grade");
-    grid->addWidget(grade_, row++, 1);
+    gradeLabel_ = Named(new QLabel(GradeText(), group), "lbl_Grade");
+    grid->addWidget(gradeLabel_, row++, 1);
   }
   auto* calculate = Named(new QPushButton("Calculate Section Properties", group), "cmd_Calc");
   SetDefaultButton(this, calculate);
@@ -183,8 +168,13 @@ bool CalculatorWindow::EveryBoxHoldsText() const {
   return true;
 }
 
-void CalculatorWindow::ChooseGrade(int grade) {
-  grade_->setText(QString::number(grade));
+QString CalculatorWindow::GradeText() const {
+  return QString::number(trabeo::SteelGradeNumber(grade_));
+}
+
+void CalculatorWindow::ChooseGrade(trabeo::SteelGrade grade) {
+  grade_ = grade;
+  gradeLabel_->setText(GradeText());
   if (EveryBoxHoldsText()) Calculate();
 }
 
@@ -204,10 +194,7 @@ void CalculatorWindow::Calculate() {
   entry.description = TextOf(description_);
   for (const QLineEdit* box : boxes_)
     entry.dimensions.push_back(TextOf(box));
-  if (grade_ != nullptr) {
-    entry.grade =
-        trabeo::SteelGradeFromNumber(grade_->text().toInt()).value_or(trabeo::SteelGrade::S275);
-  }
+  entry.grade = grade_;
   entry.labels = {units.ElasticXLabel, units.ElasticYLabel, units.PlasticXLabel,
                   units.PlasticYLabel};
   trabeo::CalculatorRun run;
@@ -226,10 +213,10 @@ void CalculatorWindow::Calculate() {
 }
 
 void CalculatorWindow::ShowResults(const trabeo::CalculatorRun& run) {
-  const std::vector<trabeo::ShownValue>& lines = run.sheet->values;
   for (std::size_t i = 0; i < spec_.results.size(); ++i) {
-    const auto line = static_cast<std::size_t>(spec_.results[i].line);
-    if (line < lines.size()) values_[i]->setText(ToQString(lines[line].value));
+    const trabeo::ShownValue* line =
+        trabeo::FindShownValue(run.sheet->values, spec_.results[i].quantity);
+    if (line != nullptr) values_[i]->setText(ToQString(line->value));
   }
   if (py_ != nullptr) py_->setText(ToQString(run.py));
   if (classXX_ != nullptr) classXX_->setText(ToQString(run.classXX));

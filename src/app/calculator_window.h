@@ -14,13 +14,13 @@ class QLineEdit;
 // The preference label a modulus caption shows on every showing.
 enum class ModulusCaption { None, ElasticX, ElasticY, PlasticX, PlasticY };
 
-// One result of a calculator window: caption, value label and unit; the value is line `line`
-// of the sheet (the order of the window's printout).
+// One result of a calculator window: caption, value label and unit, and the quantity of the
+// sheet's line whose value it shows.
 struct CalculatorResultLabel {
   const char* objectName;  // `lbl_Area`, ...
   const char* caption;
   const char* unit;
-  int line;
+  trabeo::CalculatorQuantity quantity;
   ModulusCaption modulus = ModulusCaption::None;
   const char* captionObjectName = nullptr;  // `Label_Elastic_X`, ... where the caption has one
 };
@@ -74,7 +74,9 @@ class CalculatorWindow : public QWidget {
   QWidget* BuildResultPanel();
 
   void Calculate();
-  void ChooseGrade(int grade);
+  // The grade the label shows and the next calculation takes.
+  QString GradeText() const;
+  void ChooseGrade(trabeo::SteelGrade grade);
   void ClearResults();
   void ShowResults(const trabeo::CalculatorRun& run);
   void ShowModulusCaptions();
@@ -92,7 +94,8 @@ class CalculatorWindow : public QWidget {
 
   QLineEdit* description_ = nullptr;
   std::vector<QLineEdit*> boxes_;
-  QLabel* grade_ = nullptr;
+  trabeo::SteelGrade grade_ = trabeo::SteelGrade::S275;
+  QLabel* gradeLabel_ = nullptr;
   std::vector<QLabel*> values_;    // one for each of spec_.results
   std::vector<QLabel*> captions_;  // likewise
   QLabel* py_ = nullptr;

@@ -4,6 +4,7 @@ namespace {
 
 using trabeo::CalculatorShape;
 using M = ModulusCaption;
+using Q = trabeo::CalculatorQuantity;
 
 constexpr const char* kNote = "Enter lengths as mm .";
 constexpr const char* kTaperNote = "Enter lengths as mm and flange angle as deg.";
@@ -11,13 +12,13 @@ constexpr const char* kSaveToFile = "Save to File";
 constexpr std::array<const char*, 3> kSteelGrades = {"S275   (Grade 43)", "S355   (Grade 50)",
                                                      "S450   (Grade 55)"};
 
-// The four moduli under the preference labels; line numbers are those of the elastic x-x one.
-std::vector<CalculatorResultLabel> Moduli(int elasticX, int plasticX) {
+// The four moduli under the preference labels.
+std::vector<CalculatorResultLabel> Moduli() {
   return {
-      {"lbl_Zxx", "Zxx", "cm^3", elasticX, M::ElasticX, "Label_Elastic_X"},
-      {"lbl_Zyy", "Zyy", "cm^3", elasticX + 1, M::ElasticY, "Label_Elastic_Y"},
-      {"lbl_Sxx", "Sxx", "cm^3", plasticX, M::PlasticX, "Label_Plastic_X"},
-      {"lbl_Syy", "Syy", "cm^3", plasticX + 1, M::PlasticY, "Label_Plastic_Y"},
+      {"lbl_Zxx", "Zxx", "cm^3", Q::ElasticModulusX, M::ElasticX, "Label_Elastic_X"},
+      {"lbl_Zyy", "Zyy", "cm^3", Q::ElasticModulusY, M::ElasticY, "Label_Elastic_Y"},
+      {"lbl_Sxx", "Sxx", "cm^3", Q::PlasticModulusX, M::PlasticX, "Label_Plastic_X"},
+      {"lbl_Syy", "Syy", "cm^3", Q::PlasticModulusY, M::PlasticY, "Label_Plastic_Y"},
   };
 }
 
@@ -29,8 +30,6 @@ std::vector<CalculatorResultLabel> Join(std::vector<CalculatorResultLabel> a,
   return a;
 }
 
-// Line numbers below index the window's lines in the order of its printout (shown_values.h).
-
 CalculatorWindowSpec TubeSpec() {
   return {CalculatorShape::Tube,
           "TubeFrm",
@@ -40,15 +39,15 @@ CalculatorWindowSpec TubeSpec() {
           {{"Edit_Dia", "Outside Diameter"}, {"Edit_Thk", "Wall Thickness"}},
           kSteelGrades,
           kSaveToFile,
-          Join({{"lbl_Area", "Area", "cm^2", 2},
-                {"lbl_Ixx", "Ixx", "cm^4", 3},
-                {"lbl_Iyy", "Iyy", "cm^4", 4},
-                {"lbl_Rxx", "Rx", "mm", 5},
-                {"lbl_Ryy", "Ry", "mm", 6}},
-               Moduli(9, 11),
-               {{"lbl_K", "K", "cm^4", 13},
-                {"lbl_T", "t", "mm", 14},
-                {"lbl_Wt", "Weight", "kg/m", 15}})};
+          Join({{"lbl_Area", "Area", "cm^2", Q::Area},
+                {"lbl_Ixx", "Ixx", "cm^4", Q::Ixx},
+                {"lbl_Iyy", "Iyy", "cm^4", Q::Iyy},
+                {"lbl_Rxx", "Rx", "mm", Q::Rx},
+                {"lbl_Ryy", "Ry", "mm", Q::Ry}},
+               Moduli(),
+               {{"lbl_K", "K", "cm^4", Q::TorsionConstant},
+                {"lbl_T", "t", "mm", Q::TorsionFibre},
+                {"lbl_Wt", "Weight", "kg/m", Q::Weight}})};
 }
 
 CalculatorWindowSpec BoxSpec() {
@@ -61,15 +60,15 @@ CalculatorWindowSpec BoxSpec() {
           {{"Edit_Depth", "Depth"}, {"Edit_Width", "Width"}, {"Edit_Thk", "Wall Thickness"}},
           {"S275   (Grade 43)", "S350   (Grade 50)", "S450   (Grade 55)"},
           "Save to  file",
-          Join({{"lbl_Area", "Area", "cm^2", 5},
-                {"lbl_Ixx", "Ixx", "cm^4", 6},
-                {"lbl_Iyy", "Iyy", "cm^4", 7},
-                {"lbl_Rxx", "Rx", "mm", 8},
-                {"lbl_Ryy", "Ry", "mm", 9}},
-               Moduli(12, 14),
-               {{"lbl_K", "K", "cm^4", 16},
-                {"lbl_T", "t", "mm", 17},
-                {"lbl_Wt", "Weight", "kg/m", 18}})};
+          Join({{"lbl_Area", "Area", "cm^2", Q::Area},
+                {"lbl_Ixx", "Ixx", "cm^4", Q::Ixx},
+                {"lbl_Iyy", "Iyy", "cm^4", Q::Iyy},
+                {"lbl_Rxx", "Rx", "mm", Q::Rx},
+                {"lbl_Ryy", "Ry", "mm", Q::Ry}},
+               Moduli(),
+               {{"lbl_K", "K", "cm^4", Q::TorsionConstant},
+                {"lbl_T", "t", "mm", Q::TorsionFibre},
+                {"lbl_Wt", "Weight", "kg/m", Q::Weight}})};
 }
 
 CalculatorWindowSpec IBeamSpec() {
@@ -85,19 +84,19 @@ CalculatorWindowSpec IBeamSpec() {
            {"Edit_Rad", "Root Radius"}},
           kSteelGrades,
           kSaveToFile,
-          Join({{"lbl_Area", "Area", "cm^2", 6},
-                {"lbl_Ixx", "Ixx", "cm^4", 7},
-                {"lbl_Iyy", "Iyy", "cm^4", 8},
-                {"lbl_Rxx", "Rx", "mm", 9},
-                {"lbl_Ryy", "Ry", "mm", 10}},
-               Moduli(13, 15),
-               {{"lbl_K", "K", "cm^4", 17},
-                {"lbl_T", "t", "mm", 18},
-                {"lbl_Circ", "Dia of inscribed circle", "mm", 19},
-                {"lbl_u", "u", "", 20},
-                {"lbl_x", "x", "", 21},
-                {"lbl_H", "H", "dm^6", 22},
-                {"lbl_Wt", "Weight", "kg/m", 23}})};
+          Join({{"lbl_Area", "Area", "cm^2", Q::Area},
+                {"lbl_Ixx", "Ixx", "cm^4", Q::Ixx},
+                {"lbl_Iyy", "Iyy", "cm^4", Q::Iyy},
+                {"lbl_Rxx", "Rx", "mm", Q::Rx},
+                {"lbl_Ryy", "Ry", "mm", Q::Ry}},
+               Moduli(),
+               {{"lbl_K", "K", "cm^4", Q::TorsionConstant},
+                {"lbl_T", "t", "mm", Q::TorsionFibre},
+                {"lbl_Circ", "Dia of inscribed circle", "mm", Q::InscribedCircle},
+                {"lbl_u", "u", "", Q::BucklingParameter},
+                {"lbl_x", "x", "", Q::TorsionalIndex},
+                {"lbl_H", "H", "dm^6", Q::WarpingConstant},
+                {"lbl_Wt", "Weight", "kg/m", Q::Weight}})};
 }
 
 CalculatorWindowSpec JoistSpec() {
@@ -116,21 +115,21 @@ CalculatorWindowSpec JoistSpec() {
           // The joist's first item has two blanks where the others have three.
           {"S275  (Grade 43)", "S355   (Grade 50)", "S450   (Grade 55)"},
           kSaveToFile,
-          Join({{"lbl_Area", "Area", "cm^2", 7},
-                {"lbl_Ixx", "Ixx", "cm^4", 8},
-                {"lbl_Iyy", "Iyy", "cm^4", 9},
-                {"lbl_Rxx", "Rx", "mm", 10},
-                {"lbl_Ryy", "Ry", "mm", 11}},
-               Moduli(12, 14),
-               {{"lbl_K", "K", "cm^4", 16},
-                {"lbl_T", "t", "mm", 17},
-                {"lbl_u", "u", "", 18},
-                {"lbl_x", "x", "", 19},
-                {"lbl_H", "H", "dm^6", 20},
-                {"lbl_Circ", "Inscribed circle", "mm", 21},
-                {"lbl_xRec", "x", "mm", 22},
-                {"lbl_yRec", "y", "mm", 23},
-                {"lbl_Wt", "Weight", "kg/m", 24}})};
+          Join({{"lbl_Area", "Area", "cm^2", Q::Area},
+                {"lbl_Ixx", "Ixx", "cm^4", Q::Ixx},
+                {"lbl_Iyy", "Iyy", "cm^4", Q::Iyy},
+                {"lbl_Rxx", "Rx", "mm", Q::Rx},
+                {"lbl_Ryy", "Ry", "mm", Q::Ry}},
+               Moduli(),
+               {{"lbl_K", "K", "cm^4", Q::TorsionConstant},
+                {"lbl_T", "t", "mm", Q::TorsionFibre},
+                {"lbl_u", "u", "", Q::BucklingParameter},
+                {"lbl_x", "x", "", Q::TorsionalIndex},
+                {"lbl_H", "H", "dm^6", Q::WarpingConstant},
+                {"lbl_Circ", "Inscribed circle", "mm", Q::InscribedCircle},
+                {"lbl_xRec", "x", "mm", Q::ExtremeX},
+                {"lbl_yRec", "y", "mm", Q::ExtremeY},
+                {"lbl_Wt", "Weight", "kg/m", Q::Weight}})};
 }
 
 CalculatorWindowSpec ChannelSpec() {
@@ -148,25 +147,25 @@ CalculatorWindowSpec ChannelSpec() {
            {"Edit_Ang", "Flange Angle", "deg"}},
           {"Grade 43", "Grade 50", "Grade 55"},
           kSaveToFile,
-          Join({{"lbl_Area", "Area", "cm^2", 7},
-                {"lbl_Ixx", "Ixx", "cm^4", 8},
-                {"lbl_Iyy", "Iyy", "cm^4", 9},
-                {"lbl_Rxx", "Rx", "mm", 10},
-                {"lbl_Ryy", "Ry", "mm", 11}},
-               Moduli(12, 14),
-               {{"lbl_K", "K", "cm^4", 16},
-                {"lbl_T", "t", "mm", 17},
-                {"lbl_u", "u", "", 18},
-                {"lbl_x", "x", "", 19},
-                {"lbl_H", "H", "dm^6", 20},
-                {"lbl_Cy", "Cy", "mm", 21},
-                {"lbl_Ceq", "Distance to centre of area.", "mm", 22},
-                {"lbl_Circ", "Inscribed circle", "mm", 23},
-                {"lbl_xRec", "x", "mm", 24},
-                {"lbl_yRec", "y", "mm", 25},
-                {"lbl_eo", "eo", "mm", 26},
-                {"lbl_Cs", "Cs", "mm", 27},
-                {"lbl_Wt", "Weight", "kg/m", 28}})};
+          Join({{"lbl_Area", "Area", "cm^2", Q::Area},
+                {"lbl_Ixx", "Ixx", "cm^4", Q::Ixx},
+                {"lbl_Iyy", "Iyy", "cm^4", Q::Iyy},
+                {"lbl_Rxx", "Rx", "mm", Q::Rx},
+                {"lbl_Ryy", "Ry", "mm", Q::Ry}},
+               Moduli(),
+               {{"lbl_K", "K", "cm^4", Q::TorsionConstant},
+                {"lbl_T", "t", "mm", Q::TorsionFibre},
+                {"lbl_u", "u", "", Q::BucklingParameter},
+                {"lbl_x", "x", "", Q::TorsionalIndex},
+                {"lbl_H", "H", "dm^6", Q::WarpingConstant},
+                {"lbl_Cy", "Cy", "mm", Q::CentroidY},
+                {"lbl_Ceq", "Distance to centre of area.", "mm", Q::PlasticAxisY},
+                {"lbl_Circ", "Inscribed circle", "mm", Q::InscribedCircle},
+                {"lbl_xRec", "x", "mm", Q::ExtremeX},
+                {"lbl_yRec", "y", "mm", Q::ExtremeY},
+                {"lbl_eo", "eo", "mm", Q::ShearCentreFromWeb},
+                {"lbl_Cs", "Cs", "mm", Q::ShearCentre},
+                {"lbl_Wt", "Weight", "kg/m", Q::Weight}})};
 }
 
 CalculatorWindowSpec AngleSpec() {
@@ -183,25 +182,25 @@ CalculatorWindowSpec AngleSpec() {
           {},
           kSaveToFile,
           // The angle's modulus captions keep their own names whatever the preferences.
-          {{"lbl_Area", "Area", "cm^2", 5},
-           {"lbl_Ixx", "Ixx", "cm^4", 6},
-           {"lbl_Iyy", "Iyy", "cm^4", 7},
-           {"lbl_Rx", "Rx", "mm", 8},
-           {"lbl_Ry", "Ry", "mm", 9},
-           {"lbl_Zxx", "Zxx", "cm^3", 10, M::None, "Label_Elastic_X"},
-           {"lbl_Zyy", "Zyy", "cm^3", 11, M::None, "Label_Elastic_Y"},
-           {"lbl_K", "K", "cm^4", 12},
-           {"lbl_tRec", "t", "mm", 13},
-           {"lbl_Cx", "Cx", "mm", 14},
-           {"lbl_Cy", "Cy", "mm", 15},
-           {"lbl_xRec", "x", "mm", 16},
-           {"lbl_yRec", "y", "mm", 17},
-           {"lbl_Iuu", "Iuu", "cm^4", 18},
-           {"lbl_Ivv", "Ivv", "cm^4", 19},
-           {"lbl_Ruu", "Ru", "mm", 20},
-           {"lbl_Rvv", "Rv", "mm", 21},
-           {"lbl_Alpha", "Alpha", "deg", 22},
-           {"lbl_Wt", "Weight", "kg/m", 23}}};
+          {{"lbl_Area", "Area", "cm^2", Q::Area},
+           {"lbl_Ixx", "Ixx", "cm^4", Q::Ixx},
+           {"lbl_Iyy", "Iyy", "cm^4", Q::Iyy},
+           {"lbl_Rx", "Rx", "mm", Q::Rx},
+           {"lbl_Ry", "Ry", "mm", Q::Ry},
+           {"lbl_Zxx", "Zxx", "cm^3", Q::ElasticModulusX, M::None, "Label_Elastic_X"},
+           {"lbl_Zyy", "Zyy", "cm^3", Q::ElasticModulusY, M::None, "Label_Elastic_Y"},
+           {"lbl_K", "K", "cm^4", Q::TorsionConstant},
+           {"lbl_tRec", "t", "mm", Q::TorsionFibre},
+           {"lbl_Cx", "Cx", "mm", Q::CentroidX},
+           {"lbl_Cy", "Cy", "mm", Q::CentroidY},
+           {"lbl_xRec", "x", "mm", Q::ExtremeX},
+           {"lbl_yRec", "y", "mm", Q::ExtremeY},
+           {"lbl_Iuu", "Iuu", "cm^4", Q::Iuu},
+           {"lbl_Ivv", "Ivv", "cm^4", Q::Ivv},
+           {"lbl_Ruu", "Ru", "mm", Q::Ru},
+           {"lbl_Rvv", "Rv", "mm", Q::Rv},
+           {"lbl_Alpha", "Alpha", "deg", Q::Alpha},
+           {"lbl_Wt", "Weight", "kg/m", Q::Weight}}};
 }
 
 }  // namespace

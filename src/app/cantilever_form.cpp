@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/click_through.h"
+#include "app/form_controls.h"
 #include "app/form_keys.h"
 #include "app/picture_widget.h"
 #include "app/qt_text.h"
@@ -23,12 +24,6 @@ namespace {
 
 constexpr int kPictureWidth = 110;
 constexpr int kPictureHeight = 64;
-
-template <typename T>
-T* Named(T* widget, const char* objectName) {
-  widget->setObjectName(objectName);
-  return widget;
-}
 
 std::size_t Index(CantileverOption option) {
   return static_cast<std::size_t>(option);
@@ -54,9 +49,7 @@ CantileverForm::CantileverForm(AppContext& context, CantileverSide side, QWidget
 
   options_[Index(CantileverOption::UserValue)]->setEnabled(false);
   adjustSize();
-  const QRect screen = ScreenRect();
-  move(screen.left() + (screen.width() - width()) * 2 / 3,
-       screen.top() + (screen.height() - height()) / 5);
+  PlaceAsEntryForm(this);
 }
 
 TCantLHFrm::TCantLHFrm(AppContext& context, QWidget* parent)

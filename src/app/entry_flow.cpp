@@ -6,6 +6,7 @@
 #include "app/index_form.h"
 #include "app/load_data_form.h"
 #include "app/span_form.h"
+#include "beam_input/entry_sequence.h"
 
 EntryFlow::EntryFlow(AppContext& context, TIndexFrm& index, TBeamFrm& beam, TLoadDataFrm& loads,
                      TSpanFrm& span, TCantLHFrm& lhCantilever, TCantRHFrm& rhCantilever)
@@ -60,10 +61,11 @@ void EntryFlow::StartBeamEntry() {
   ShowForm(beam_);
 }
 
-// Without a beam there is nothing to load: the message, and the main window stays as it was.
+// A refusal leaves the main window as it was.
 void EntryFlow::StartLoadEntry() {
-  if (context_.session.model().TotalLength == 0) {
-    context_.dialogs.Message("Specify beam data first");
+  if (const std::string_view refusal = trabeo::LoadEntryRefusal(context_.session.model());
+      !refusal.empty()) {
+    context_.dialogs.Message(refusal);
     return;
   }
   index_.HideIntroPanel();

@@ -15,7 +15,9 @@ T* Named(T* widget, const char* objectName) {
   return widget;
 }
 
-// Result lists align their figures with spaces, so they need a font of fixed pitch.
+// Result texts align their figures with spaces, so they need a font of fixed pitch: Courier at
+// the control's own size, or at the 13 pixels of the main window's and the timber windows' lists.
+QFont FixedPitchFont();
 QFont FixedPitchListFont();
 
 // Replaces a list's lines.
@@ -23,3 +25,5 @@ void ShowLines(QListWidget* list, const std::vector<std::string>& lines);
 
 // Places a window at the given fractions of the free screen area left over by its size.
 void PlaceOnScreenAt(QWidget* window, double acrossFraction, double downFraction);
+// The beam entry forms stand two thirds across and a fifth down.
+void PlaceAsEntryForm(QWidget* form);

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/busy_cursor.h"
+#include "app/form_controls.h"
 #include "app/misc_grid_model.h"
 #include "app/qt_text.h"
 
@@ -34,12 +35,6 @@ constexpr AddSectionItem kAddSection[] = {
 constexpr int kGridMargin = 20;
 constexpr int kHeightBelowGrid = 150;
 constexpr int kRowHeight = 20;
-
-template <typename T>
-T* Named(T* widget, const char* objectName) {
-  widget->setObjectName(objectName);
-  return widget;
-}
 
 QLabel* BlueNote(const char* text, const char* objectName, QWidget* parent) {
   auto* note = Named(new QLabel(text, parent), objectName);

@@ -15,10 +15,10 @@
 #include <QVBoxLayout>
 
 #include "app/app_settings.h"
+#include "app/form_controls.h"
 #include "app/picture_widget.h"
 #include "app/print/qt_canvas.h"
 #include "results/main_picture.h"
-#include "sections/catalogue/catalogue.h"
 
 TIndexFrm::TIndexFrm(AppContext& context, std::filesystem::path settingsFile)
     : context_(context), settingsFile_(std::move(settingsFile)) {
@@ -32,11 +32,7 @@ TIndexFrm::TIndexFrm(AppContext& context, std::filesystem::path settingsFile)
   picture_->setObjectName("Image1");
   resultsList_ = new QListWidget(client);
   resultsList_->setObjectName("List_Results");
-  QFont courier("Courier");
-  courier.setStyleHint(QFont::TypeWriter);
-  courier.setFixedPitch(true);
-  courier.setPixelSize(13);
-  resultsList_->setFont(courier);
+  resultsList_->setFont(FixedPitchListFont());
   resultsList_->setUniformItemSizes(true);
 
   BuildMenu();
@@ -217,9 +213,8 @@ void TIndexFrm::resizeEvent(QResizeEvent* event) {
   if (pictureDrawn_) Redraw();
 }
 
-// A showing by the program restores the catalogue section tables in the start folder from the
-// built-in data (a file that cannot be written is skipped) and clears the picture. The window
-// system showing it again after it was minimised changes nothing: the drawing stays.
+// A showing by the program clears the picture. The window system showing it again after it was
+// minimised changes nothing: the drawing stays.
 void TIndexFrm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (event->spontaneous()) return;
@@ -227,7 +222,6 @@ void TIndexFrm::showEvent(QShowEvent* event) {
     placed_ = true;
     PlaceOnFirstShowing();
   }
-  trabeo::WriteCatalogue(context_.session.StartFolder());
   ClearPicture();
 }
 

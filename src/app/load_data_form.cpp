@@ -22,10 +22,10 @@
 #include <vector>
 
 #include "app/busy_cursor.h"
+#include "app/form_controls.h"
 #include "app/form_keys.h"
 #include "app/picture_widget.h"
 #include "app/print/qt_canvas.h"
-#include "beam_input/entry_ranges.h"
 #include "beam_input/load_sketch.h"
 #include "settings/unit_conversion.h"
 
@@ -68,10 +68,8 @@ TLoadDataFrm::TLoadDataFrm(AppContext& context) : QWidget(nullptr, Qt::Window), 
   BuildHeads();
   BuildRows();
   BuildCommands();
-  const QRect screen = ScreenRect();
   resize(kFormWidth, trabeo::LoadFormHeight(5));
-  move(screen.left() + (screen.width() - width()) * 2 / 3,
-       screen.top() + (screen.height() - height()) / 5);
+  PlaceAsEntryForm(this);
   rowsInUse_ = 0;
 }
 
@@ -269,9 +267,8 @@ void TLoadDataFrm::showEvent(QShowEvent* event) {
   findChild<QLabel*>("lbl_UDLF_Unit")->setText(ToQString(trabeo::UnitHeading(units.UdlUnitName)));
   unitHeads_[3]->setText(ToQString(trabeo::UnitHeading(units.LengthUnitName)));
   working_ = context_.session.model().Loads;
-  const int32_t rowCount = context_.session.project().LoadRowCount;
-  rowsInUse_ = rowCount != 0 ? rowCount : 5;
-  for (int number = 6; number <= trabeo::kUserLoadRows; ++number) {
+  rowsInUse_ = trabeo::LoadRowsInUseAtShow(context_.session.project().LoadRowCount);
+  for (int number = trabeo::kLoadRowsAlwaysShown + 1; number <= trabeo::kUserLoadRows; ++number) {
     rows_[static_cast<std::size_t>(number)].panel->hide();
   }
   Reveal();
@@ -308,10 +305,10 @@ void TLoadDataFrm::ShowTypeBoxes(int number) {
 
 void TLoadDataFrm::ChooseType(int number) {
   ShowTypeBoxes(number);
-  if (number >= 5 && rowsInUse_ < number) {
-    rowsInUse_ = number;
-    Reveal();
-  }
+  const int inUse = trabeo::LoadRowsInUseAfterPick(rowsInUse_, number);
+  if (inUse == rowsInUse_) return;
+  rowsInUse_ = inUse;
+  Reveal();
 }
 
 void TLoadDataFrm::Reveal() {
@@ -379,30 +376,16 @@ LoadRowTexts TLoadDataFrm::RowTexts(const Row& row) const {
   return texts;
 }
 
-// A box whose number single precision cannot hold is refused by name, whether or not the rows are
-// validated, and its row keeps what it held: the value could not be stored.
+// Boxes out of the range of single precision are refused whether or not the rows are validated.
 bool TLoadDataFrm::ReadForm(bool validate) {
-  const trabeo::UnitSettings& units = context_.session.units();
-  std::vector<std::string> refused;
-  for (int number = 1; number <= trabeo::kUserLoadRows; ++number) {
-    Row& row = rows_[static_cast<std::size_t>(number)];
-    if (!row.point->isChecked() && !row.udl->isChecked()) row.apply->setChecked(false);
-    const LoadRowTexts texts = RowTexts(row);
-    const std::vector<std::string> problems = trabeo::LoadRowRangeProblems(texts, units, number);
-    if (!problems.empty()) {
-      refused.insert(refused.end(), problems.begin(), problems.end());
-      continue;
-    }
-    working_.row(number) = trabeo::ReadLoadRow(texts, units, working_.row(number));
-  }
-  const trabeo::SelfWeightTexts selfWeight{selfWeightApply_->isChecked(),
-                                           TextOf(selfWeightFactor_)};
-  if (const std::string problem = trabeo::SelfWeightRangeProblem(selfWeight); !problem.empty()) {
-    refused.push_back(problem);
-  } else {
-    working_.row(trabeo::kSelfWeightRow) =
-        trabeo::ReadSelfWeightRow(selfWeight, working_.row(trabeo::kSelfWeightRow));
-  }
+  trabeo::LoadFormTexts texts;
+  for (std::size_t i = 0; i < texts.rows.size(); ++i)
+    texts.rows[i] = RowTexts(rows_[i + 1]);
+  texts.selfWeight = {selfWeightApply_->isChecked(), TextOf(selfWeightFactor_)};
+  const std::vector<std::string> refused =
+      trabeo::ReadLoadForm(texts, context_.session.units(), working_);
+  for (std::size_t i = 0; i < texts.rows.size(); ++i)
+    rows_[i + 1].apply->setChecked(texts.rows[i].applied);
   for (const std::string& message : refused)
     context_.dialogs.Message(message);
   if (!refused.empty()) return false;
@@ -463,7 +446,7 @@ void TLoadDataFrm::ClearRows() {
     row.apply->setChecked(false);
     SetRowType(row, LoadRowType::None);
   }
-  rowsInUse_ = 5;
+  rowsInUse_ = trabeo::kLoadRowsAlwaysShown;
   filling_ = false;
   resize(width(), 580);
 }
@@ -471,7 +454,7 @@ void TLoadDataFrm::ClearRows() {
 void TLoadDataFrm::ClearClicked() {
   BusyCursor busy;
   ClearRows();
-  for (int number = 6; number <= trabeo::kUserLoadRows; ++number) {
+  for (int number = trabeo::kLoadRowsAlwaysShown + 1; number <= trabeo::kUserLoadRows; ++number) {
     rows_[static_cast<std::size_t>(number)].panel->hide();
   }
   Reveal();

@@ -1,18 +1,17 @@
 #include <QApplication>
 #include <QComboBox>
-#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
-#include <QTime>
 #include <array>
 
+#include "app/form_controls.h"
 #include "app/member_capacity_form.h"
 #include "app/picture_widget.h"
+#include "app/print/header_date_time.h"
 #include "app/qt_text.h"
 #include "settings/page_header.h"
 #include "steel/member_capacity/bearing_sketch.h"
@@ -25,20 +24,6 @@ namespace {
 // the command stays in the "Calculate" menu.
 constexpr int kBearingButtonWidth = 1000;
 constexpr std::string_view kNarrowScreenMessage = "Balls";
-
-// The date and time in the system's short date and long time formats, as the header shows them.
-std::string HeaderDateTimeNow() {
-  const QLocale locale = QLocale::system();
-  return trabeo::HeaderDateTime(
-      locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
-      locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString());
-}
-
-void ShowLines(QListWidget* list, const std::vector<std::string>& lines) {
-  list->clear();
-  for (const std::string& line : lines)
-    list->addItem(ToQString(line));
-}
 
 // An opened file brings the section with the grade its py was found for: the grade box shows
 // that grade rather than the one chosen before.

@@ -16,6 +16,7 @@
 #include <cctype>
 #include <string_view>
 
+#include "app/form_controls.h"
 #include "app/picture_widget.h"
 #include "app/qt_text.h"
 
@@ -36,12 +37,6 @@ constexpr int kBearingSketchHeight = 110;
 constexpr int kBoxWidth = 70;
 constexpr int kGradeTextLength = 16;  // "S 275 (Grade 43)"
 constexpr int kClassIndent = 12;
-
-template <typename T>
-T* Named(T* widget, const char* objectName) {
-  widget->setObjectName(objectName);
-  return widget;
-}
 
 // A menu item's objectName: its caption without blanks and signs, then "1".
 QString MenuObjectName(std::string_view caption) {
@@ -65,10 +60,7 @@ constexpr std::array<FamilySubmenu, 3> kFamilySubmenus{{
 
 QListWidget* ResultList(const char* objectName, QWidget* parent) {
   auto* list = Named(new QListWidget(parent), objectName);
-  QFont courier("Courier");
-  courier.setStyleHint(QFont::TypeWriter);
-  courier.setFixedPitch(true);
-  list->setFont(courier);
+  list->setFont(FixedPitchFont());
   list->setUniformItemSizes(true);
   return list;
 }

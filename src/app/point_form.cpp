@@ -6,6 +6,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "app/form_controls.h"
 #include "app/form_keys.h"
 #include "app/print/header_date_time.h"
 #include "app/qt_text.h"
@@ -21,10 +22,7 @@ TPointFrm::TPointFrm(AppContext& context, QWidget* parent)
   // The text box shows what "Print" prints: the lines are the program's, not typed.
   memo_->setReadOnly(true);
   memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  QFont courier("Courier");
-  courier.setStyleHint(QFont::TypeWriter);
-  courier.setFixedPitch(true);
-  memo_->setFont(courier);
+  memo_->setFont(FixedPitchFont());
   memo_->setMinimumSize(460, 220);
   layout->addWidget(memo_);
 

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/click_through.h"
+#include "app/form_controls.h"
 #include "app/form_keys.h"
 #include "app/picture_widget.h"
 #include "app/qt_text.h"
@@ -27,12 +28,6 @@ namespace {
 constexpr int kPictureWidth = 520;
 constexpr int kPictureHeight = 150;
 const QColor kPictureGrey(128, 128, 128);
-
-template <typename T>
-T* Named(T* widget, const char* objectName) {
-  widget->setObjectName(objectName);
-  return widget;
-}
 
 std::size_t Index(SpanOption option) {
   return static_cast<std::size_t>(option);
@@ -105,9 +100,7 @@ TSpanFrm::TSpanFrm(AppContext& context, QWidget* parent)
   layout->addWidget(BuildCommands());
 
   SizeForBothViews(layout);
-  const QRect screen = ScreenRect();
-  move(screen.left() + (screen.width() - width()) * 2 / 3,
-       screen.top() + (screen.height() - height()) / 5);
+  PlaceAsEntryForm(this);
 }
 
 QWidget* TSpanFrm::BuildEndRestraintPanel() {

@@ -3,7 +3,6 @@
 #include "app/qt_text.h"
 
 #include <QComboBox>
-#include <QDate>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,15 +10,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QTime>
 #include <QVBoxLayout>
 
 #include "app/form_controls.h"
+#include "app/print/header_date_time.h"
 #include "app/print/qt_canvas.h"
 #include "settings/page_header.h"
 #include "timber/timber_member_print.h"
@@ -55,14 +53,6 @@ constexpr std::array<ValueLabel, 13> kValueLabels{{
     {"K3 (bending)", "lbl_K3b", &TimberMemberLabels::lbl_K3b},
     {"K3  (axial)", "lbl_K3ax", &TimberMemberLabels::lbl_K3ax},
 }};
-
-// The date and time in the system's short date and long time formats, as the header shows them.
-std::string HeaderDateTimeNow() {
-  const QLocale locale = QLocale::system();
-  return trabeo::HeaderDateTime(
-      locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
-      locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString());
-}
 
 }  // namespace
 

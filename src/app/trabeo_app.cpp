@@ -30,6 +30,7 @@
 #include "app/span_form.h"
 #include "app/timber_member_form.h"
 #include "app/timber_section_form.h"
+#include "session/desktop_start.h"
 
 class TrabeoApplicationPrivate {
  public:
@@ -153,7 +154,7 @@ void TrabeoApplication::start() {
   Q_INIT_RESOURCE(resources);
   QApplication::setWindowIcon(QIcon(":/icons/trabeo.svg"));
   AppContext& context = *d_->context;
-  d_->session.LoadPreferences();
+  trabeo::StartDesktopSession(d_->session);
   trabeo::UnitSettings units = d_->session.units();
   units.EnableSteelEN1993 =
       ReadEurocodeSwitch(d_->settingsFile) ? trabeo::kSettingOn : trabeo::kSettingOff;

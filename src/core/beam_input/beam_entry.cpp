@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "beam_input/entry_ranges.h"
+#include "model/steel_density.h"
 #include "settings/sig_fig.h"
 #include "settings/unit_conversion.h"
 
@@ -47,8 +48,14 @@ double TotalLengthFromTexts(const BeamEntryTexts& texts, const UnitSettings& uni
   return total;
 }
 
+BeamEndTicks AfterEndBoxClick(BeamEndTicks end, BeamEndBox clicked) {
+  if (clicked == BeamEndBox::Cantilever && end.cantilever) end.fixed = false;
+  if (clicked == BeamEndBox::Fixed && end.fixed) end.cantilever = false;
+  return end;
+}
+
 double SelfWeightOfArea(double area) {
-  return area * 7.85 / 1000000 * 9.81;
+  return area * kSteelDensity / 1000000 * 9.81;
 }
 
 BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts, const UnitSettings& units,

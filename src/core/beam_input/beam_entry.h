@@ -23,6 +23,19 @@ struct BeamEntryTexts {
   DesignCode code = DesignCode::None;  // the selected code option
 };
 
+// The section form's two boxes at one end of the beam.
+struct BeamEndTicks {
+  bool cantilever = false;
+  bool fixed = false;
+
+  friend bool operator==(const BeamEndTicks&, const BeamEndTicks&) = default;
+};
+enum class BeamEndBox { Cantilever, Fixed };
+
+// A fixed end has no cantilever: a click that ticks one box of an end unticks the other. `end`
+// holds the boxes as the click left them.
+BeamEndTicks AfterEndBoxClick(BeamEndTicks end, BeamEndBox clicked);
+
 enum class BeamEntryStatus {
   Failed,       // a box was unusable: the model keeps what was written before the failure
   CodeRefused,  // the geometry and section were stored, the code does not suit the section
@@ -54,7 +67,7 @@ double TotalLengthFromTexts(const BeamEntryTexts& texts, const UnitSettings& uni
 BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts, const UnitSettings& units,
                                 BeamProject& project);
 
-// Self weight of a steel section of the given area (mm2), N/mm: 7.85 t/m3 under 9.81 m/s2.
+// Self weight of a steel section of the given area (mm2), N/mm: kSteelDensity under 9.81 m/s2.
 double SelfWeightOfArea(double area);
 
 // The section form's picture of the beam: supports, lengths and the total length.

@@ -2,6 +2,10 @@
 
 namespace trabeo {
 
+std::string_view LoadEntryRefusal(const BeamModel& model) {
+  return model.TotalLength == 0 ? kSpecifyBeamFirstMessage : std::string_view();
+}
+
 EntryStep AfterLoadForm(DesignCode designCode, SectionKind sectionKind) {
   switch (designCode) {
     case DesignCode::None:

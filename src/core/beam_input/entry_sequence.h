@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "model/beam_model.h"
 #include "model/section_kind.h"
@@ -10,6 +11,12 @@ namespace trabeo {
 
 // The forms of the beam entry sequence after the load form, and the analysis that ends it.
 enum class EntryStep { SpanForm, LhCantileverForm, RhCantileverForm, Analyse, MainWindowOnly };
+
+inline constexpr std::string_view kSpecifyBeamFirstMessage = "Specify beam data first";
+
+// Input > "Loads": loads need a beam to stand on. The message that refuses them while the beam
+// has no length; empty when they may be entered.
+std::string_view LoadEntryRefusal(const BeamModel& model);
 
 // Where "Next >" of the load form goes: the span form for a BS 5950 beam of a kind that uses it,
 // the analysis for other BS 5950 beams and for no code or BS 5268; other codes have no check of

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "beam_input/entry_ranges.h"
 #include "settings/sig_fig.h"
@@ -25,6 +26,27 @@ std::string Shown(double value, bool applied) {
 }
 
 }  // namespace
+
+std::vector<std::string> ReadLoadForm(LoadFormTexts& form, const UnitSettings& units,
+                                      LoadTable& loads) {
+  std::vector<std::string> refused;
+  for (int number = 1; number <= kUserLoadRows; ++number) {
+    LoadRowTexts& texts = form.rows[static_cast<std::size_t>(number - 1)];
+    if (texts.type == LoadRowType::None) texts.applied = false;
+    const std::vector<std::string> problems = LoadRowRangeProblems(texts, units, number);
+    if (!problems.empty()) {
+      refused.insert(refused.end(), problems.begin(), problems.end());
+      continue;
+    }
+    loads.row(number) = ReadLoadRow(texts, units, loads.row(number));
+  }
+  if (std::string problem = SelfWeightRangeProblem(form.selfWeight); !problem.empty()) {
+    refused.push_back(std::move(problem));
+  } else {
+    loads.row(kSelfWeightRow) = ReadSelfWeightRow(form.selfWeight, loads.row(kSelfWeightRow));
+  }
+  return refused;
+}
 
 LoadRecord ReadLoadRow(const LoadRowTexts& texts, const UnitSettings& units,
                        const LoadRecord& previous) {
@@ -125,6 +147,14 @@ int32_t LoadRowsInUseFor(const LoadTable& loads) {
     if (loads.row(number).Kind != 0) rowsInUse = std::max(rowsInUse, number);
   }
   return rowsInUse;
+}
+
+int LoadRowsInUseAtShow(int32_t storedCount) {
+  return storedCount != 0 ? storedCount : kLoadRowsAlwaysShown;
+}
+
+int LoadRowsInUseAfterPick(int rowsInUse, int picked) {
+  return picked >= kLoadRowsAlwaysShown ? std::max(rowsInUse, picked) : rowsInUse;
 }
 
 int VisibleLoadRows(int rowsInUse) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,19 @@ struct SelfWeightTexts {
   std::string factor;
 };
 
+// The whole load form: rows 1 to 25 (row n at index n - 1) and the self-weight group.
+struct LoadFormTexts {
+  std::array<LoadRowTexts, kUserLoadRows> rows{};
+  SelfWeightTexts selfWeight;
+};
+
+// Reads the form into rows 1 to 26 of `loads`. A row with no type picked applies nothing: its
+// "Apply" is cleared in `form` too, for the form to show. A box whose number single precision
+// cannot hold is refused by name, and its row (or the self weight) keeps what it held, since the
+// value could not be stored. Returns the refusals in row order, the self weight's last.
+std::vector<std::string> ReadLoadForm(LoadFormTexts& form, const UnitSettings& units,
+                                      LoadTable& loads);
+
 // Reads a row of the form into a load record in internal units. A row with no type is all
 // zeros and not applied; an empty factor box reads as 1. Spare is kept from `previous`.
 LoadRecord ReadLoadRow(const LoadRowTexts& texts, const UnitSettings& units,
@@ -53,6 +67,12 @@ LoadRowTexts ShowLoadRow(const LoadRecord& row, const UnitSettings& units);
 std::string SelfWeightLabel(const LoadRecord& selfWeight, const UnitSettings& units);
 std::string SelfWeightFactorText(const LoadRecord& selfWeight, const UnitSettings& units);
 
+// The form always shows its first five rows.
+inline constexpr int kLoadRowsAlwaysShown = 5;
+// The rows in use as the form shows the stored loads: the stored count, five when none is stored.
+int LoadRowsInUseAtShow(int32_t storedCount);
+// Picking a type in row `picked`: from row 5 on, the rows in use grow to reach it.
+int LoadRowsInUseAfterPick(int rowsInUse, int picked);
 // Rows shown for the highest row in use: rows 1 to 5 always, then one empty row after it.
 int VisibleLoadRows(int rowsInUse);
 // The load form's rows in use for a load table entered elsewhere (a batch case): up to the last

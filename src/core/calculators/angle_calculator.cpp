@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "sections/section_properties.h"
+
 namespace trabeo {
 namespace {
 
@@ -141,27 +143,10 @@ CalculatorOutcome<AngleResults> CalculateAngle(const AngleInput& input) {
 
 SectionRecord AngleSectionRecord(const AngleResults& r, std::string_view description) {
   SectionRecord rec = CalculatorRecordBase(description, "RSA", std::nullopt);
+  CopySectionProperties(r, rec);
   rec.Depth = static_cast<float>(r.d);
   rec.Width = static_cast<float>(r.b);
-  rec.WebThk = rec.FlgThk = static_cast<float>(r.t);
-  rec.RootRad = static_cast<float>(r.r1);
-  rec.ToeRad = static_cast<float>(r.r2);
-  rec.Area = static_cast<float>(r.Area);
-  rec.Ixx = static_cast<float>(r.Ixx);
-  rec.Iyy = static_cast<float>(r.Iyy);
-  rec.Rx = static_cast<float>(r.Rx);
-  rec.Ry = static_cast<float>(r.Ry);
-  rec.Cx = static_cast<float>(r.Cx);
-  rec.Cy = static_cast<float>(r.Cy);
-  rec.ExtremeX = static_cast<float>(r.ExtremeX);
-  rec.ExtremeY = static_cast<float>(r.ExtremeY);
-  rec.Iuu = static_cast<float>(r.Iuu);
-  rec.Ivv = static_cast<float>(r.Ivv);
-  rec.Ru = static_cast<float>(r.Ru);
-  rec.Rv = static_cast<float>(r.Rv);
-  rec.Alpha = static_cast<float>(r.Alpha);
-  rec.K = static_cast<float>(r.K);
-  rec.TorsionFibre = static_cast<float>(r.TorsionFibre);
+  rec.FlgThk = static_cast<float>(r.t);
   return rec;
 }
 

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "sections/section_properties.h"
+
 namespace trabeo {
 namespace {
 
@@ -90,22 +92,8 @@ CalculatorOutcome<BoxResults> CalculateBox(const BoxInput& input) {
 
 SectionRecord BoxSectionRecord(const BoxResults& r, std::string_view description) {
   SectionRecord rec = CalculatorRecordBase(description, "Box", r.design.grade);
-  rec.Depth = static_cast<float>(r.D);
-  rec.Width = static_cast<float>(r.B);
-  rec.WebThk = rec.FlgThk = static_cast<float>(r.t);
-  rec.Outstand = static_cast<float>(r.Outstand);
-  rec.WebDepth = static_cast<float>(r.WebDepth);
-  rec.Area = static_cast<float>(r.Area);
-  rec.Ixx = static_cast<float>(r.Ixx);
-  rec.Iyy = static_cast<float>(r.Iyy);
-  rec.Rx = static_cast<float>(r.Rx);
-  rec.Ry = static_cast<float>(r.Ry);
-  rec.ExtremeX = static_cast<float>(r.ExtremeX);
-  rec.ExtremeY = static_cast<float>(r.ExtremeY);
-  rec.K = static_cast<float>(r.K);
-  rec.TorsionFibre = static_cast<float>(r.TorsionFibre);
-  rec.Sxx = static_cast<float>(r.Sxx);
-  rec.Syy = static_cast<float>(r.Syy);
+  CopySectionProperties(r, rec);
+  rec.FlgThk = static_cast<float>(r.t);
   return rec;
 }
 

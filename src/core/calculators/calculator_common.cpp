@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "fileio/fixed_text.h"
+#include "model/steel_density.h"
 #include "settings/number_range.h"
 #include "steel/design_strength.h"
 
@@ -37,7 +38,7 @@ bool CalculationIsFinite(const SectionRecord& r, std::initializer_list<double> o
 }
 
 double SteelWeight(double area) {
-  return area * 7.85 / 1000;
+  return area * kSteelDensity / 1000;
 }
 
 CalculatorDesign DesignStrengthAndClass(SteelGrade grade, float thickness,

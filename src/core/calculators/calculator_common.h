@@ -76,7 +76,7 @@ inline double Typed(const TypedDimension& value) {
 }
 bool AllTyped(std::initializer_list<const TypedDimension*> boxes);
 
-// Mass per metre of a steel section, kg/m, from its area in mm2.
+// Mass per metre of a steel section, kg/m, from its area in mm2 (kSteelDensity).
 double SteelWeight(double area);
 
 // py from the grade and the governing thickness, then the class from the given routine; when py

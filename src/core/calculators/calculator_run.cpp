@@ -67,7 +67,8 @@ CalculatorRun RunTube(const CalculatorEntry& e) {
   const TubeResults& r = *outcome.results;
   CalculatorRun run;
   run.sheet = SheetOf(e, TubeShownValues(r), {r.D, r.t});
-  run.record = TubeSectionRecord(r, "");
+  run.record = TubeSectionRecord(r, e.description);
+  run.results = r;
   AddDesign(run, r.design, false, SigFig3);
   return run;
 }
@@ -79,7 +80,8 @@ CalculatorRun RunBox(const CalculatorEntry& e) {
   const BoxResults& r = *outcome.results;
   CalculatorRun run;
   run.sheet = SheetOf(e, BoxShownValues(r), {r.D, r.B, r.t});
-  run.record = BoxSectionRecord(r, "");
+  run.record = BoxSectionRecord(r, e.description);
+  run.results = r;
   AddDesign(run, r.design, true, SigFig3);
   return run;
 }
@@ -91,7 +93,8 @@ CalculatorRun RunIBeam(const CalculatorEntry& e) {
   const IBeamResults& r = *outcome.results;
   CalculatorRun run;
   run.sheet = SheetOf(e, IBeamShownValues(r, e.labels), {r.D, r.B, r.t, r.T, r.r});
-  run.record = IBeamSectionRecord(r, "");
+  run.record = IBeamSectionRecord(r, e.description);
+  run.results = r;
   AddDesign(run, r.design, false, SigFig3);
   return run;
 }
@@ -103,7 +106,8 @@ CalculatorRun RunJoist(const CalculatorEntry& e) {
   const JoistResults& r = *outcome.results;
   CalculatorRun run;
   run.sheet = SheetOf(e, JoistShownValues(r), {r.D, r.B, r.t, r.T, r.r1, r.r2});
-  run.record = JoistSectionRecord(r, "");
+  run.record = JoistSectionRecord(r, e.description);
+  run.results = r;
   AddDesign(run, r.design, false, SigFig3);
   return run;
 }
@@ -116,7 +120,8 @@ CalculatorRun RunChannel(const CalculatorEntry& e) {
   const ChannelResults& r = *outcome.results;
   CalculatorRun run;
   run.sheet = SheetOf(e, ChannelShownValues(r, e.labels), {r.D, r.B, r.t, r.T, r.r1, r.r2});
-  run.record = ChannelSectionRecord(r, "");
+  run.record = ChannelSectionRecord(r, e.description);
+  run.results = r;
   AddDesign(run, r.design, false, SigFig3Dec3);
   return run;
 }
@@ -128,7 +133,8 @@ CalculatorRun RunAngle(const CalculatorEntry& e) {
   const AngleResults& r = *outcome.results;
   CalculatorRun run;
   run.sheet = SheetOf(e, AngleShownValues(r), {r.d, r.b, r.t, r.r1, r.r2});
-  run.record = AngleSectionRecord(r, "");
+  run.record = AngleSectionRecord(r, e.description);
+  run.results = r;
   return run;
 }
 

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "calculators/shown_values.h"
@@ -41,12 +42,18 @@ struct CalculatorSheet {
   std::vector<std::string> designLines;  // none for the angle
 };
 
-// One run of "Calculate Section Properties".
+// The unrounded results of the shape calculated.
+using CalculatorResults =
+    std::variant<TubeResults, BoxResults, IBeamResults, JoistResults, ChannelResults, AngleResults>;
+
+// One run of "Calculate Section Properties", for the calculator windows and trabeo-cli calc.
 struct CalculatorRun {
   // The first failing check's message (a check may also fail without one); empty on success.
   std::string message;
-  std::optional<CalculatorSheet> sheet;  // present when the properties were computed
-  // The record "Save to File" appends, but for its designation, which is taken when saving.
+  std::optional<CalculatorSheet> sheet;      // present when the properties were computed
+  std::optional<CalculatorResults> results;  // likewise
+  // The record "Save to File" appends, under the entry's description (the window takes the
+  // description anew when saving).
   SectionRecord record;
   std::string py;  // lbl_Py's text
   std::string classXX;

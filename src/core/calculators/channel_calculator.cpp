@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "calculators/channel_geometry.h"
+#include "sections/section_properties.h"
 
 namespace trabeo {
 namespace {
@@ -185,31 +186,9 @@ CalculatorOutcome<ChannelResults> CalculateChannel(const ChannelInput& input) {
 
 SectionRecord ChannelSectionRecord(const ChannelResults& r, std::string_view description) {
   SectionRecord rec = CalculatorRecordBase(description, "RSC", r.design.grade);
-  rec.Depth = static_cast<float>(r.D);
-  rec.Width = static_cast<float>(r.B);
-  rec.WebThk = static_cast<float>(r.t);
-  rec.FlgThk = static_cast<float>(r.T);
-  rec.RootRad = static_cast<float>(r.r1);
-  rec.ToeRad = static_cast<float>(r.r2);
+  CopySectionProperties(r, rec);
   rec.Outstand = static_cast<float>(r.B);
-  rec.WebDepth = static_cast<float>(r.WebDepth);
   rec.FlgAngle = static_cast<float>(r.theta * 180 / pi);
-  rec.Area = static_cast<float>(r.Area);
-  rec.Ixx = static_cast<float>(r.Ixx);
-  rec.Iyy = static_cast<float>(r.Iyy);
-  rec.Rx = static_cast<float>(r.Rx);
-  rec.Ry = static_cast<float>(r.Ry);
-  rec.Cy = static_cast<float>(r.Cy);
-  rec.ExtremeX = static_cast<float>(r.ExtremeX);
-  rec.ExtremeY = static_cast<float>(r.ExtremeY);
-  rec.K = static_cast<float>(r.K);
-  rec.TorsionFibre = static_cast<float>(r.TorsionFibre);
-  rec.Cs = static_cast<float>(r.Cs);
-  rec.Sxx = static_cast<float>(r.Sxx);
-  rec.Syy = static_cast<float>(r.Syy);
-  rec.u = static_cast<float>(r.u);
-  rec.x = static_cast<float>(r.x);
-  rec.H = static_cast<float>(r.H);
   return rec;
 }
 

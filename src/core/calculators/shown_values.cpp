@@ -1,5 +1,6 @@
 #include "calculators/shown_values.h"
 
+#include <algorithm>
 #include <string>
 
 #include "calculators/typed_number.h"
@@ -7,6 +8,8 @@
 
 namespace trabeo {
 namespace {
+
+using Q = CalculatorQuantity;
 
 constexpr const char* kMm = " mm";
 constexpr const char* kCm2 = " cm^2";
@@ -17,16 +20,16 @@ constexpr const char* kKgPerM = " kg/m";
 constexpr const char* kDm6 = " dm^6";
 
 ShownValue AsTyped(const char* label, double value) {
-  return {label, TypedText(value), kMm};
+  return {Q::Dimension, label, TypedText(value), kMm};
 }
 
 // The moduli under the preference labels: "Zxx = 230.3 cm3".
 void AddModuli(std::vector<ShownValue>& lines, const ModulusLabels& labels, double Zxx, double Zyy,
                double Sxx, double Syy, std::string (*format)(double)) {
-  lines.push_back({labels.elasticX + " = ", format(Zxx / 1e3), kCm3});
-  lines.push_back({labels.elasticY + " = ", format(Zyy / 1e3), kCm3});
-  lines.push_back({labels.plasticX + " = ", format(Sxx / 1e3), kCm3});
-  lines.push_back({labels.plasticY + " = ", format(Syy / 1e3), kCm3});
+  lines.push_back({Q::ElasticModulusX, labels.elasticX + " = ", format(Zxx / 1e3), kCm3});
+  lines.push_back({Q::ElasticModulusY, labels.elasticY + " = ", format(Zyy / 1e3), kCm3});
+  lines.push_back({Q::PlasticModulusX, labels.plasticX + " = ", format(Sxx / 1e3), kCm3});
+  lines.push_back({Q::PlasticModulusY, labels.plasticY + " = ", format(Syy / 1e3), kCm3});
 }
 
 }  // namespace
@@ -35,20 +38,20 @@ std::vector<ShownValue> TubeShownValues(const TubeResults& r) {
   return {
       AsTyped("Outside dia = ", r.D),
       AsTyped("Wall thickness = ", r.t),
-      {"Area = ", SigFig3(r.Area / 100), kCm2},
-      {"Ixx = ", SigFig4(r.I / 1e4), kCm4},
-      {"Iyy = ", SigFig4(r.I / 1e4), kCm4},
-      {"Rx = ", SigFig3(r.R), kMm},
-      {"Ry = ", SigFig3(r.R), kMm},
-      {"x = ", SigFig3(r.Extreme), kMm},
-      {"y = ", SigFig3(r.Extreme), kMm},
-      {"Zxx = ", SigFig4(r.Z / 1e3), kCm3},
-      {"Zyy = ", SigFig4(r.Z / 1e3), kCm3},
-      {"Sxx = ", SigFig4(r.S / 1e3), kCm3},
-      {"Syy = ", SigFig4(r.S / 1e3), kCm3},
-      {"K = ", SigFig4(r.K / 1e4), kCm4Torsion},
-      {"t = ", SigFig4(r.TorsionFibre), kMm},
-      {"Weight = ", SigFig3(r.Weight), kKgPerM},
+      {Q::Area, "Area = ", SigFig3(r.Area / 100), kCm2},
+      {Q::Ixx, "Ixx = ", SigFig4(r.I / 1e4), kCm4},
+      {Q::Iyy, "Iyy = ", SigFig4(r.I / 1e4), kCm4},
+      {Q::Rx, "Rx = ", SigFig3(r.R), kMm},
+      {Q::Ry, "Ry = ", SigFig3(r.R), kMm},
+      {Q::ExtremeX, "x = ", SigFig3(r.Extreme), kMm},
+      {Q::ExtremeY, "y = ", SigFig3(r.Extreme), kMm},
+      {Q::ElasticModulusX, "Zxx = ", SigFig4(r.Z / 1e3), kCm3},
+      {Q::ElasticModulusY, "Zyy = ", SigFig4(r.Z / 1e3), kCm3},
+      {Q::PlasticModulusX, "Sxx = ", SigFig4(r.S / 1e3), kCm3},
+      {Q::PlasticModulusY, "Syy = ", SigFig4(r.S / 1e3), kCm3},
+      {Q::TorsionConstant, "K = ", SigFig4(r.K / 1e4), kCm4Torsion},
+      {Q::TorsionFibre, "t = ", SigFig4(r.TorsionFibre), kMm},
+      {Q::Weight, "Weight = ", SigFig3(r.Weight), kKgPerM},
   };
 }
 
@@ -57,22 +60,22 @@ std::vector<ShownValue> BoxShownValues(const BoxResults& r) {
       AsTyped("Depth = ", r.D),
       AsTyped("Width = ", r.B),
       AsTyped("Thickness = ", r.t),
-      {"Outstand = ", SigFig3(r.Outstand), kMm},
-      {"Web Depth = ", SigFig3(r.WebDepth), kMm},
-      {"Area = ", SigFig3(r.Area / 100), kCm2},
-      {"Ixx = ", SigFig4(r.Ixx / 1e4), kCm4},
-      {"Iyy = ", SigFig4(r.Iyy / 1e4), kCm4},
-      {"Rx = ", SigFig3(r.Rx), kMm},
-      {"Ry = ", SigFig3(r.Ry), kMm},
-      {"x = ", SigFig3(r.ExtremeX), kMm},
-      {"y = ", SigFig3(r.ExtremeY), kMm},
-      {"Zxx = ", SigFig4(r.Zxx / 1e3), kCm3},
-      {"Zyy = ", SigFig4(r.Zyy / 1e3), kCm3},
-      {"Sxx = ", SigFig4(r.Sxx / 1e3), kCm3},
-      {"Syy = ", SigFig4(r.Syy / 1e3), kCm3},
-      {"K = ", SigFig4(r.K / 1e4), kCm4Torsion},
-      {"t = ", SigFig3(r.TorsionFibre), kMm},
-      {"Weight = ", SigFig3(r.Weight), kKgPerM},
+      {Q::Outstand, "Outstand = ", SigFig3(r.Outstand), kMm},
+      {Q::WebDepth, "Web Depth = ", SigFig3(r.WebDepth), kMm},
+      {Q::Area, "Area = ", SigFig3(r.Area / 100), kCm2},
+      {Q::Ixx, "Ixx = ", SigFig4(r.Ixx / 1e4), kCm4},
+      {Q::Iyy, "Iyy = ", SigFig4(r.Iyy / 1e4), kCm4},
+      {Q::Rx, "Rx = ", SigFig3(r.Rx), kMm},
+      {Q::Ry, "Ry = ", SigFig3(r.Ry), kMm},
+      {Q::ExtremeX, "x = ", SigFig3(r.ExtremeX), kMm},
+      {Q::ExtremeY, "y = ", SigFig3(r.ExtremeY), kMm},
+      {Q::ElasticModulusX, "Zxx = ", SigFig4(r.Zxx / 1e3), kCm3},
+      {Q::ElasticModulusY, "Zyy = ", SigFig4(r.Zyy / 1e3), kCm3},
+      {Q::PlasticModulusX, "Sxx = ", SigFig4(r.Sxx / 1e3), kCm3},
+      {Q::PlasticModulusY, "Syy = ", SigFig4(r.Syy / 1e3), kCm3},
+      {Q::TorsionConstant, "K = ", SigFig4(r.K / 1e4), kCm4Torsion},
+      {Q::TorsionFibre, "t = ", SigFig3(r.TorsionFibre), kMm},
+      {Q::Weight, "Weight = ", SigFig3(r.Weight), kKgPerM},
   };
 }
 
@@ -83,24 +86,25 @@ std::vector<ShownValue> IBeamShownValues(const IBeamResults& r, const ModulusLab
       AsTyped("Web = ", r.t),
       AsTyped("Flange = ", r.T),
       AsTyped("Root Radius = ", r.r),
-      {"Web Depth = ", SigFig3(r.WebDepth), kMm},
-      {"Area = ", SigFig3(r.Area / 100), kCm2},
-      {"Ixx = ", SigFig4(r.Ixx / 1e4), kCm4},
-      {"Iyy = ", SigFig4(r.Iyy / 1e4), kCm4},
-      {"Rx = ", SigFig3(r.Rx), kMm},
-      {"Ry = ", SigFig3(r.Ry), kMm},
-      {"x = ", SigFig3(r.ExtremeX), kMm},
-      {"y = ", SigFig3(r.ExtremeY), kMm},
+      {Q::WebDepth, "Web Depth = ", SigFig3(r.WebDepth), kMm},
+      {Q::Area, "Area = ", SigFig3(r.Area / 100), kCm2},
+      {Q::Ixx, "Ixx = ", SigFig4(r.Ixx / 1e4), kCm4},
+      {Q::Iyy, "Iyy = ", SigFig4(r.Iyy / 1e4), kCm4},
+      {Q::Rx, "Rx = ", SigFig3(r.Rx), kMm},
+      {Q::Ry, "Ry = ", SigFig3(r.Ry), kMm},
+      {Q::ExtremeX, "x = ", SigFig3(r.ExtremeX), kMm},
+      {Q::ExtremeY, "y = ", SigFig3(r.ExtremeY), kMm},
   };
   AddModuli(lines, labels, r.Zxx, r.Zyy, r.Sxx, r.Syy, SigFig4);
   lines.insert(lines.end(), {
-                                {"K = ", SigFig4(r.K / 1e4), kCm4Torsion},
-                                {"t = ", SigFig3(r.TorsionFibre), kMm},
-                                {"Inscribed circle = ", SigFig3(r.InscribedCircle), " mm dia"},
-                                {"u = ", SigFig3(r.u), ""},
-                                {"x = ", SigFig3(r.x), ""},
-                                {"H = ", SigFig3(r.H / 1e12), kDm6},
-                                {"Weight = ", SigFig3(r.Weight), kKgPerM},
+                                {Q::TorsionConstant, "K = ", SigFig4(r.K / 1e4), kCm4Torsion},
+                                {Q::TorsionFibre, "t = ", SigFig3(r.TorsionFibre), kMm},
+                                {Q::InscribedCircle,
+                                 "Inscribed circle = ", SigFig3(r.InscribedCircle), " mm dia"},
+                                {Q::BucklingParameter, "u = ", SigFig3(r.u), ""},
+                                {Q::TorsionalIndex, "x = ", SigFig3(r.x), ""},
+                                {Q::WarpingConstant, "H = ", SigFig3(r.H / 1e12), kDm6},
+                                {Q::Weight, "Weight = ", SigFig3(r.Weight), kKgPerM},
                             });
   return lines;
 }
@@ -113,25 +117,25 @@ std::vector<ShownValue> JoistShownValues(const JoistResults& r) {
       AsTyped("Flange = ", r.T),
       AsTyped("Root Radius = ", r.r1),
       AsTyped("Toe Radius = ", r.r2),
-      {"Web Depth = ", SigFig3(r.WebDepth), kMm},
-      {"Area = ", SigFig3(r.Area / 100), kCm2},
-      {"Ixx = ", SigFig4(r.Ixx / 1e4), kCm4},
-      {"Iyy = ", SigFig4(r.Iyy / 1e4), kCm4},
-      {"Rx = ", SigFig3(r.Rx), kMm},
-      {"Ry = ", SigFig3(r.Ry), kMm},
-      {"Zxx = ", SigFig4(r.Zxx / 1e3), kCm3},
-      {"Zyy = ", SigFig4(r.Zyy / 1e3), kCm3},
-      {"Sxx = ", SigFig4(r.Sxx / 1e3), kCm3},
-      {"Syy = ", SigFig4(r.Syy / 1e3), kCm3},
-      {"K = ", SigFig4(r.K / 1e4), kCm4Torsion},
-      {"t = ", SigFig3(r.TorsionFibre), kMm},
-      {"u = ", SigFig3(r.u), ""},
-      {"x = ", SigFig3(r.x), ""},
-      {"H = ", SigFig3(r.H / 1e12), kDm6},
-      {"Inscribed circle = ", SigFig3(r.InscribedCircle), " mm dia"},
-      {"x = ", SigFig3(r.ExtremeX), kMm},
-      {"y = ", SigFig3(r.ExtremeY), kMm},
-      {"Weight = ", SigFig3(r.Weight), kKgPerM},
+      {Q::WebDepth, "Web Depth = ", SigFig3(r.WebDepth), kMm},
+      {Q::Area, "Area = ", SigFig3(r.Area / 100), kCm2},
+      {Q::Ixx, "Ixx = ", SigFig4(r.Ixx / 1e4), kCm4},
+      {Q::Iyy, "Iyy = ", SigFig4(r.Iyy / 1e4), kCm4},
+      {Q::Rx, "Rx = ", SigFig3(r.Rx), kMm},
+      {Q::Ry, "Ry = ", SigFig3(r.Ry), kMm},
+      {Q::ElasticModulusX, "Zxx = ", SigFig4(r.Zxx / 1e3), kCm3},
+      {Q::ElasticModulusY, "Zyy = ", SigFig4(r.Zyy / 1e3), kCm3},
+      {Q::PlasticModulusX, "Sxx = ", SigFig4(r.Sxx / 1e3), kCm3},
+      {Q::PlasticModulusY, "Syy = ", SigFig4(r.Syy / 1e3), kCm3},
+      {Q::TorsionConstant, "K = ", SigFig4(r.K / 1e4), kCm4Torsion},
+      {Q::TorsionFibre, "t = ", SigFig3(r.TorsionFibre), kMm},
+      {Q::BucklingParameter, "u = ", SigFig3(r.u), ""},
+      {Q::TorsionalIndex, "x = ", SigFig3(r.x), ""},
+      {Q::WarpingConstant, "H = ", SigFig3(r.H / 1e12), kDm6},
+      {Q::InscribedCircle, "Inscribed circle = ", SigFig3(r.InscribedCircle), " mm dia"},
+      {Q::ExtremeX, "x = ", SigFig3(r.ExtremeX), kMm},
+      {Q::ExtremeY, "y = ", SigFig3(r.ExtremeY), kMm},
+      {Q::Weight, "Weight = ", SigFig3(r.Weight), kKgPerM},
   };
 }
 
@@ -143,28 +147,29 @@ std::vector<ShownValue> ChannelShownValues(const ChannelResults& r, const Modulu
       AsTyped("Flange = ", r.T),
       AsTyped("Root Radius = ", r.r1),
       AsTyped("Toe Radius = ", r.r2),
-      {"Web Depth = ", SigFig3(r.WebDepth), kMm},
-      {"Area = ", SigFig3Dec3(r.Area / 100), kCm2},
-      {"Ixx = ", SigFig4Dec3(r.Ixx / 1e4), kCm4},
-      {"Iyy = ", SigFig4Dec3(r.Iyy / 1e4), kCm4},
-      {"Rx = ", SigFig3Dec3(r.Rx), kMm},
-      {"Ry = ", SigFig3Dec3(r.Ry), kMm},
+      {Q::WebDepth, "Web Depth = ", SigFig3(r.WebDepth), kMm},
+      {Q::Area, "Area = ", SigFig3Dec3(r.Area / 100), kCm2},
+      {Q::Ixx, "Ixx = ", SigFig4Dec3(r.Ixx / 1e4), kCm4},
+      {Q::Iyy, "Iyy = ", SigFig4Dec3(r.Iyy / 1e4), kCm4},
+      {Q::Rx, "Rx = ", SigFig3Dec3(r.Rx), kMm},
+      {Q::Ry, "Ry = ", SigFig3Dec3(r.Ry), kMm},
   };
   AddModuli(lines, labels, r.Zxx, r.Zyy, r.Sxx, r.Syy, SigFig4Dec3);
   lines.insert(lines.end(), {
-                                {"K = ", SigFig4Dec3(r.K / 1e4), kCm4Torsion},
-                                {"t = ", SigFig3(r.TorsionFibre), kMm},
-                                {"u = ", SigFig3(r.u), ""},
-                                {"x = ", SigFig3(r.x), ""},
-                                {"H = ", SigFig3(r.H / 1e12), kDm6},
-                                {"Cy = ", SigFig3Dec3(r.Cy), kMm},
-                                {"Ceq = ", SigFig3Dec3(r.Ceq), kMm},
-                                {"Inscribed circle = ", SigFig3Dec3(r.InscribedCircle), " mm dia"},
-                                {"x = ", SigFig3Dec3(r.ExtremeX), kMm},
-                                {"y = ", SigFig3Dec3(r.ExtremeY), kMm},
-                                {"eo = ", SigFig3(r.eo), kMm},
-                                {"Cs = ", SigFig3(r.Cs), kMm},
-                                {"Weight = ", SigFig3(r.Weight), kKgPerM},
+                                {Q::TorsionConstant, "K = ", SigFig4Dec3(r.K / 1e4), kCm4Torsion},
+                                {Q::TorsionFibre, "t = ", SigFig3(r.TorsionFibre), kMm},
+                                {Q::BucklingParameter, "u = ", SigFig3(r.u), ""},
+                                {Q::TorsionalIndex, "x = ", SigFig3(r.x), ""},
+                                {Q::WarpingConstant, "H = ", SigFig3(r.H / 1e12), kDm6},
+                                {Q::CentroidY, "Cy = ", SigFig3Dec3(r.Cy), kMm},
+                                {Q::PlasticAxisY, "Ceq = ", SigFig3Dec3(r.Ceq), kMm},
+                                {Q::InscribedCircle,
+                                 "Inscribed circle = ", SigFig3Dec3(r.InscribedCircle), " mm dia"},
+                                {Q::ExtremeX, "x = ", SigFig3Dec3(r.ExtremeX), kMm},
+                                {Q::ExtremeY, "y = ", SigFig3Dec3(r.ExtremeY), kMm},
+                                {Q::ShearCentreFromWeb, "eo = ", SigFig3(r.eo), kMm},
+                                {Q::ShearCentre, "Cs = ", SigFig3(r.Cs), kMm},
+                                {Q::Weight, "Weight = ", SigFig3(r.Weight), kKgPerM},
                             });
   return lines;
 }
@@ -176,26 +181,33 @@ std::vector<ShownValue> AngleShownValues(const AngleResults& r) {
       AsTyped("Thickness = ", r.t),
       AsTyped("Root Radius = ", r.r1),
       AsTyped("Toe Radius = ", r.r2),
-      {"Area = ", SigFig4(r.Area / 100), kCm2},
-      {"Ixx = ", SigFig4(r.Ixx / 1e4), kCm4},
-      {"Iyy = ", SigFig4(r.Iyy / 1e4), kCm4},
-      {"Rx = ", SigFig3(r.Rx), kMm},
-      {"Ry = ", SigFig3(r.Ry), kMm},
-      {"Zxx = ", SigFig4(r.Zxx / 1e3), kCm3},
-      {"Zyy = ", SigFig4(r.Zyy / 1e3), kCm3},
-      {"K = ", SigFig4(r.K / 1e4), kCm4Torsion},
-      {"t = ", SigFig3(r.TorsionFibre), kMm},
-      {"Cx = ", SigFig3(r.Cx), kMm},
-      {"Cy = ", SigFig3(r.Cy), kMm},
-      {"x = ", SigFig3(r.ExtremeX), kMm},
-      {"y = ", SigFig3(r.ExtremeY), kMm},
-      {"Iuu = ", SigFig4(r.Iuu / 1e4), kCm4},
-      {"Ivv = ", SigFig4(r.Ivv / 1e4), kCm4},
-      {"Ru = ", SigFig3(r.Ru), kMm},
-      {"Rv = ", SigFig3(r.Rv), kMm},
-      {"Alpha = ", SigFig3(r.Alpha), " deg"},
-      {"Weight = ", SigFig3(r.Weight), kKgPerM},
+      {Q::Area, "Area = ", SigFig4(r.Area / 100), kCm2},
+      {Q::Ixx, "Ixx = ", SigFig4(r.Ixx / 1e4), kCm4},
+      {Q::Iyy, "Iyy = ", SigFig4(r.Iyy / 1e4), kCm4},
+      {Q::Rx, "Rx = ", SigFig3(r.Rx), kMm},
+      {Q::Ry, "Ry = ", SigFig3(r.Ry), kMm},
+      {Q::ElasticModulusX, "Zxx = ", SigFig4(r.Zxx / 1e3), kCm3},
+      {Q::ElasticModulusY, "Zyy = ", SigFig4(r.Zyy / 1e3), kCm3},
+      {Q::TorsionConstant, "K = ", SigFig4(r.K / 1e4), kCm4Torsion},
+      {Q::TorsionFibre, "t = ", SigFig3(r.TorsionFibre), kMm},
+      {Q::CentroidX, "Cx = ", SigFig3(r.Cx), kMm},
+      {Q::CentroidY, "Cy = ", SigFig3(r.Cy), kMm},
+      {Q::ExtremeX, "x = ", SigFig3(r.ExtremeX), kMm},
+      {Q::ExtremeY, "y = ", SigFig3(r.ExtremeY), kMm},
+      {Q::Iuu, "Iuu = ", SigFig4(r.Iuu / 1e4), kCm4},
+      {Q::Ivv, "Ivv = ", SigFig4(r.Ivv / 1e4), kCm4},
+      {Q::Ru, "Ru = ", SigFig3(r.Ru), kMm},
+      {Q::Rv, "Rv = ", SigFig3(r.Rv), kMm},
+      {Q::Alpha, "Alpha = ", SigFig3(r.Alpha), " deg"},
+      {Q::Weight, "Weight = ", SigFig3(r.Weight), kKgPerM},
   };
+}
+
+const ShownValue* FindShownValue(const std::vector<ShownValue>& lines,
+                                 CalculatorQuantity quantity) {
+  if (quantity == CalculatorQuantity::Dimension) return nullptr;
+  const auto found = std::ranges::find(lines, quantity, &ShownValue::quantity);
+  return found == lines.end() ? nullptr : &*found;
 }
 
 std::vector<std::string> DesignLines(const CalculatorDesign& design, bool bothAxes) {

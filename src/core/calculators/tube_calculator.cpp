@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "sections/section_properties.h"
+
 namespace trabeo {
 namespace {
 
@@ -50,14 +52,12 @@ CalculatorOutcome<TubeResults> CalculateTube(const TubeInput& input) {
 
 SectionRecord TubeSectionRecord(const TubeResults& r, std::string_view description) {
   SectionRecord rec = CalculatorRecordBase(description, "Tube", r.design.grade);
-  rec.Depth = rec.Width = static_cast<float>(r.D);
-  rec.WebThk = rec.FlgThk = static_cast<float>(r.t);
-  rec.Area = static_cast<float>(r.Area);
+  CopySectionProperties(r, rec);
+  rec.Width = static_cast<float>(r.D);
+  rec.FlgThk = static_cast<float>(r.t);
   rec.Ixx = rec.Iyy = static_cast<float>(r.I);
   rec.Rx = rec.Ry = static_cast<float>(r.R);
   rec.ExtremeX = rec.ExtremeY = static_cast<float>(r.Extreme);
-  rec.K = static_cast<float>(r.K);
-  rec.TorsionFibre = static_cast<float>(r.TorsionFibre);
   rec.Sxx = rec.Syy = static_cast<float>(r.S);
   return rec;
 }

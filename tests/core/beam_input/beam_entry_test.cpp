@@ -125,6 +125,14 @@ TEST(BeamEntryTest, TimberWithASteelModulusIsQuestioned) {
   EXPECT_FALSE(ApplyBeamEntry(texts, UnitSettings{}, timber).askTimberWithSteelE);
 }
 
+// Ticking either box of an end unticks the other; unticking one leaves the other as it is.
+TEST(BeamEntryTest, AFixedEndHasNoCantilever) {
+  EXPECT_EQ(AfterEndBoxClick({true, true}, BeamEndBox::Cantilever), (BeamEndTicks{true, false}));
+  EXPECT_EQ(AfterEndBoxClick({true, true}, BeamEndBox::Fixed), (BeamEndTicks{false, true}));
+  EXPECT_EQ(AfterEndBoxClick({false, true}, BeamEndBox::Cantilever), (BeamEndTicks{false, true}));
+  EXPECT_EQ(AfterEndBoxClick({true, false}, BeamEndBox::Fixed), (BeamEndTicks{true, false}));
+}
+
 TEST(BeamEntryTest, TotalLengthCountsTickedNonZeroCantilevers) {
   BeamEntryTexts texts = Typical();
   texts.lhLength = "2";

@@ -157,6 +157,44 @@ TEST(LoadEntryTest, StoredRowsAreShownBack) {
   EXPECT_EQ(ShowLoadRow({}, Defaults()).type, LoadRowType::None);
 }
 
+// Reading the whole form: a row with no type applies nothing, whatever its box says; a box beyond
+// single precision is refused by name and its row keeps what it held, the other rows are read.
+TEST(LoadEntryTest, ReadingTheFormRefusesOutOfRangeBoxesAndKeepsTheirRows) {
+  LoadTable loads;
+  loads.row(2) = {kPointLoadKind, 1000, 5000, 0, 0, 1, 1, 0};
+  loads.row(kSelfWeightRow).Intensity = 0.25f;
+  LoadFormTexts form;
+  form.rows[0] = Udl("0", "2", "2", "6");
+  form.rows[1].type = LoadRowType::Point;
+  form.rows[1].pointLoad = "1e36";  // kN: 1e39 N
+  form.rows[1].distance = "3";
+  form.rows[1].applied = true;
+  form.rows[2].applied = true;  // ticked, but no type picked
+  form.selfWeight = {true, "1e39"};
+  const std::vector<std::string> refused = ReadLoadForm(form, Defaults(), loads);
+  EXPECT_EQ(refused, (std::vector<std::string>{"Load 2 point load is out of range",
+                                               "Self-weight load factor is out of range"}));
+  EXPECT_EQ(loads.row(1).Kind, kDistributedLoadKind);
+  EXPECT_FLOAT_EQ(loads.row(1).Cover, 6000);
+  EXPECT_EQ(loads.row(2).Position, 1000);  // as it was
+  EXPECT_EQ(loads.row(2).Intensity, 5000);
+  EXPECT_FALSE(form.rows[2].applied);
+  EXPECT_EQ(loads.row(3).Applied, 0);
+  EXPECT_EQ(loads.row(kSelfWeightRow).Kind, 0);  // as it was
+  EXPECT_EQ(loads.row(kSelfWeightRow).Intensity, 0.25f);
+}
+
+// The rows in use: the stored count, or five; picking a type from row 5 on grows them to it.
+TEST(LoadEntryTest, RowsInUse) {
+  EXPECT_EQ(LoadRowsInUseAtShow(0), 5);
+  EXPECT_EQ(LoadRowsInUseAtShow(12), 12);
+  EXPECT_EQ(LoadRowsInUseAfterPick(5, 3), 5);
+  EXPECT_EQ(LoadRowsInUseAfterPick(0, 4), 0);
+  EXPECT_EQ(LoadRowsInUseAfterPick(0, 5), 5);
+  EXPECT_EQ(LoadRowsInUseAfterPick(6, 9), 9);
+  EXPECT_EQ(LoadRowsInUseAfterPick(12, 9), 12);
+}
+
 // One empty row always follows the highest row in use, up to row 25.
 TEST(LoadEntryTest, RowReveal) {
   EXPECT_EQ(VisibleLoadRows(0), 5);

@@ -212,6 +212,10 @@ TEST(CantileverRestraintsTest, FullyRestrainedNeedsNothingElse) {
 }
 
 TEST(CantileverRestraintsTest, SequenceCaptionsAndTheTextsOfTheRhForm) {
+  EXPECT_EQ(LoadEntryRefusal(BeamModel{}), kSpecifyBeamFirstMessage);
+  BeamModel typed = Beam(kSpan);
+  typed.TotalLength = kSpan;
+  EXPECT_EQ(LoadEntryRefusal(typed), "");
   EXPECT_EQ(AfterLoadForm(DesignCode::BS5950, SectionKind::Beam), EntryStep::SpanForm);
   EXPECT_EQ(AfterLoadForm(DesignCode::BS5950, SectionKind::Tube), EntryStep::Analyse);
   EXPECT_EQ(AfterSpanForm(Beam(kSpan, false, true)), EntryStep::RhCantileverForm);

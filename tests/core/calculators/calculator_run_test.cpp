@@ -29,7 +29,7 @@ TEST(CalculatorRunTest, BoxesReachTheirDimensions) {
   EXPECT_EQ(j.record.WebThk, 5.6f);
   EXPECT_EQ(j.record.FlgThk, 9.6f);
   EXPECT_NEAR(j.record.FlgAngle, 8.0, 1e-5);
-  EXPECT_EQ(j.record.Designation, "");  // given when saving
+  EXPECT_EQ(j.record.Designation, "");  // no description was typed
 }
 
 TEST(DimensionTextTest, ShowsThePlainNumberAsTypedAndOtherwiseTheValueUsed) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <utility>
+
 namespace trabeo {
 namespace {
 
@@ -92,6 +95,31 @@ TEST(ShownValuesTest, AngleLines) {
   EXPECT_EQ(lines[10], "Zxx = 0.4400 cm3");
   EXPECT_EQ(lines[19], "Ivv = 0.3251 cm^4");
   EXPECT_EQ(lines[22], "Alpha = 45.0 deg");
+}
+
+// The windows find each label's value by its quantity, so a shape shows every quantity once, after
+// the dimensions as typed.
+TEST(ShownValuesTest, EachShapeShowsEveryQuantityOnceAfterItsDimensions) {
+  const std::pair<const char*, std::vector<ShownValue>> sheets[] = {
+      {"tube", TubeShownValues(*CalculateTube({100, 5}).results)},
+      {"box", BoxShownValues(*CalculateBox({50, 100, 5}).results)},
+      {"I-beam", IBeamShownValues(*CalculateIBeam({203.2, 133.2, 5.7, 7.8, 7.6}).results, {})},
+      {"joist", JoistShownValues(*CalculateJoist({101.6, 101.6, 10.3, 9.5, 11.1, 3.2, 8}).results)},
+      {"channel",
+       ChannelShownValues(*CalculateChannel({"c", 38.1, 76.2, 6.8, 5.1, 7.6, 2.4, 5}).results, {})},
+      {"angle", AngleShownValues(*CalculateAngle({40, 25, 4, 4, 2.4}).results)},
+  };
+  for (const auto& [shape, lines] : sheets) {
+    std::set<CalculatorQuantity> seen;
+    for (const ShownValue& line : lines) {
+      if (line.quantity == CalculatorQuantity::Dimension) {
+        EXPECT_TRUE(seen.empty()) << shape << ": " << line.Text();
+        continue;
+      }
+      EXPECT_TRUE(seen.insert(line.quantity).second) << shape << ": " << line.Text();
+      EXPECT_EQ(FindShownValue(lines, line.quantity), &line) << shape << ": " << line.Text();
+    }
+  }
 }
 
 TEST(ShownValuesTest, NoClassWhenTheThicknessIsBeyondTheTable) {

@@ -11,7 +11,7 @@
 namespace trabeo {
 
 // One of the seventeen standard section table files that the program writes from its built-in
-// tables each time the main window is shown.
+// tables as it starts.
 struct CatalogueFile {
   std::string_view name;    // "UB.sct"
   std::string_view writer;  // the writer routine, "Pro_Load_UB"

@@ -1,5 +1,7 @@
 #include "sections/catalogue/catalogue_records.h"
 
+#include "sections/section_properties.h"
+
 namespace trabeo::catalogue {
 namespace {
 
@@ -35,125 +37,48 @@ bool HasData(const TubeRow& row) {
   return row.D != 0;
 }
 
+// The rows name their values as the record does (CopySectionProperties); each shape adds what
+// its rows leave out.
 void Fill(SectionRecord& rec, const IBeamRow& row, const FileStyle& style) {
-  rec.Depth = F(row.D);
-  rec.Width = F(row.B);
-  rec.WebThk = F(row.t);
-  rec.FlgThk = F(row.T);
-  rec.RootRad = F(row.r1);
-  rec.ToeRad = F(row.r2);
+  CopySectionProperties(row, rec);
   rec.Outstand = F(row.B / 2);
-  rec.WebDepth = F(row.WebDepth);
   rec.FlgAngle = style.flangeAngle;
-  rec.Area = F(row.Area);
-  rec.Ixx = F(row.Ixx);
-  rec.Iyy = F(row.Iyy);
-  rec.Rx = F(row.Rx);
-  rec.Ry = F(row.Ry);
   rec.ExtremeX = F(row.B / 2);
   rec.ExtremeY = F(row.D / 2);
-  rec.K = F(row.K);
-  rec.TorsionFibre = F(row.TorsionFibre);
-  rec.Sxx = F(row.Sxx);
-  rec.Syy = F(row.Syy);
-  rec.u = F(row.u);
-  rec.x = F(row.x);
-  rec.H = F(row.H);
 }
 
 void Fill(SectionRecord& rec, const ChannelRow& row, const FileStyle&) {
-  rec.Depth = F(row.D);
-  rec.Width = F(row.B);
-  rec.WebThk = F(row.t);
-  rec.FlgThk = F(row.T);
-  rec.RootRad = F(row.r1);
-  rec.ToeRad = F(row.r2);
+  CopySectionProperties(row, rec);
   rec.Outstand = F(row.B);
-  rec.WebDepth = F(row.WebDepth);
-  rec.FlgAngle = F(row.FlgAngle);
-  rec.Area = F(row.Area);
-  rec.Ixx = F(row.Ixx);
-  rec.Iyy = F(row.Iyy);
-  rec.Rx = F(row.Rx);
-  rec.Ry = F(row.Ry);
-  rec.Cy = F(row.Cy);
-  rec.ExtremeX = F(row.ExtremeX);
   rec.ExtremeY = F(row.D / 2);
-  rec.K = F(row.K);
-  rec.TorsionFibre = F(row.TorsionFibre);
-  rec.Cs = F(row.Cs);
-  rec.Sxx = F(row.Sxx);
-  rec.Syy = F(row.Syy);
-  rec.u = F(row.u);
-  rec.x = F(row.x);
-  rec.H = F(row.H);
-  rec.Extra = F(row.Extra);
 }
 
 void Fill(SectionRecord& rec, const AngleRow& row, const FileStyle&) {
-  rec.Depth = F(row.D);
-  rec.Width = F(row.B);
-  rec.WebThk = F(row.t);
+  CopySectionProperties(row, rec);
   rec.FlgThk = F(row.t);
-  rec.RootRad = F(row.r1);
-  rec.ToeRad = F(row.r2);
-  rec.Area = F(row.Area);
-  rec.Ixx = F(row.Ixx);
-  rec.Iyy = F(row.Iyy);
-  rec.Rx = F(row.Rx);
-  rec.Ry = F(row.Ry);
-  rec.Cx = F(row.Cx);
-  rec.Cy = F(row.Cy);
-  rec.ExtremeX = F(row.ExtremeX);
-  rec.ExtremeY = F(row.ExtremeY);
-  rec.Iuu = F(row.Iuu);
-  rec.Ivv = F(row.Ivv);
-  rec.Ru = F(row.Ru);
-  rec.Rv = F(row.Rv);
-  rec.Alpha = F(row.Alpha);
-  rec.K = F(row.K);
-  rec.TorsionFibre = F(row.TorsionFibre);
 }
 
 // Box sections are taken with an inner corner radius equal to the wall; the class limits use
 // the flat widths B - 3t and D - 3t.
 void Fill(SectionRecord& rec, const BoxRow& row, const FileStyle&) {
-  rec.Depth = F(row.D);
-  rec.Width = F(row.B);
-  rec.WebThk = F(row.t);
+  CopySectionProperties(row, rec);
   rec.FlgThk = F(row.t);
   rec.RootRad = F(row.t);
   rec.Outstand = F(row.B - 3 * row.t);
   rec.WebDepth = F(row.D - 3 * row.t);
-  rec.Area = F(row.Area);
-  rec.Ixx = F(row.Ixx);
-  rec.Iyy = F(row.Iyy);
-  rec.Rx = F(row.Rx);
-  rec.Ry = F(row.Ry);
   rec.ExtremeX = F(row.B / 2);
   rec.ExtremeY = F(row.D / 2);
-  rec.K = F(row.K);
-  rec.TorsionFibre = F(row.TorsionFibre);
-  rec.Sxx = F(row.Sxx);
-  rec.Syy = F(row.Syy);
 }
 
 void Fill(SectionRecord& rec, const TubeRow& row, const FileStyle&) {
-  rec.Depth = F(row.D);
+  CopySectionProperties(row, rec);
   rec.Width = F(row.D);
-  rec.WebThk = F(row.t);
   rec.FlgThk = F(row.t);
-  rec.Area = F(row.Area);
-  rec.Ixx = F(row.I);
-  rec.Iyy = F(row.I);
-  rec.Rx = F(row.R);
-  rec.Ry = F(row.R);
-  rec.ExtremeX = F(row.D / 2);
-  rec.ExtremeY = F(row.D / 2);
-  rec.K = F(row.K);
+  rec.Ixx = rec.Iyy = F(row.I);
+  rec.Rx = rec.Ry = F(row.R);
+  rec.ExtremeX = rec.ExtremeY = F(row.D / 2);
   rec.TorsionFibre = F(row.D / 2);
-  rec.Sxx = F(row.S);
-  rec.Syy = F(row.S);
+  rec.Sxx = rec.Syy = F(row.S);
 }
 
 template <typename Row>
