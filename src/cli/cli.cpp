@@ -25,7 +25,8 @@ constexpr std::string_view kUsage =
 
 }  // namespace
 
-int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err,
+           CommandFunction report) {
   if (args.empty()) {
     err << kUsage;
     return kExitBadInput;
@@ -44,7 +45,7 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
   if (command == "timber-member") return RunTimberMemberCommand(rest, out, err);
   if (command == "bolt") return RunBoltCommand(rest, out, err);
   if (command == "point") return RunPointCommand(rest, out, err);
-  if (command == "report") return RunReportCommand(rest, out, err);
+  if (command == "report") return report(rest, out, err);
   if (command == "--help" || command == "-h" || command == "help") {
     out << kUsage;
     return kExitOk;
