@@ -1,5 +1,6 @@
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -16,5 +17,7 @@ namespace trabeo::cli {
 //     "SelfWeight": {"Intensity": 0.3, "Factor": 1.4, "Applied": 1} }
 // Either the model or a message saying what is wrong with the input.
 std::variant<BeamModel, std::string> ParseBeamJson(std::string_view text);
+// The same for text already parsed.
+std::variant<BeamModel, std::string> ParseBeamJson(const nlohmann::json& root);
 
 }  // namespace trabeo::cli

@@ -9,6 +9,7 @@ constexpr std::string_view kUsage =
     "usage: trabeo-cli COMMAND [ARGS]\n"
     "  analyse FILE.json [--json] [--listing] [--units FILE] [--diagram OUT.svg\n"
     "          [--width W] [--height H] [--tile default|diagrams|results]]\n"
+    "  analyse --batch FILE.jsonl [--units FILE]   (one case per line, one JSON line each)\n"
     "  sections FILE.sct [--json]\n"
     "  calc SHAPE key=value ... [--json]   (tube, box, ibeam, joist, channel, angle)\n"
     "  catalogue --dir DIR\n"
