@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a configured build folder and checks it: the two programs in
+# Builds the Debian package from a configured build folder and checks it: the programs in
 # /usr/bin, the desktop entry and the icon, the dependency on Qt's platform plugins without
 # which the program cannot open a window, that apt can install it here, and that the programs
-# it holds run: the batch front end analyses the example beam and the desktop program starts.
+# it holds run: the batch front end analyses the example beam without loading Qt, its helper
+# beside it writes the PDF report, and the desktop program starts.
 set -euo pipefail
 build="${1:?usage: check-package.sh BUILD_FOLDER}"
 (cd "$build" && cpack -G DEB >/dev/null)
 package=$(ls -t "$build"/trabeo_*.deb | head -n 1)
 contents=$(dpkg-deb -c "$package")
-for file in ./usr/bin/trabeo ./usr/bin/trabeo-cli ./usr/share/applications/trabeo.desktop \
+for file in ./usr/bin/trabeo ./usr/bin/trabeo-cli ./usr/bin/trabeo-report \
+    ./usr/share/applications/trabeo.desktop \
     ./usr/share/icons/hicolor/scalable/apps/trabeo.svg; do
   if ! grep -q -F " $file" <<<"$contents"; then
     echo "error: $package lacks $file" >&2
@@ -30,6 +32,15 @@ trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb -x "$package" "$unpacked"
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$unpacked/usr/bin/trabeo-cli" analyse "$root/examples/example-beam.json" >/dev/null
+if ldd "$unpacked/usr/bin/trabeo-cli" 2>/dev/null | grep -E 'libQt|libicu' >&2; then
+  echo "error: the packaged trabeo-cli loads Qt (only trabeo-report may)" >&2
+  exit 1
+fi
+"$unpacked/usr/bin/trabeo-cli" report "$root/examples/example-beam.json" -o "$unpacked/example.pdf"
+if [ "$(head -c 5 "$unpacked/example.pdf")" != "%PDF-" ]; then
+  echo "error: the packaged trabeo-cli report wrote no PDF" >&2
+  exit 1
+fi
 # Still running after a few seconds: the window opened and the program waits for the user.
 status=0
 (cd "$unpacked" && XDG_CONFIG_HOME="$unpacked" XDG_RUNTIME_DIR="$unpacked" \
@@ -41,4 +52,5 @@ if [ "$status" -ne 124 ]; then
   exit 1
 fi
 echo "$(basename "$package"): programs, desktop entry and icon in place; installs; starts;" \
+  "trabeo-cli without Qt, its report by trabeo-report;" \
   "depends on $depends"

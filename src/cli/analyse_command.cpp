@@ -4,9 +4,9 @@
 #include <variant>
 
 #include "cli/analysed_case.h"
+#include "cli/analysed_case_json.h"
+#include "cli/batch_analysis.h"
 #include "cli/commands.h"
-#include "cli/results_json.h"
-#include "cli/steel_case_json.h"
 #include "engine/analysis.h"
 #include "fileio/file_bytes.h"
 #include "model/beam_project.h"
@@ -28,6 +28,7 @@ struct AnalyseOptions {
   std::string file;
   bool json = false;
   bool listing = false;
+  bool batch = false;  // the file holds one case per line
   std::optional<std::string> unitsFile;
   std::optional<std::string> diagramFile;
   std::optional<int> width;
@@ -62,6 +63,8 @@ std::variant<AnalyseOptions, std::string> ParseOptions(std::span<const std::stri
       options.json = true;
     } else if (arg == "--listing") {
       options.listing = true;
+    } else if (arg == "--batch") {
+      options.batch = true;
     } else if (arg == "--units") {
       options.unitsFile = value;
     } else if (arg == "--diagram") {
@@ -92,6 +95,8 @@ std::variant<AnalyseOptions, std::string> ParseOptions(std::span<const std::stri
   if (options.file.empty()) return std::string("no beam file given");
   if ((options.width || options.height || options.tile) && !options.diagramFile)
     return std::string("--width, --height and --tile shape the picture of --diagram");
+  if (options.batch && (options.listing || options.diagramFile))
+    return std::string("--batch writes one JSON line per case: no --listing, no --diagram");
   return options;
 }
 
@@ -115,6 +120,7 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
     return kExitBadInput;
   }
   const auto& opts = std::get<AnalyseOptions>(options);
+  if (opts.batch) return RunAnalyseBatch(opts.file, opts.unitsFile, out, err);
   const auto analysed = AnalyseCaseFile(opts.file, opts.unitsFile);
   if (const auto* problem = std::get_if<std::string>(&analysed)) {
     err << "trabeo-cli analyse: " << *problem << "\n";
@@ -136,18 +142,8 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
   }
 
   if (opts.json) {
-    nlohmann::json json = ResultsToJson(session.results(), messages);
+    nlohmann::json json = AnalysedCaseJson(analysedCase);
     if (opts.listing) json["Listing"] = outcome.listing;
-    if (session.model().DesignCode == DesignCode::BS5950)
-      AddSteelCheckJson(json, session.project(), session.steelCheck(), *analysedCase.dialogs);
-    if (const Ec3BeamCheck* ec3 = session.ec3Check())
-      AddEc3CheckJson(json, *ec3, session.steelCheck());
-    if (session.model().DesignCode == DesignCode::BS5268) {
-      const TimberBeamValues& timber = session.project().timber;
-      json["TimberCheckFailed"] = timber.TimberCheckFailed;
-      json["TimberVerdict"] = timber.TimberVerdict;
-      json["ListColour"] = outcome.listColour == colors::kRed ? "red" : "black";
-    }
     // Valid UTF-8 whatever a file held: a stray byte is replaced, never an exception.
     out << json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
   } else if (opts.listing) {

@@ -21,28 +21,42 @@ std::variant<UnitSettings, std::string> LoadUnits(const std::optional<std::strin
   return units;
 }
 
-std::variant<AnalysedCase, std::string> AnalyseCaseFile(
-    const std::string& caseFile, const std::optional<std::string>& unitsFile) {
-  const auto bytes = ReadFileBytes(caseFile);
-  if (!bytes) return "cannot read " + caseFile;
-  const std::string text(bytes->begin(), bytes->end());
-  // A timber case takes E, Ixx and the fibre distance from its section.
-  const auto parsed = ParseBeamJson(BeamTextOfCase(text));
-  if (const auto* problem = std::get_if<std::string>(&parsed)) return caseFile + ": " + *problem;
-  const auto steelCase = ParseSteelCase(text);
-  if (const auto* problem = std::get_if<std::string>(&steelCase)) return caseFile + ": " + *problem;
-  auto units = LoadUnits(unitsFile);
-  if (const auto* problem = std::get_if<std::string>(&units)) return *problem;
+namespace {
 
-  const SteelCase& steel = std::get<SteelCase>(steelCase);
-  UnitSettings& unitSettings = std::get<UnitSettings>(units);
+// The case parsed once, with its beam and steel fields, read before the units so that a case's
+// own faults are named first.
+struct CaseFields {
+  nlohmann::json root;
+  BeamModel model;
+  SteelCase steel;
+};
+
+std::variant<CaseFields, std::string> ReadCaseFields(std::string_view text,
+                                                     const std::string& caseName) {
+  nlohmann::json root = nlohmann::json::parse(text, nullptr, false);
+  if (root.is_discarded()) return caseName + ": the file is not valid JSON";
+  // A timber case takes E, Ixx and the fibre distance from its section.
+  const std::optional<nlohmann::json> timberBeam = BeamJsonOfTimberCase(root);
+  auto parsed = ParseBeamJson(timberBeam ? *timberBeam : root);
+  if (const auto* problem = std::get_if<std::string>(&parsed)) return caseName + ": " + *problem;
+  auto steelCase = ParseSteelCase(root);
+  if (const auto* problem = std::get_if<std::string>(&steelCase)) return caseName + ": " + *problem;
+  return CaseFields{std::move(root), std::get<BeamModel>(std::move(parsed)),
+                    std::get<SteelCase>(std::move(steelCase))};
+}
+
+std::variant<AnalysedCase, std::string> AnalyseCaseFields(const CaseFields& fields,
+                                                          const std::string& caseName,
+                                                          UnitSettings unitSettings) {
+  const SteelCase& steel = fields.steel;
   auto project = std::make_unique<BeamProject>();
-  project->model = std::get<BeamModel>(parsed);
+  project->model = fields.model;
   project->LoadRowCount = LoadRowsInUseFor(project->model.Loads);
   AnalysedCase analysed;
   analysed.messages = ApplySteelCase(steel, *project, unitSettings);
-  if (const std::string refused = ApplyTimberCase(text, unitSettings, *project); !refused.empty())
-    return caseFile + ": " + refused;
+  if (const std::string refused = ApplyTimberCase(fields.root, unitSettings, *project);
+      !refused.empty())
+    return caseName + ": " + refused;
   analysed.session = std::make_unique<ProjectSession>(std::filesystem::current_path());
   analysed.session->SetUnits(unitSettings);
   analysed.session->LoadCase(*project);
@@ -50,10 +64,32 @@ std::variant<AnalysedCase, std::string> AnalyseCaseFile(
   analysed.outcome = analysed.session->Analyse(*analysed.dialogs);
   // Results that are not all finite are refused with the message the program shows.
   if (!analysed.outcome.ran && !analysed.outcome.messages.empty())
-    return caseFile + ": " + analysed.outcome.messages.front();
+    return caseName + ": " + analysed.outcome.messages.front();
   analysed.messages.insert(analysed.messages.end(), analysed.outcome.messageLog.begin(),
                            analysed.outcome.messageLog.end());
   return analysed;
+}
+
+}  // namespace
+
+std::variant<AnalysedCase, std::string> AnalyseCaseFile(
+    const std::string& caseFile, const std::optional<std::string>& unitsFile) {
+  const auto bytes = ReadFileBytes(caseFile);
+  if (!bytes) return "cannot read " + caseFile;
+  const std::string text(bytes->begin(), bytes->end());
+  const auto fields = ReadCaseFields(text, caseFile);
+  if (const auto* problem = std::get_if<std::string>(&fields)) return *problem;
+  const auto units = LoadUnits(unitsFile);
+  if (const auto* problem = std::get_if<std::string>(&units)) return *problem;
+  return AnalyseCaseFields(std::get<CaseFields>(fields), caseFile, std::get<UnitSettings>(units));
+}
+
+std::variant<AnalysedCase, std::string> AnalyseCaseText(std::string_view caseText,
+                                                        const std::string& caseName,
+                                                        const UnitSettings& units) {
+  const auto fields = ReadCaseFields(caseText, caseName);
+  if (const auto* problem = std::get_if<std::string>(&fields)) return *problem;
+  return AnalyseCaseFields(std::get<CaseFields>(fields), caseName, units);
 }
 
 void PrintResultsSummary(const BeamResults& r, const std::vector<std::string>& messages,

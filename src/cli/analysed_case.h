@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -33,6 +34,12 @@ std::variant<UnitSettings, std::string> LoadUnits(const std::optional<std::strin
 // the analysed case or what is wrong with the input.
 std::variant<AnalysedCase, std::string> AnalyseCaseFile(
     const std::string& caseFile, const std::optional<std::string>& unitsFile);
+
+// The same for a case already read: `caseText` is the file's text and `caseName` names it at the
+// head of each message ("NAME: what is wrong").
+std::variant<AnalysedCase, std::string> AnalyseCaseText(std::string_view caseText,
+                                                        const std::string& caseName,
+                                                        const UnitSettings& units);
 
 // The messages, then the reactions, applied load and extremes in kN, kN-m and mm.
 void PrintResultsSummary(const BeamResults& results, const std::vector<std::string>& messages,

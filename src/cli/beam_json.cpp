@@ -138,6 +138,10 @@ BeamModel ReadModel(const json& root) {
 std::variant<BeamModel, std::string> ParseBeamJson(std::string_view text) {
   const json root = json::parse(text, nullptr, false);
   if (root.is_discarded()) return std::string("the file is not valid JSON");
+  return ParseBeamJson(root);
+}
+
+std::variant<BeamModel, std::string> ParseBeamJson(const json& root) {
   try {
     return ReadModel(root);
   } catch (const InputError& error) {

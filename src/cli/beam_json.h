@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -24,5 +25,7 @@ inline constexpr std::string_view kUnknownDesignCodeMessage =
 //     "SelfWeight": {"Intensity": 0.3, "Factor": 1.4, "Applied": 1} }
 // Either the model or a message saying what is wrong with the input.
 std::variant<BeamModel, std::string> ParseBeamJson(std::string_view text);
+// The same for text already parsed.
+std::variant<BeamModel, std::string> ParseBeamJson(const nlohmann::json& root);
 
 }  // namespace trabeo::cli

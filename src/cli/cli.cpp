@@ -9,6 +9,7 @@ constexpr std::string_view kUsage =
     "usage: trabeo-cli COMMAND [ARGS]\n"
     "  analyse FILE.json [--json] [--listing] [--units FILE] [--diagram OUT.svg\n"
     "          [--width W] [--height H] [--tile default|diagrams|results]]\n"
+    "  analyse --batch FILE.jsonl [--units FILE]   (one case per line, one JSON line each)\n"
     "  sections FILE.sct [--json]\n"
     "  calc SHAPE key=value ... [--json]   (tube, box, ibeam, joist, channel, angle)\n"
     "  catalogue --dir DIR\n"
@@ -25,7 +26,8 @@ constexpr std::string_view kUsage =
 
 }  // namespace
 
-int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err,
+           CommandFunction report) {
   if (args.empty()) {
     err << kUsage;
     return kExitBadInput;
@@ -44,7 +46,7 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
   if (command == "timber-member") return RunTimberMemberCommand(rest, out, err);
   if (command == "bolt") return RunBoltCommand(rest, out, err);
   if (command == "point") return RunPointCommand(rest, out, err);
-  if (command == "report") return RunReportCommand(rest, out, err);
+  if (command == "report") return report(rest, out, err);
   if (command == "--help" || command == "-h" || command == "help") {
     out << kUsage;
     return kExitOk;

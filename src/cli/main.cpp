@@ -10,5 +10,5 @@ int main(int argc, char** argv) {
   // temporary file, instead of the process ending with the file left behind.
   std::signal(SIGXFSZ, SIG_IGN);
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return trabeo::cli::RunCli(args, std::cout, std::cerr);
+  return trabeo::cli::RunCli(args, std::cout, std::cerr, trabeo::cli::RunReportInHelper);
 }

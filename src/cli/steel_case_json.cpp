@@ -208,11 +208,9 @@ json CheckTextJson(const SteelCheckState& check) {
 
 }  // namespace
 
-std::variant<SteelCase, std::string> ParseSteelCase(std::string_view text) {
-  const json root = json::parse(text, nullptr, false);
-  if (root.is_discarded()) return std::string("the file is not valid JSON");
+std::variant<SteelCase, std::string> ParseSteelCase(const json& caseRoot) {
   try {
-    return ReadSteelCase(root);
+    return ReadSteelCase(caseRoot);
   } catch (const CaseError& error) {
     return error.message;
   }

@@ -35,7 +35,7 @@ struct SteelCase {
 };
 
 // The case's steel fields; every one is optional. A message for anything unusable.
-std::variant<SteelCase, std::string> ParseSteelCase(std::string_view text);
+std::variant<SteelCase, std::string> ParseSteelCase(const nlohmann::json& caseRoot);
 
 // Gives the project the case's section, as picking the record on the beam form does (E and Ixx
 // of the span stay the case's), and its restraints; the case's n rule wins over the units. The

@@ -113,19 +113,16 @@ TimberSectionRun TakeTimberSection(const TimberCase& timber, const UnitSettings&
   return run;
 }
 
-std::string BeamTextOfCase(std::string_view caseText) {
-  json root = json::parse(caseText, nullptr, false);
-  if (root.is_discarded() || TimberObject(root) == nullptr) return std::string(caseText);
-  root["E"] = 1;
-  root["Ixx"] = 1;
-  root["FibreDistance"] = 0;
-  return root.dump();
+std::optional<json> BeamJsonOfTimberCase(const json& caseRoot) {
+  if (TimberObject(caseRoot) == nullptr) return std::nullopt;
+  json beam = caseRoot;
+  beam["E"] = 1;
+  beam["Ixx"] = 1;
+  beam["FibreDistance"] = 0;
+  return beam;
 }
 
-std::string ApplyTimberCase(std::string_view caseText, const UnitSettings& units,
-                            BeamProject& project) {
-  const json root = json::parse(caseText, nullptr, false);
-  if (root.is_discarded()) return {};
+std::string ApplyTimberCase(const json& root, const UnitSettings& units, BeamProject& project) {
   const json* timber = TimberObject(root);
   if (timber == nullptr) {
     // Without a section there are no permissible values to check against.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -42,16 +43,16 @@ TimberSectionRun TakeTimberSection(const TimberCase& timber, const UnitSettings&
 // The beam form's message for a width or depth of 0.
 inline constexpr const char* kInputBeamSize = "Input beam size";
 
-// The case text as the beam reader is to read it: a case with a "Timber" section takes E, Ixx
-// and the fibre distance from the section, so whatever it gives for them is replaced by
-// placeholders that the section's values overwrite. Any other text is returned as it is.
-std::string BeamTextOfCase(std::string_view caseText);
+// A case with a "Timber" section as the beam reader is to read it: it takes E, Ixx and the fibre
+// distance from the section, so whatever it gives for them is replaced by placeholders that the
+// section's values overwrite. Nothing for any other case, which the reader reads as it is.
+std::optional<nlohmann::json> BeamJsonOfTimberCase(const nlohmann::json& caseRoot);
 
 // For a case with a "Timber" section: the section taken into the project as above, then the
 // case's design code (BS 5268 unless it says otherwise, whatever the preferences enable).
 // Returns the message when the case is refused, empty otherwise. A case without timber is left as
 // it is, unless it asks for the BS 5268 check, which needs the section's permissible values.
-std::string ApplyTimberCase(std::string_view caseText, const UnitSettings& units,
+std::string ApplyTimberCase(const nlohmann::json& caseRoot, const UnitSettings& units,
                             BeamProject& project);
 
 }  // namespace trabeo::cli
