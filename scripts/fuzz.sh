@@ -7,13 +7,17 @@
 #   scripts/fuzz.sh --each 60             every target for 60 s
 #   scripts/fuzz.sh --total 20            about 20 s in all, shared among the targets
 #   scripts/fuzz.sh --each 600 beam_json  the named targets only
+#   scripts/fuzz.sh --build DIR ...       in a build folder already configured with TRABEO_FUZZ
+#                                         (the test command's sanitized build)
 #
-# Inputs that reach new code are kept in build-fuzz/corpus/<name>/, outside the repository. An
-# input that crashes a target, or breaks one of its checks, is saved in build-fuzz/artifacts/ and
-# fails the run; reproduce it with build-fuzz/fuzz/<name>_fuzz <file>.
+# Inputs that reach new code are kept in BUILD/corpus/<name>/, outside the repository (BUILD is
+# build-fuzz/ unless --build names another). An input that crashes a target, or breaks one of its
+# checks, is saved in BUILD/artifacts/ and fails the run; reproduce it with
+# BUILD/fuzz/<name>_fuzz <file>.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
+configure=1
 
 each=300
 total=
@@ -22,7 +26,8 @@ while (($#)); do
   case "$1" in
     --each) each="$2"; shift 2 ;;
     --total) total="$2"; shift 2 ;;
-    -*) echo "usage: $0 [--each SECONDS | --total SECONDS] [TARGET...]" >&2; exit 2 ;;
+    --build) build="$2"; configure=0; shift 2 ;;
+    -*) echo "usage: $0 [--each SECONDS | --total SECONDS] [--build DIR] [TARGET...]" >&2; exit 2 ;;
     *) targets+=("$1"); shift ;;
   esac
 done
@@ -32,9 +37,11 @@ if ! command -v clang++ >/dev/null; then
   exit 0
 fi
 
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTRABEO_FUZZ=ON -DTRABEO_BUILD_APP=OFF -DTRABEO_BUILD_TESTS=OFF -DTRABEO_BUILD_BENCH=OFF \
-  >/dev/null
+if ((configure)); then
+  CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTRABEO_FUZZ=ON -DTRABEO_BUILD_APP=OFF -DTRABEO_BUILD_TESTS=OFF -DTRABEO_BUILD_BENCH=OFF \
+    >/dev/null
+fi
 if ! grep -q '^TRABEO_FUZZ:BOOL=ON' "$build/CMakeCache.txt"; then
   echo "libFuzzer is not available to clang here: the fuzz targets are skipped"
   exit 0

@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev                    # the desktop program (Widgets, PrintSupport)
   libqt6svg6                      # the SVG icon engine that draws the program's icon
   fonts-dejavu-core               # fonts for offscreen rendering in the GUI tests
-  clang-format                    # the format check of the test command
+  clang-format-14                 # the format check of the test command, one major version
   poppler-utils                   # pdftotext, to read back the PDF report in the tests
   clang libclang-rt-14-dev        # the fuzz targets (libFuzzer)
 )

@@ -47,7 +47,8 @@ std::variant<CaseFields, std::string> ReadCaseFields(std::string_view text,
 
 std::variant<AnalysedCase, std::string> AnalyseCaseFields(const CaseFields& fields,
                                                           const std::string& caseName,
-                                                          UnitSettings unitSettings) {
+                                                          UnitSettings unitSettings,
+                                                          ProjectSession::Listing listing) {
   const SteelCase& steel = fields.steel;
   auto project = std::make_unique<BeamProject>();
   project->model = fields.model;
@@ -61,7 +62,7 @@ std::variant<AnalysedCase, std::string> AnalyseCaseFields(const CaseFields& fiel
   analysed.session->SetUnits(unitSettings);
   analysed.session->LoadCase(*project);
   analysed.dialogs = std::make_unique<AnswerDialogs>(steel.answers);
-  analysed.outcome = analysed.session->Analyse(*analysed.dialogs);
+  analysed.outcome = analysed.session->Analyse(*analysed.dialogs, listing);
   // Results that are not all finite are refused with the message the program shows.
   if (!analysed.outcome.ran && !analysed.outcome.messages.empty())
     return caseName + ": " + analysed.outcome.messages.front();
@@ -81,7 +82,8 @@ std::variant<AnalysedCase, std::string> AnalyseCaseFile(
   if (const auto* problem = std::get_if<std::string>(&fields)) return *problem;
   const auto units = LoadUnits(unitsFile);
   if (const auto* problem = std::get_if<std::string>(&units)) return *problem;
-  return AnalyseCaseFields(std::get<CaseFields>(fields), caseFile, std::get<UnitSettings>(units));
+  return AnalyseCaseFields(std::get<CaseFields>(fields), caseFile, std::get<UnitSettings>(units),
+                           ProjectSession::Listing::Written);
 }
 
 std::variant<AnalysedCase, std::string> AnalyseCaseText(std::string_view caseText,
@@ -89,7 +91,8 @@ std::variant<AnalysedCase, std::string> AnalyseCaseText(std::string_view caseTex
                                                         const UnitSettings& units) {
   const auto fields = ReadCaseFields(caseText, caseName);
   if (const auto* problem = std::get_if<std::string>(&fields)) return *problem;
-  return AnalyseCaseFields(std::get<CaseFields>(fields), caseName, units);
+  return AnalyseCaseFields(std::get<CaseFields>(fields), caseName, units,
+                           ProjectSession::Listing::OnlyForCodeChecks);
 }
 
 void PrintResultsSummary(const BeamResults& r, const std::vector<std::string>& messages,

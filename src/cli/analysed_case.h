@@ -36,7 +36,8 @@ std::variant<AnalysedCase, std::string> AnalyseCaseFile(
     const std::string& caseFile, const std::optional<std::string>& unitsFile);
 
 // The same for a case already read: `caseText` is the file's text and `caseName` names it at the
-// head of each message ("NAME: what is wrong").
+// head of each message ("NAME: what is wrong"). Only its JSON is wanted, so a beam without a code
+// check is analysed without its listing.
 std::variant<AnalysedCase, std::string> AnalyseCaseText(std::string_view caseText,
                                                         const std::string& caseName,
                                                         const UnitSettings& units);

@@ -1,5 +1,7 @@
 #include "cli/results_json.h"
 
+#include "cli/json_number.h"
+
 #include <charconv>
 #include <cmath>
 #include <concepts>
@@ -115,8 +117,7 @@ class CompactWriter {
       line_ += "null";
       return;
     }
-    char buffer[64];
-    line_.append(buffer, nlohmann::detail::to_chars(buffer, buffer + sizeof buffer, value));
+    AppendJsonNumber(line_, value);
   }
 
   std::string& line_;

@@ -261,7 +261,7 @@ void ProjectSession::ClearResults() {
   timber.TimberTorsionNote.clear();
 }
 
-AnalysisOutcome ProjectSession::Analyse(Dialogs& dialogs) {
+AnalysisOutcome ProjectSession::Analyse(Dialogs& dialogs, Listing listingWanted) {
   AnalysisOutcome outcome;
   udlOutline_ = BuildUdlOutline(project_->model.Loads);
 
@@ -293,6 +293,8 @@ AnalysisOutcome ProjectSession::Analyse(Dialogs& dialogs) {
       recorder.messages.begin(), recorder.messages.end());
   outcome.messages = std::move(report.messages);
   RunEurocodeCheck(outcome);
+  if (listingWanted == Listing::OnlyForCodeChecks && project_->model.DesignCode == DesignCode::None)
+    return outcome;
 
   CodeCheckListing codeCheck;
   codeCheck.steel.check = steelCheck_.get();

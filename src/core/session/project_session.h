@@ -173,8 +173,11 @@ class ProjectSession {
   void ClearResults();
   // Runs the analysis with the code checks of the beam's design code, then writes the listing.
   // The checks may ask through `dialogs`. A beam whose results are not all finite (sizes or
-  // loads beyond what the analysis can hold) gives that message and no results.
-  AnalysisOutcome Analyse(Dialogs& dialogs);
+  // loads beyond what the analysis can hold) gives that message and no results. A caller that
+  // shows only the numbers may leave out the listing of a beam without a code check; a checked
+  // beam's listing also settles its verdict and colour, so it is always written.
+  enum class Listing { Written, OnlyForCodeChecks };
+  AnalysisOutcome Analyse(Dialogs& dialogs, Listing listing = Listing::Written);
   // What the front ends show of the beam as it now stands: the printed report's inputs and the
   // main window's picture (load diagram, beam and result diagrams).
   BeamReportInputs ReportInputs() const;
