@@ -313,15 +313,12 @@ std::string_view SwitchViewCaption(const SpanFormState& state) {
   return state.choices.intermediateMode ? "Set end restraints" : "Intermediate Supports";
 }
 
-void ResetSpanForm(SpanFormState& state, SteelRestraints& restraints) {
+void ResetSpanForm(SpanFormState& state) {
   state.lhFactorLabel.clear();
   state.rhFactorLabel.clear();
   state.effectiveLengthLabel.clear();
   for (std::string& cell : state.choices.intervalCells)
     cell.clear();
-  restraints.EffectiveLengths = {};
-  restraints.RestraintStations = {};
-  restraints.ClearSpan = 0;
 }
 
 void ResetRestraintsForNew(SteelRestraints& restraints) {

@@ -164,9 +164,9 @@ void SwitchSpanView(SpanFormState& state, double L, float D, const UnitSettings&
 // The caption of the button that switches.
 std::string_view SwitchViewCaption(const SpanFormState& state);
 
-// File New's reset of the span form: labels and interval cells emptied; the effective lengths,
-// restraint stations and ClearSpan zeroed.
-void ResetSpanForm(SpanFormState& state, SteelRestraints& restraints);
+// File New's reset of the span form: labels and interval cells emptied. The beam's restraints are
+// left alone: File New has reset them already, and a file opened since holds its own.
+void ResetSpanForm(SpanFormState& state);
 
 // File New's reset of all restraint state: the span form's, the flags of the three forms, their
 // texts and the intermediate restraints.
