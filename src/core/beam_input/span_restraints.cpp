@@ -240,6 +240,7 @@ void ShowSpanForm(SpanFormState& state, const BeamModel& model, float sectionDep
   // The option stays enabled whatever the span: nothing is guarded by disabling it.
   c.rhLatUnrestrainedEnabled = true;
   const double L = model.MainSpan.Length;
+  const bool keepIntervals = KeepsStoredIntervals(restraints, L);
   if (restraints.SpanLeText != kSpanUserValueText) {
     EvaluateSpanForm(state, L, sectionDepth, units, restraints);
   } else {
@@ -257,6 +258,10 @@ void ShowSpanForm(SpanFormState& state, const BeamModel& model, float sectionDep
     c.halfEndSpacing = restraints.RestraintSpacing == 2;
   }
   c.intermediateMode = true;
+  if (keepIntervals) {
+    ShowStoredIntervals(state, L, sectionDepth, units, restraints);
+    return;
+  }
   RefillIntervals(state, L, units);
   ReadIntervals(state, L, sectionDepth, units, restraints);
 }

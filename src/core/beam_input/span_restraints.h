@@ -138,7 +138,8 @@ void EnterSpanEffectiveLength(SpanFormState& state, const SteelRestraints& restr
                               const UnitSettings& units, Dialogs& dialogs);
 
 // Showing the form: the choices restored from SpanRestraintFlags, the labels re-evaluated (or the
-// typed value shown), the intermediate view with default intervals when it is in force.
+// typed value shown), the intermediate view when it is in force, with the stored intervals where
+// they still fit the span (KeepsStoredIntervals) and the default ones otherwise.
 void ShowSpanForm(SpanFormState& state, const BeamModel& model, float sectionDepth,
                   const UnitSettings& units, SteelRestraints& restraints);
 
