@@ -170,9 +170,10 @@ void TrabeoApplication::start() {
   auto* lhCantilever = d_->Create<TCantLHFrm>(context);
   auto* rhCantilever = d_->Create<TCantRHFrm>(context);
   auto* span = d_->Create<TSpanFrm>(context);
-  d_->flow = new EntryFlow(context, *index, *beam, *loads, *span, *lhCantilever, *rhCantilever);
-  auto* memberCapacity = d_->Create<TMemCapFrm>(context);
   auto* timberSection = d_->Create<TTimSectFrm>(context);
+  d_->flow = new EntryFlow(context, *index, *beam, *loads, *span, *lhCantilever, *rhCantilever,
+                           *timberSection);
+  auto* memberCapacity = d_->Create<TMemCapFrm>(context);
   auto* k3Help = d_->Create<TK3Frm>(context);
   auto* timber = d_->Create<TTimberFrm>(context);
   auto* duration = d_->Create<TDurationFrm>(context);
