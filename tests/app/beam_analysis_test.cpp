@@ -134,5 +134,32 @@ TEST_F(BeamAnalysisTest, ExampleBeamScreenshot) {
   EXPECT_TRUE(shot.save(TRABEO_BINARY_DIR "/main-window.png"));
 }
 
+// A new length typed and the load form cancelled: the picture shows the beam as it now stands
+// without the old beam's reactions (drawn in yellow below the load diagram), and no listing.
+TEST_F(BeamAnalysisTest, CancelledReEntryNeverShowsTheOldReactions) {
+  AnalyseCentralPointLoad();
+  const auto reactionPixels = [this] {
+    const QImage& image = static_cast<TIndexFrm*>(Form("TIndexFrm"))->picture()->image();
+    int count = 0;
+    for (int y = 120; y < 145 && y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        const QColor colour = image.pixelColor(x, y);
+        count += colour.red() > 160 && colour.green() > 160 && colour.blue() < 100;
+      }
+    }
+    return count;
+  };
+  ASSERT_GT(reactionPixels(), 0);
+
+  Trigger("Beam1");
+  Type("TBeamFrm", "Edit_Span_L", "8");
+  Click("TBeamFrm", "cmdNext");
+  Click("TLoadDataFrm", "Button2");
+  Trigger("Default1");
+  EXPECT_EQ(session().model().MainSpan.Length, 8000);
+  EXPECT_EQ(reactionPixels(), 0);
+  EXPECT_TRUE(Listing().isEmpty());
+}
+
 }  // namespace
 }  // namespace trabeo::testing

@@ -250,7 +250,7 @@ BeamReportInputs ProjectSession::ReportInputs() const {
 }
 
 DiagramInputs ProjectSession::DiagramInputs() const {
-  return {project_->model, analysis_->results, udlOutline_, units_};
+  return {project_->model, analysis_->results, udlOutline_, units_, resultsValid_ == 1};
 }
 
 void ProjectSession::ClearResults() {
