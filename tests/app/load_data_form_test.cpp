@@ -248,5 +248,28 @@ TEST_F(LoadDataFormTest, NumbersBeyondSinglePrecisionNeverReachTheResults) {
   EXPECT_FALSE(MenuAction("Save1")->isEnabled());
 }
 
+// Text that is not a number is refused with a message naming the load and the box; nothing of
+// the row is stored and the form stays open.
+TEST_F(LoadDataFormTest, LettersInABoxAreRefusedByRowAndColumn) {
+  PickPoint(1);
+  Box("Edit_PL", 1, "20");
+  Box("Edit_Dist", 1, "abc");
+  PickUdl(2);
+  Box("Edit_Dist", 2, "0");
+  Box("Edit_UDLS", 2, "1O");
+  Box("Edit_UDLF", 2, "10");
+  Box("Edit_Cover", 2, "6");
+  Click("TLoadDataFrm", "Check1");
+  Click("TLoadDataFrm", "Check2");
+  dialogs.messages.clear();
+  Click("TLoadDataFrm", "cmdOK");
+  ASSERT_GE(dialogs.messages.size(), 2u);
+  EXPECT_EQ(dialogs.messages[0], "Load 1, distance: \"abc\" is not a number.");
+  EXPECT_EQ(dialogs.messages[1], "Load 2, UDL start rate: \"1O\" is not a number.");
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(model().Loads.row(1).Kind, 0);
+  EXPECT_EQ(model().Loads.row(2).Kind, 0);
+}
+
 }  // namespace
 }  // namespace trabeo::testing
