@@ -3,6 +3,7 @@
 #include "app/index_form.h"
 #include "app/picture_widget.h"
 #include "engine/finite_results.h"
+#include "results/unshown_results.h"
 
 namespace trabeo::testing {
 namespace {
@@ -269,6 +270,19 @@ TEST_F(LoadDataFormTest, LettersInABoxAreRefusedByRowAndColumn) {
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(model().Loads.row(1).Kind, 0);
   EXPECT_EQ(model().Loads.row(2).Kind, 0);
+}
+
+// Results too large for their format ("#####") give one message naming what to check and no
+// results, as results that are not finite do.
+TEST_F(LoadDataFormTest, ResultsTooLargeToShowGiveOneMessageAndNoResults) {
+  BeamProject heavyLoad = SimpleBeam();
+  heavyLoad.model.Loads.row(1).Intensity = 1e33f;  // 1e30 kN
+  dialogs.messages.clear();
+  LoadAnalysed(heavyLoad);
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{kResultsTooLargeMessage});
+  EXPECT_EQ(session().ResultsValid(), 0);
+  EXPECT_TRUE(ListLines("TIndexFrm", "List_Results").isEmpty());
+  EXPECT_FALSE(MenuAction("Print1")->isEnabled());
 }
 
 }  // namespace

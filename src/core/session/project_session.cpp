@@ -6,6 +6,7 @@
 #include "beam_input/new_project.h"
 #include "engine/finite_results.h"
 #include "results/results_listing.h"
+#include "results/unshown_results.h"
 #include "sections/section_table_file.h"
 #include "settings/factored_loads.h"
 #include "settings/unit_conversion.h"
@@ -299,6 +300,7 @@ AnalysisOutcome ProjectSession::Analyse(Dialogs& dialogs) {
   if (ec3Check_) codeCheck.steel.ec3 = &*ec3Check_;
   ResultsListing listing =
       WriteResultsListing(*project_, analysis_->results, units_, codeCheck, *listing_);
+  if (ListingHasUnshownResult(listing.lines)) return RefuseUnshownResults(outcome);
   StoreTimberVerdict(codeCheck.timber, project_->timber);
   outcome.listing = std::move(listing.lines);
   outcome.listColour = listing.color;
@@ -306,6 +308,17 @@ AnalysisOutcome ProjectSession::Analyse(Dialogs& dialogs) {
   outcome.saveEnabled = !listing.warningBlockShown;
   outcome.printEnabled = !listing.warningBlockShown;
   return outcome;
+}
+
+AnalysisOutcome ProjectSession::RefuseUnshownResults(const AnalysisOutcome& outcome) {
+  ClearResults();
+  ec3Check_.reset();
+  Invalidate();
+  AnalysisOutcome refused;
+  refused.messages = {kResultsTooLargeMessage};
+  refused.messageLog = outcome.messageLog;
+  refused.messageLog.push_back(kResultsTooLargeMessage);
+  return refused;
 }
 
 PointCalculation ProjectSession::CalculatePoint(Dialogs& dialogs) {

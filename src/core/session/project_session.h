@@ -196,6 +196,8 @@ class ProjectSession {
   // An opened beam file keeps a picked section's family and designation but not its whole
   // record, which an EN 1993 check needs: it is found again in the family's table.
   void RestoreSectionRecord();
+  // Results listed as "#####": none are kept or shown, only the message naming what to check.
+  AnalysisOutcome RefuseUnshownResults(const AnalysisOutcome& outcome);
   // After an analysis of a beam checked to EN 1993: the check, its messages after the rest.
   void RunEurocodeCheck(AnalysisOutcome& outcome);
   // Runs `change` on the beam's restraints; the results go when the restraints changed.
