@@ -63,7 +63,7 @@ QAction* TIndexFrm::action(const std::string& name) const {
 void TIndexFrm::BuildMenu() {
   QMenu* file = menuBar()->addMenu("File");
   file->setObjectName("File1");
-  AddAction(file, "New", "New1", &TIndexFrm::newRequested)
+  AddAction(file, "New", "New1", &TIndexFrm::RequestNew)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
   AddAction(file, "Open", "Open1", &TIndexFrm::openRequested)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -231,6 +231,10 @@ void TIndexFrm::ClearPicture() {
 }
 
 void TIndexFrm::closeEvent(QCloseEvent* event) {
+  if (!mayDiscardWork_()) {
+    event->ignore();
+    return;
+  }
   event->accept();
   RememberGeometry();
   for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -248,6 +252,14 @@ void TIndexFrm::SetFileCommandsEnabled(bool save, bool print) {
   actions_["SaveAs1"]->setEnabled(save);
   actions_["Print1"]->setEnabled(print);
   actions_["ExportPDF1"]->setEnabled(print);
+}
+
+void TIndexFrm::SetDiscardCheck(std::function<bool()> mayDiscardWork) {
+  mayDiscardWork_ = std::move(mayDiscardWork);
+}
+
+void TIndexFrm::RequestNew() {
+  if (mayDiscardWork_()) Q_EMIT newRequested();
 }
 
 void TIndexFrm::ClearResultsView() {

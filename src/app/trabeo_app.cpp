@@ -196,6 +196,7 @@ void TrabeoApplication::start() {
 
   // The beam data file and the printout; results at a point, whose lines File New and Open clear.
   auto* files = new BeamFileCommands(context, *index, d_->settingsFile);
+  index->SetDiscardCheck([files] { return files->MayDiscardWork(); });
   auto* point = d_->Create<TPointFrm>(context);
   QObject::connect(files, &BeamFileCommands::beamFileOpened, d_->flow, &EntryFlow::BeamFileOpened);
   QObject::connect(files, &BeamFileCommands::beamFileOpened, point, &TPointFrm::ShowLines);

@@ -333,7 +333,9 @@ TEST_F(RestraintFormsTest, CantileverFormsFollowTheSpanFormAndLeadBack) {
   EXPECT_EQ(r.LhCantLeText, "3.00");
   EXPECT_EQ(r.RhCantLeText, "User value");
 
-  // File New resets the three forms and forgets the restraints (but for the spacing chosen).
+  // File New, the analysed beam discarded, resets the three forms and forgets the restraints (but
+  // for the spacing chosen).
+  dialogs.saveChangesAnswers.push_back(SaveChoice::Discard);
   Trigger("New1");
   EXPECT_FALSE(Shown(kSpan) || Shown(kLh) || Shown(kRh));
   SteelRestraints cleared;

@@ -37,6 +37,9 @@ class MessageRecorder : public Dialogs {
   std::optional<std::string> SaveFileName(const FileDialogOptions& options) override {
     return dialogs_.SaveFileName(options);
   }
+  SaveChoice AskSaveChanges(std::string_view text) override {
+    return dialogs_.AskSaveChanges(text);
+  }
 
   std::vector<std::string> messages;
 
@@ -95,6 +98,8 @@ void ProjectSession::StartNew() {
   trabeo::ClearPointResults(*pointResults_);
   ec3Check_.reset();
   Invalidate();
+  analysed_ = false;
+  changedSinceSave_ = false;
 }
 
 void ProjectSession::ListSectionFamily(const std::string& family) {
@@ -205,6 +210,8 @@ OpenBeamResult ProjectSession::OpenBeamFile(const std::filesystem::path& path) {
     udlOutline_ = opened.udlOutline;
     resultsValid_ = opened.ResultsValid;
     RestoreSectionRecord();
+    analysed_ = resultsValid_ == 1;
+    changedSinceSave_ = false;
   }
   return opened;
 }
@@ -232,7 +239,16 @@ void ProjectSession::RunEurocodeCheck(AnalysisOutcome& outcome) {
 
 SaveOutcome ProjectSession::SaveBeamFile(SaveCommand command, Dialogs& dialogs) {
   DrawnLoadCounts drawn;
-  return SaveBeam(command, FileData(header_, drawn), dialogs);
+  SaveOutcome saved = SaveBeam(command, FileData(header_, drawn), dialogs);
+  if (saved.saved) changedSinceSave_ = false;
+  return saved;
+}
+
+std::string ProjectSession::SaveChangesQuestion() const {
+  const std::string& file = header_.CurrentFileName;
+  const std::string name =
+      file.empty() ? std::string("Untitled") : std::filesystem::path(file).filename().string();
+  return "Save changes to " + name + "?";
 }
 
 std::string ProjectSession::SaveBeamFileTo(const std::filesystem::path& path) {
@@ -240,7 +256,10 @@ std::string ProjectSession::SaveBeamFileTo(const std::filesystem::path& path) {
   header.CurrentFileName = path.string();
   DrawnLoadCounts drawn;
   std::string problem = WriteBeamFile(path, FileData(header, drawn));
-  if (problem.empty()) header_.CurrentFileName = header.CurrentFileName;
+  if (problem.empty()) {
+    header_.CurrentFileName = header.CurrentFileName;
+    changedSinceSave_ = false;
+  }
   return problem;
 }
 
@@ -287,6 +306,7 @@ AnalysisOutcome ProjectSession::Analyse(Dialogs& dialogs) {
     return outcome;
   }
   resultsValid_ = 1;
+  analysed_ = true;
   outcome.ran = true;
   outcome.messageLog = report.messages;
   outcome.messageLog.insert(

@@ -163,6 +163,11 @@ class ProjectSession {
   OpenBeamResult OpenBeamFile(const std::filesystem::path& path);
   // File > "Save" and "Save As"; the file name chosen is asked through `dialogs`.
   SaveOutcome SaveBeamFile(SaveCommand command, Dialogs& dialogs);
+  // An analysed beam (analysed here, or opened with its results) changed since it was last saved
+  // or opened: File New, Open and Exit ask before they lose it.
+  bool HasUnsavedWork() const { return analysed_ && changedSinceSave_; }
+  // "Save changes to <file name>?", the name of a beam never saved being "Untitled".
+  std::string SaveChangesQuestion() const;
   // The batch front end's save: the beam written to `path` as Save writes it, the file taking
   // that name. An error text, empty on success.
   std::string SaveBeamFileTo(const std::filesystem::path& path);
@@ -188,7 +193,10 @@ class ProjectSession {
   void ClearPointResults();
 
  private:
-  void Invalidate() { resultsValid_ = 0; }
+  void Invalidate() {
+    resultsValid_ = 0;
+    changedSinceSave_ = true;
+  }
   // The file's fields over the session's state. The file keeps the counts of the loads the load
   // diagram draws, which follow from the loads: they are computed into `drawn`, not kept.
   BeamFileData FileData(HeaderTexts& header, DrawnLoadCounts& drawn);
@@ -214,6 +222,8 @@ class ProjectSession {
   std::unique_ptr<PointResultsState> pointResults_;
   std::optional<Ec3BeamCheck> ec3Check_;
   int32_t resultsValid_ = 0;
+  bool analysed_ = false;
+  bool changedSinceSave_ = false;
 };
 
 }  // namespace trabeo
