@@ -150,6 +150,18 @@ void TGridFrm::Reload() {
   CommitOpenEditor();
   trabeo::LoadMiscGrid(model_->grid(), context_.session.StartFolder());
   model_->Refresh();
+  FitColumns();
+}
+
+// Each column at least its designed width, and wider where its heading or a value needs it, so
+// that no value is cut short.
+void TGridFrm::FitColumns() {
+  for (int column = trabeo::kMiscRefColumn + 1; column < model_->columnCount(); ++column) {
+    const int designed = trabeo::MiscGridColumns()[static_cast<std::size_t>(column)].width;
+    view_->resizeColumnToContents(column);
+    const int needed = view_->columnWidth(column);
+    view_->setColumnWidth(column, std::max(designed, needed));
+  }
 }
 
 // The header moved the row on screen; the grid moves it for good and the header goes back to
