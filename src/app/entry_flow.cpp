@@ -110,7 +110,8 @@ void EntryFlow::BeamFileOpened(const trabeo::OpenBeamResult& opened) {
 void EntryFlow::BeamAccepted() {
   ShowForm(loads_);
   beam_.hide();
-  loads_.RedrawSketch(false);
+  // The loads already applied stay in the sketch, drawn on the beam as it now stands.
+  loads_.RedrawSketch(true);
 }
 
 void EntryFlow::LoadsBack() {

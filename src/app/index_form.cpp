@@ -43,6 +43,7 @@ TIndexFrm::TIndexFrm(AppContext& context, std::filesystem::path settingsFile)
 namespace {
 
 constexpr const char* kGeometryKey = "MainWindow/Geometry";
+constexpr int kListRowHeight = 16;  // pixels: the listing's 13-pixel Courier with little leading
 
 }  // namespace
 
@@ -305,8 +306,10 @@ void TIndexFrm::ShowOpenedFile(const trabeo::OpenBeamResult& opened) {
 
 void TIndexFrm::ShowListing(const trabeo::ListingLines& lines, trabeo::Color colour) {
   resultsList_->clear();
-  for (const std::string& line : lines)
-    resultsList_->addItem(QString::fromStdString(line));
+  for (const std::string& line : lines) {
+    auto* item = new QListWidgetItem(QString::fromStdString(line), resultsList_);
+    item->setSizeHint(QSize(0, kListRowHeight));
+  }
   QPalette palette = resultsList_->palette();
   palette.setColor(QPalette::Text, ToQColor(colour));
   resultsList_->setPalette(palette);
