@@ -170,7 +170,7 @@ void EntryFlow::Analyse() {
   trabeo::AnalysisOutcome outcome;
   {
     BusyCursor busy;
-    outcome = context_.session.Analyse(context_.dialogs);
+    outcome = context_.session.AnalyseForListing(context_.dialogs);
     if (outcome.ran) index_.ShowResults(outcome);
   }
   for (const std::string& message : outcome.messages)

@@ -320,13 +320,18 @@ AnalysisOutcome ProjectSession::Analyse(Dialogs& dialogs) {
   if (ec3Check_) codeCheck.steel.ec3 = &*ec3Check_;
   ResultsListing listing =
       WriteResultsListing(*project_, analysis_->results, units_, codeCheck, *listing_);
-  if (ListingHasUnshownResult(listing.lines)) return RefuseUnshownResults(outcome);
   StoreTimberVerdict(codeCheck.timber, project_->timber);
   outcome.listing = std::move(listing.lines);
   outcome.listColour = listing.color;
   // The steel check's warning block in place of the results is nothing to keep or print.
   outcome.saveEnabled = !listing.warningBlockShown;
   outcome.printEnabled = !listing.warningBlockShown;
+  return outcome;
+}
+
+AnalysisOutcome ProjectSession::AnalyseForListing(Dialogs& dialogs) {
+  AnalysisOutcome outcome = Analyse(dialogs);
+  if (outcome.ran && ListingHasUnshownResult(outcome.listing)) return RefuseUnshownResults(outcome);
   return outcome;
 }
 

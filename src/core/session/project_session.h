@@ -180,6 +180,10 @@ class ProjectSession {
   // The checks may ask through `dialogs`. A beam whose results are not all finite (sizes or
   // loads beyond what the analysis can hold) gives that message and no results.
   AnalysisOutcome Analyse(Dialogs& dialogs);
+  // The desktop's analysis, whose results are read from the listing: as Analyse, but results too
+  // large for the listing's formats ("#####") give kResultsTooLargeMessage and none are kept.
+  // The batch program's JSON carries such results whole, so it analyses with Analyse.
+  AnalysisOutcome AnalyseForListing(Dialogs& dialogs);
   // What the front ends show of the beam as it now stands: the printed report's inputs and the
   // main window's picture (load diagram, beam and result diagrams).
   BeamReportInputs ReportInputs() const;
