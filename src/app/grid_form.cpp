@@ -153,14 +153,15 @@ void TGridFrm::Reload() {
   FitColumns();
 }
 
-// Each column at least its designed width, and wider where its heading or a value needs it, so
-// that no value is cut short.
+// Each value column at least its designed width, and wider where its heading or a value needs
+// it, so that no value is cut short. The blank columns between groups stay as narrow as designed.
 void TGridFrm::FitColumns() {
   for (int column = trabeo::kMiscRefColumn + 1; column < model_->columnCount(); ++column) {
-    const int designed = trabeo::MiscGridColumns()[static_cast<std::size_t>(column)].width;
+    const trabeo::MiscGridColumn& designed =
+        trabeo::MiscGridColumns()[static_cast<std::size_t>(column)];
+    if (designed.heading.find_first_not_of(' ') == std::string_view::npos) continue;
     view_->resizeColumnToContents(column);
-    const int needed = view_->columnWidth(column);
-    view_->setColumnWidth(column, std::max(designed, needed));
+    view_->setColumnWidth(column, std::max(designed.width, view_->columnWidth(column)));
   }
 }
 
