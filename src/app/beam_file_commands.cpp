@@ -51,8 +51,22 @@ BeamFileCommands::BeamFileCommands(AppContext& context, TIndexFrm& index,
   index_.SetRecentFiles(recent_.List());
 }
 
+bool BeamFileCommands::MayDiscardWork() {
+  if (!context_.session.HasUnsavedWork()) return true;
+  switch (context_.dialogs.AskSaveChanges(context_.session.SaveChangesQuestion())) {
+    case trabeo::SaveChoice::Save:
+      return Save(trabeo::SaveCommand::Save);
+    case trabeo::SaveChoice::Discard:
+      return true;
+    case trabeo::SaveChoice::Cancel:
+      break;
+  }
+  return false;
+}
+
 void BeamFileCommands::Open() {
   index_.HideIntroPanel();
+  if (!MayDiscardWork()) return;
   const auto chosen = context_.dialogs.OpenFileName(trabeo::OpenBeamFileDialog());
   if (chosen) OpenFile(*chosen);
 }
@@ -67,6 +81,7 @@ void BeamFileCommands::OpenRecent(const QString& path) {
     return;
   }
   index_.HideIntroPanel();
+  if (!MayDiscardWork()) return;
   OpenFile(path.toStdString());
 }
 
@@ -85,11 +100,12 @@ void BeamFileCommands::OpenFile(const std::string& path) {
 
 // The session falls back to Save As and shows "File Saving Error"; the caption names the file
 // the beam now belongs to.
-void BeamFileCommands::Save(trabeo::SaveCommand command) {
+bool BeamFileCommands::Save(trabeo::SaveCommand command) {
   const trabeo::SaveOutcome saved = context_.session.SaveBeamFile(command, context_.dialogs);
-  if (!saved.saved) return;
+  if (!saved.saved) return false;
   index_.setWindowTitle(ToQString(saved.fileName));
   Remember(saved.fileName);
+  return true;
 }
 
 void BeamFileCommands::Print() {

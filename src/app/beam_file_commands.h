@@ -20,6 +20,10 @@ class BeamFileCommands : public QObject {
   // `settingsFile`: where the recent files are kept; empty for the user's own settings.
   BeamFileCommands(AppContext& context, TIndexFrm& index, std::filesystem::path settingsFile);
 
+  // Before New, Open or Exit: true when nothing would be lost, or the user saved the work or
+  // chose to discard it; false when the user cancelled (or the save did not happen).
+  bool MayDiscardWork();
+
  Q_SIGNALS:
   // Open ran File New and read the chosen file, or refused it: the entry forms are reset and,
   // when the file was taken, the section form shows its table and stored labels.
@@ -29,7 +33,7 @@ class BeamFileCommands : public QObject {
   void Open();
   void OpenRecent(const QString& path);
   void OpenFile(const std::string& path);
-  void Save(trabeo::SaveCommand command);
+  bool Save(trabeo::SaveCommand command);
   void Print();
   void ExportPdf();
   // The printed report of the session's beam, with the header's date and time of now.

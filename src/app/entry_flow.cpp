@@ -6,10 +6,12 @@
 #include "app/index_form.h"
 #include "app/load_data_form.h"
 #include "app/span_form.h"
+#include "app/timber_section_form.h"
 #include "beam_input/entry_sequence.h"
 
 EntryFlow::EntryFlow(AppContext& context, TIndexFrm& index, TBeamFrm& beam, TLoadDataFrm& loads,
-                     TSpanFrm& span, TCantLHFrm& lhCantilever, TCantRHFrm& rhCantilever)
+                     TSpanFrm& span, TCantLHFrm& lhCantilever, TCantRHFrm& rhCantilever,
+                     TTimSectFrm& timberSection)
     : QObject(&index),
       context_(context),
       index_(index),
@@ -17,7 +19,8 @@ EntryFlow::EntryFlow(AppContext& context, TIndexFrm& index, TBeamFrm& beam, TLoa
       loads_(loads),
       span_(span),
       lhCantilever_(lhCantilever),
-      rhCantilever_(rhCantilever) {
+      rhCantilever_(rhCantilever),
+      timberSection_(timberSection) {
   connect(&index_, &TIndexFrm::newRequested, this, &EntryFlow::StartNewProject);
   connect(&index_, &TIndexFrm::beamInputRequested, this, &EntryFlow::StartBeamEntry);
   connect(&index_, &TIndexFrm::loadsInputRequested, this, &EntryFlow::StartLoadEntry);
@@ -40,9 +43,12 @@ void EntryFlow::ShowForm(Form& form) {
   form.raise();
 }
 
+// The timber section window is not modal: left open, its "Next >" would hand the old section
+// to the new beam.
 void EntryFlow::HideEntryForms() {
   beam_.hide();
   loads_.hide();
+  timberSection_.hide();
   HideRestraintForms();
 }
 
@@ -104,7 +110,8 @@ void EntryFlow::BeamFileOpened(const trabeo::OpenBeamResult& opened) {
 void EntryFlow::BeamAccepted() {
   ShowForm(loads_);
   beam_.hide();
-  loads_.RedrawSketch(false);
+  // The loads already applied stay in the sketch, drawn on the beam as it now stands.
+  loads_.RedrawSketch(true);
 }
 
 void EntryFlow::LoadsBack() {
@@ -163,7 +170,7 @@ void EntryFlow::Analyse() {
   trabeo::AnalysisOutcome outcome;
   {
     BusyCursor busy;
-    outcome = context_.session.Analyse(context_.dialogs);
+    outcome = context_.session.AnalyseForListing(context_.dialogs);
     if (outcome.ran) index_.ShowResults(outcome);
   }
   for (const std::string& message : outcome.messages)

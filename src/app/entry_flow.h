@@ -11,6 +11,7 @@ class TCantRHFrm;
 class TIndexFrm;
 class TLoadDataFrm;
 class TSpanFrm;
+class TTimSectFrm;
 
 // The order of the beam entry forms: section and span, loads, then (for steel I and channel
 // sections under BS 5950) the restraint forms, then the analysis in the main window. The forms
@@ -21,7 +22,8 @@ class EntryFlow : public QObject {
 
  public:
   EntryFlow(AppContext& context, TIndexFrm& index, TBeamFrm& beam, TLoadDataFrm& loads,
-            TSpanFrm& span, TCantLHFrm& lhCantilever, TCantRHFrm& rhCantilever);
+            TSpanFrm& span, TCantLHFrm& lhCantilever, TCantRHFrm& rhCantilever,
+            TTimSectFrm& timberSection);
 
   // Input > "Beam" and "Beam Analysis".
   void StartBeamEntry();
@@ -57,4 +59,5 @@ class EntryFlow : public QObject {
   TSpanFrm& span_;
   TCantLHFrm& lhCantilever_;
   TCantRHFrm& rhCantilever_;
+  TTimSectFrm& timberSection_;
 };

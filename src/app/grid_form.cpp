@@ -150,6 +150,19 @@ void TGridFrm::Reload() {
   CommitOpenEditor();
   trabeo::LoadMiscGrid(model_->grid(), context_.session.StartFolder());
   model_->Refresh();
+  FitColumns();
+}
+
+// Each value column at least its designed width, and wider where its heading or a value needs
+// it, so that no value is cut short. The blank columns between groups stay as narrow as designed.
+void TGridFrm::FitColumns() {
+  for (int column = trabeo::kMiscRefColumn + 1; column < model_->columnCount(); ++column) {
+    const trabeo::MiscGridColumn& designed =
+        trabeo::MiscGridColumns()[static_cast<std::size_t>(column)];
+    if (designed.heading.find_first_not_of(' ') == std::string_view::npos) continue;
+    view_->resizeColumnToContents(column);
+    view_->setColumnWidth(column, std::max(designed.width, view_->columnWidth(column)));
+  }
 }
 
 // The header moved the row on screen; the grid moves it for good and the header goes back to

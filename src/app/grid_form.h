@@ -33,6 +33,7 @@ class TGridFrm : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void FitColumns();
   void BuildMenu();
   QTableView* BuildGrid();
   void PlaceOnScreen();

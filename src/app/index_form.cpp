@@ -43,6 +43,7 @@ TIndexFrm::TIndexFrm(AppContext& context, std::filesystem::path settingsFile)
 namespace {
 
 constexpr const char* kGeometryKey = "MainWindow/Geometry";
+constexpr int kListRowHeight = 16;  // pixels: the listing's 13-pixel Courier with little leading
 
 }  // namespace
 
@@ -63,7 +64,7 @@ QAction* TIndexFrm::action(const std::string& name) const {
 void TIndexFrm::BuildMenu() {
   QMenu* file = menuBar()->addMenu("File");
   file->setObjectName("File1");
-  AddAction(file, "New", "New1", &TIndexFrm::newRequested)
+  AddAction(file, "New", "New1", &TIndexFrm::RequestNew)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
   AddAction(file, "Open", "Open1", &TIndexFrm::openRequested)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -231,6 +232,10 @@ void TIndexFrm::ClearPicture() {
 }
 
 void TIndexFrm::closeEvent(QCloseEvent* event) {
+  if (!mayDiscardWork_()) {
+    event->ignore();
+    return;
+  }
   event->accept();
   RememberGeometry();
   for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -248,6 +253,14 @@ void TIndexFrm::SetFileCommandsEnabled(bool save, bool print) {
   actions_["SaveAs1"]->setEnabled(save);
   actions_["Print1"]->setEnabled(print);
   actions_["ExportPDF1"]->setEnabled(print);
+}
+
+void TIndexFrm::SetDiscardCheck(std::function<bool()> mayDiscardWork) {
+  mayDiscardWork_ = std::move(mayDiscardWork);
+}
+
+void TIndexFrm::RequestNew() {
+  if (mayDiscardWork_()) Q_EMIT newRequested();
 }
 
 void TIndexFrm::ClearResultsView() {
@@ -293,8 +306,10 @@ void TIndexFrm::ShowOpenedFile(const trabeo::OpenBeamResult& opened) {
 
 void TIndexFrm::ShowListing(const trabeo::ListingLines& lines, trabeo::Color colour) {
   resultsList_->clear();
-  for (const std::string& line : lines)
-    resultsList_->addItem(QString::fromStdString(line));
+  for (const std::string& line : lines) {
+    auto* item = new QListWidgetItem(QString::fromStdString(line), resultsList_);
+    item->setSizeHint(QSize(0, kListRowHeight));
+  }
   QPalette palette = resultsList_->palette();
   palette.setColor(QPalette::Text, ToQColor(colour));
   resultsList_->setPalette(palette);

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -44,6 +45,8 @@ class TIndexFrm : public QMainWindow {
   void Redraw();
   void HideIntroPanel();
   void SetFileCommandsEnabled(bool save, bool print);
+  // Asked before File New and Exit: false keeps the beam in hand (the user cancelled).
+  void SetDiscardCheck(std::function<bool()> mayDiscardWork);
 
   PictureWidget* picture() const { return picture_; }
   QListWidget* resultsList() const { return resultsList_; }
@@ -101,8 +104,11 @@ class TIndexFrm : public QMainWindow {
   void ShowModule(void (TIndexFrm::*request)());
   void NotYetAvailable(const char* module);
 
+  void RequestNew();
+
   AppContext& context_;
   std::filesystem::path settingsFile_;
+  std::function<bool()> mayDiscardWork_ = [] { return true; };
   bool placed_ = false;        // the first showing placed the window
   bool pictureDrawn_ = false;  // the picture shows a drawing, not the cleared black
   PictureWidget* picture_ = nullptr;

@@ -24,6 +24,15 @@ bool QtDialogs::AskYesNo(std::string_view text) {
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+trabeo::SaveChoice QtDialogs::AskSaveChanges(std::string_view text) {
+  const auto answer = QMessageBox::question(
+      Owner(), kProgramTitle, ToQString(text),
+      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+  if (answer == QMessageBox::Save) return trabeo::SaveChoice::Save;
+  if (answer == QMessageBox::Discard) return trabeo::SaveChoice::Discard;
+  return trabeo::SaveChoice::Cancel;
+}
+
 std::optional<std::string> QtDialogs::InputBox(std::string_view caption, std::string_view prompt,
                                                std::string_view defaultText) {
   bool accepted = false;

@@ -15,6 +15,7 @@ class QtDialogs : public trabeo::Dialogs {
                                       std::string_view defaultText) override;
   std::optional<std::string> OpenFileName(const trabeo::FileDialogOptions& options) override;
   std::optional<std::string> SaveFileName(const trabeo::FileDialogOptions& options) override;
+  trabeo::SaveChoice AskSaveChanges(std::string_view text) override;
 
  private:
   QWidget* Owner() const;

@@ -170,9 +170,10 @@ void TrabeoApplication::start() {
   auto* lhCantilever = d_->Create<TCantLHFrm>(context);
   auto* rhCantilever = d_->Create<TCantRHFrm>(context);
   auto* span = d_->Create<TSpanFrm>(context);
-  d_->flow = new EntryFlow(context, *index, *beam, *loads, *span, *lhCantilever, *rhCantilever);
-  auto* memberCapacity = d_->Create<TMemCapFrm>(context);
   auto* timberSection = d_->Create<TTimSectFrm>(context);
+  d_->flow = new EntryFlow(context, *index, *beam, *loads, *span, *lhCantilever, *rhCantilever,
+                           *timberSection);
+  auto* memberCapacity = d_->Create<TMemCapFrm>(context);
   auto* k3Help = d_->Create<TK3Frm>(context);
   auto* timber = d_->Create<TTimberFrm>(context);
   auto* duration = d_->Create<TDurationFrm>(context);
@@ -195,6 +196,7 @@ void TrabeoApplication::start() {
 
   // The beam data file and the printout; results at a point, whose lines File New and Open clear.
   auto* files = new BeamFileCommands(context, *index, d_->settingsFile);
+  index->SetDiscardCheck([files] { return files->MayDiscardWork(); });
   auto* point = d_->Create<TPointFrm>(context);
   QObject::connect(files, &BeamFileCommands::beamFileOpened, d_->flow, &EntryFlow::BeamFileOpened);
   QObject::connect(files, &BeamFileCommands::beamFileOpened, point, &TPointFrm::ShowLines);

@@ -7,6 +7,7 @@
 #include "app/entry_flow.h"
 #include "app/index_form.h"
 #include "app/picture_widget.h"
+#include "support/recording_canvas.h"
 
 namespace trabeo::testing {
 namespace {
@@ -132,6 +133,79 @@ TEST_F(BeamAnalysisTest, ExampleBeamScreenshot) {
   const QImage shot = index->grab().toImage();
   ASSERT_FALSE(shot.isNull());
   EXPECT_TRUE(shot.save(TRABEO_BINARY_DIR "/main-window.png"));
+}
+
+// A new length typed and the load form cancelled: the picture shows the beam as it now stands
+// without the old beam's reactions (drawn in yellow below the load diagram), and no listing.
+TEST_F(BeamAnalysisTest, CancelledReEntryNeverShowsTheOldReactions) {
+  AnalyseCentralPointLoad();
+  const auto reactionPixels = [this] {
+    const QImage& image = static_cast<TIndexFrm*>(Form("TIndexFrm"))->picture()->image();
+    int count = 0;
+    for (int y = 120; y < 145 && y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        const QColor colour = image.pixelColor(x, y);
+        count += colour.red() > 160 && colour.green() > 160 && colour.blue() < 100;
+      }
+    }
+    return count;
+  };
+  ASSERT_GT(reactionPixels(), 0);
+
+  Trigger("Beam1");
+  Type("TBeamFrm", "Edit_Span_L", "8");
+  Click("TBeamFrm", "cmdNext");
+  Click("TLoadDataFrm", "Button2");
+  Trigger("Default1");
+  EXPECT_EQ(session().model().MainSpan.Length, 8000);
+  EXPECT_EQ(reactionPixels(), 0);
+  EXPECT_TRUE(Listing().isEmpty());
+}
+
+// What a user sees of an analysed beam: listing rows 16 pixels high; the load form, shown again
+// from the beam form, drawing the load applied (its yellow arrow); a report whose header stays
+// within the margin it keeps on the left and whose moment panel has one "0.000" on its axis.
+TEST_F(BeamAnalysisTest, ListingLoadSketchAndReportDetails) {
+  AnalyseCentralPointLoad();
+  auto* list = Control<QListWidget>("TIndexFrm", "List_Results");
+  ASSERT_GT(list->count(), 0);
+  EXPECT_EQ(list->visualItemRect(list->item(0)).height(), 16);
+
+  Trigger("Print1");
+  ASSERT_TRUE(printing.printed);
+  const RecordingPrintJob& job = *printing.job;
+  const int ux = job.DpiX() / 25;
+  const int rightEnd = job.PageWidth() - 15 * ux;
+  for (const RecordedLine& line : printing.job->recorder().lines())
+    EXPECT_LE(std::max(line.x1, line.x2), rightEnd);
+  RecordingCanvas measure;
+  const auto pageTexts = printing.job->TextsWithPages();
+  for (const auto& [page, text] : pageTexts) {
+    if (text.y >= 35 * job.DpiY() / 25) continue;  // below the header
+    measure.SetFont(text.font);
+    EXPECT_LE(text.x + measure.TextExtent(text.text).width, job.PageWidth() - 15 * ux) << text.text;
+  }
+  for (std::size_t i = 0; i < pageTexts.size(); ++i) {
+    for (std::size_t j = i + 1; j < pageTexts.size(); ++j) {
+      const auto& [pageA, a] = pageTexts[i];
+      const auto& [pageB, b] = pageTexts[j];
+      if (pageA != pageB || a.text != "0.000" || b.text != "0.000") continue;
+      measure.SetFont(a.font);
+      const TextSize size = measure.TextExtent(a.text);
+      EXPECT_FALSE(std::abs(a.x - b.x) < size.width && std::abs(a.y - b.y) < size.height)
+          << "two 0.000 labels overlap on page " << pageA;
+    }
+  }
+
+  Trigger("Beam1");
+  Click("TBeamFrm", "cmdNext");
+  const QImage& sketch = Form("TLoadDataFrm")->findChild<PictureWidget*>("Image_Beam")->image();
+  int yellow = 0;
+  for (int y = 0; y < sketch.height(); ++y) {
+    for (int x = 0; x < sketch.width(); ++x)
+      yellow += sketch.pixel(x, y) == qRgb(255, 255, 0);
+  }
+  EXPECT_GT(yellow, 0);
 }
 
 }  // namespace

@@ -264,5 +264,44 @@ TEST_F(BeamFileCommandsTest, RecentFilesOpenAgainInTheNextProgram) {
   EXPECT_EQ(session().ResultsValid(), 1);
 }
 
+// New, Open and Exit ask before an analysed beam changed since it was saved is lost: Cancel keeps
+// it, Save saves it first, Discard lets it go. A beam as saved or opened is not asked about.
+TEST_F(BeamFileCommandsTest, NewOpenAndExitAskBeforeUnsavedWorkIsLost) {
+  LoadAnalysed(SimpleBeam());
+  dialogs.saveChangesAnswers.push_back(SaveChoice::Cancel);
+  Trigger("New1");
+  EXPECT_EQ(dialogs.questions, std::vector<std::string>{"Save changes to Untitled?"});
+  EXPECT_EQ(session().model().TotalLength, 6000);
+  EXPECT_EQ(session().ResultsValid(), 1);
+
+  const fs::path file = folder / "asked.trb";
+  dialogs.saveChangesAnswers.push_back(SaveChoice::Save);
+  dialogs.saveAnswers.push_back(file.string());
+  Trigger("New1");
+  EXPECT_TRUE(fs::exists(file));
+  EXPECT_EQ(session().model().TotalLength, 0);
+
+  dialogs.openAnswers.push_back(file.string());
+  Trigger("Open1");
+  Trigger("New1");
+  EXPECT_EQ(dialogs.questions.size(), 2u);
+
+  dialogs.openAnswers.push_back(file.string());
+  Trigger("Open1");
+  BeamProject changed = session().project();
+  changed.model.Loads.row(1).Intensity = 20000;
+  LoadAnalysed(changed);
+  dialogs.saveChangesAnswers.push_back(SaveChoice::Cancel);
+  Form("TIndexFrm")->close();
+  EXPECT_TRUE(Form("TIndexFrm")->isVisible());
+  EXPECT_EQ(dialogs.questions.back(), "Save changes to asked.trb?");
+
+  dialogs.saveChangesAnswers.push_back(SaveChoice::Discard);
+  dialogs.openAnswers.push_back(file.string());
+  Trigger("Open1");
+  EXPECT_EQ(dialogs.questions.size(), 4u);
+  EXPECT_FLOAT_EQ(session().model().Loads.row(1).Intensity, 10000);
+}
+
 }  // namespace
 }  // namespace trabeo::testing

@@ -3,6 +3,7 @@
 #include "app/index_form.h"
 #include "app/picture_widget.h"
 #include "engine/finite_results.h"
+#include "results/unshown_results.h"
 
 namespace trabeo::testing {
 namespace {
@@ -246,6 +247,42 @@ TEST_F(LoadDataFormTest, NumbersBeyondSinglePrecisionNeverReachTheResults) {
   EXPECT_EQ(session().ResultsValid(), 0);
   EXPECT_TRUE(ListLines("TIndexFrm", "List_Results").isEmpty());
   EXPECT_FALSE(MenuAction("Save1")->isEnabled());
+}
+
+// Text that is not a number is refused with a message naming the load and the box; nothing of
+// the row is stored and the form stays open.
+TEST_F(LoadDataFormTest, LettersInABoxAreRefusedByRowAndColumn) {
+  PickPoint(1);
+  Box("Edit_PL", 1, "20");
+  Box("Edit_Dist", 1, "abc");
+  PickUdl(2);
+  Box("Edit_Dist", 2, "0");
+  Box("Edit_UDLS", 2, "1O");
+  Box("Edit_UDLF", 2, "10");
+  Box("Edit_Cover", 2, "6");
+  Click("TLoadDataFrm", "Check1");
+  Click("TLoadDataFrm", "Check2");
+  dialogs.messages.clear();
+  Click("TLoadDataFrm", "cmdOK");
+  ASSERT_GE(dialogs.messages.size(), 2u);
+  EXPECT_EQ(dialogs.messages[0], "Load 1, distance: \"abc\" is not a number.");
+  EXPECT_EQ(dialogs.messages[1], "Load 2, UDL start rate: \"1O\" is not a number.");
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(model().Loads.row(1).Kind, 0);
+  EXPECT_EQ(model().Loads.row(2).Kind, 0);
+}
+
+// Results too large for their format ("#####") give one message naming what to check and no
+// results, as results that are not finite do.
+TEST_F(LoadDataFormTest, ResultsTooLargeToShowGiveOneMessageAndNoResults) {
+  BeamProject heavyLoad = SimpleBeam();
+  heavyLoad.model.Loads.row(1).Intensity = 1e33f;  // 1e30 kN
+  dialogs.messages.clear();
+  LoadAnalysed(heavyLoad);
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{kResultsTooLargeMessage});
+  EXPECT_EQ(session().ResultsValid(), 0);
+  EXPECT_TRUE(ListLines("TIndexFrm", "List_Results").isEmpty());
+  EXPECT_FALSE(MenuAction("Print1")->isEnabled());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <QPlainTextEdit>
 
 #include "app/app_test_support.h"
+#include "results/point_results.h"
 
 namespace trabeo::testing {
 namespace {
@@ -71,13 +72,14 @@ TEST_F(PointFormTest, CalculatesAtATypedDistanceOnlyWhileTheResultsHold) {
   Click("TPointFrm", "Cmd_Clear");
   EXPECT_TRUE(Memo().empty());
 
-  // After File New there are no results: "Calculate" asks nothing and shows nothing.
+  // After File New there are no results: "Calculate" asks nothing and says why.
   Calculate("2.4");
   Trigger("New1");
   dialogs.inputAnswers.clear();
   const std::size_t asked = dialogs.inputRequests.size();
   Click("TPointFrm", "cmd_Calc");
   EXPECT_EQ(dialogs.inputRequests.size(), asked);
+  EXPECT_EQ(dialogs.messages.back(), kPointNoResultsMessage);
   EXPECT_TRUE(Memo().empty());
 
   Click("TPointFrm", "Button3");

@@ -280,6 +280,17 @@ TEST_F(PreferencesFormTest, ResetWithoutAUnitsFileRestoresTheStartupDefaults) {
   EXPECT_TRUE(IsChecked("Option_Area_cm2"));
 }
 
+// Without a units file File New has nothing better than the units the user chose.
+TEST_F(PreferencesFormTest, NewWithoutAUnitsFileKeepsTheChosenUnits) {
+  Open();
+  Click(kForm, "Option_Length_mm");
+  Click(kForm, "Option_Udl_kN_per_m");
+  Click(kForm, "cmd_OK");
+  Trigger("New1");
+  EXPECT_EQ(Settings().LengthUnitName, "mm");
+  EXPECT_EQ(Settings().UdlUnitName, "kN/m");
+}
+
 TEST_F(PreferencesFormTest, ResetTakesTheDesignCodeFromTheFileOnly) {
   WriteUnitsFileWith(UnitSettings{}, DesignCodeNumber(DesignCode::BS5268));
   Restart();

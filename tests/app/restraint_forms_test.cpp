@@ -230,12 +230,44 @@ TEST_F(RestraintFormsTest, IntermediateRestraintsWithBothSpacings) {
   EXPECT_EQ(Restraints().RestraintSpacing, 1);
   EXPECT_EQ(session().ResultsValid(), 1);
 
-  // Showing again brings back the view, the count and the spacing, with the default intervals.
+  // Showing again brings back the view, the count and the spacing, with the intervals edited.
   ReachSpanForm();
   EXPECT_TRUE(Visible(kSpan, "Frame_Int"));
   EXPECT_EQ(Control<QSpinBox>(kSpan, "Edit_No")->value(), 3);
   EXPECT_TRUE(Ticked(kSpan, "Option_Equal"));
-  EXPECT_EQ(GridCells(), (QStringList{"3.00", "3.00", "3.00"}));
+  EXPECT_EQ(GridCells(), (QStringList{"2.00", "3.00", "3.00"}));
+}
+
+// An interval the user moved stays moved when the form shows again and after the beam is saved
+// and opened; the default spacing returns only when the span changes.
+TEST_F(RestraintFormsTest, EditedIntervalsStayUntilTheSpanChanges) {
+  OpenSpanForm(6000);
+  Click(kSpan, "Option_LH_Both_Free");
+  Click(kSpan, "Option_RH_Both_Free");
+  Click(kSpan, "cmd_Select");
+  EXPECT_EQ(GridCells(), (QStringList{"3.00"}));
+  Control<QTableWidget>(kSpan, "Grid_Int")->item(0, 0)->setText("2");
+  Click(kSpan, "cmd_Next");
+  ASSERT_FALSE(Shown(kSpan));
+
+  ReachSpanForm();
+  EXPECT_EQ(GridCells(), (QStringList{"2.00"}));
+  EXPECT_DOUBLE_EQ(Restraints().EffectiveLengths[1], 2000);
+  EXPECT_DOUBLE_EQ(Restraints().EffectiveLengths[2], 4000);
+  Click(kSpan, "cmd_Next");
+
+  const std::string file = (folder / "moved.trb").string();
+  ASSERT_EQ(session().SaveBeamFileTo(file), "");
+  dialogs.openAnswers.push_back(file);
+  Trigger("Open1");
+  ReachSpanForm();
+  EXPECT_EQ(GridCells(), (QStringList{"2.00"}));
+  EXPECT_DOUBLE_EQ(Restraints().EffectiveLengths[2], 4000);
+  Click(kSpan, "cmd_Next");
+
+  ChangeSpan(8000);
+  ReachSpanForm();
+  EXPECT_EQ(GridCells(), (QStringList{"4.00"}));
 }
 
 // Both cantilevers, 2 m each: span, LH and RH forms in turn, "< Back" through them, and the
@@ -301,7 +333,9 @@ TEST_F(RestraintFormsTest, CantileverFormsFollowTheSpanFormAndLeadBack) {
   EXPECT_EQ(r.LhCantLeText, "3.00");
   EXPECT_EQ(r.RhCantLeText, "User value");
 
-  // File New resets the three forms and forgets the restraints (but for the spacing chosen).
+  // File New, the analysed beam discarded, resets the three forms and forgets the restraints (but
+  // for the spacing chosen).
+  dialogs.saveChangesAnswers.push_back(SaveChoice::Discard);
   Trigger("New1");
   EXPECT_FALSE(Shown(kSpan) || Shown(kLh) || Shown(kRh));
   SteelRestraints cleared;

@@ -52,6 +52,23 @@ class TimberSectionFormTest : public AppFixture {
 // GA/Kform = 15000 x 7200 / 16 / 1.2 = 5625 kN. Under 2 kN/m on 4 m, wL^2/8 = 4.000 kN m exceeds
 // M, and the mid-span deflection is 5wL^4 / (384 EI) = 18.52 mm in bending plus about
 // wL^2 / (8 GA) = 0.71 mm in shear.
+// The window is not modal; File New and Open hide it with the other entry forms, so its
+// "Next >" cannot hand the old section to the new or opened beam.
+TEST_F(TimberSectionFormTest, NewAndOpenHideTheWindow) {
+  Load(SimpleBeam());
+  const std::string file = (folder / "steel.trb").string();
+  ASSERT_EQ(session().SaveBeamFileTo(file), "");
+  EnterJoistThroughTimberWindow();
+  Trigger("New1");
+  EXPECT_FALSE(Form("TTimSectFrm")->isVisible());
+
+  EnterJoistThroughTimberWindow();
+  dialogs.openAnswers.push_back(file);
+  Trigger("Open1");
+  EXPECT_FALSE(Form("TTimSectFrm")->isVisible());
+  EXPECT_NE(session().section().SectionKind, SectionKind::Timber);
+}
+
 TEST_F(TimberSectionFormTest, CheckedJoistFailsInBendingWithTheShearDeflectionIncluded) {
   EnableCodes(false, true);
   EnterJoistThroughTimberWindow();

@@ -50,4 +50,15 @@ std::optional<std::string> ScriptedDialogs::SaveFileName(const FileDialogOptions
   return answer;
 }
 
+SaveChoice ScriptedDialogs::AskSaveChanges(std::string_view text) {
+  questions.emplace_back(text);
+  if (saveChangesAnswers.empty()) {
+    ADD_FAILURE() << "unscripted save-changes question: " << text;
+    return SaveChoice::Cancel;
+  }
+  const SaveChoice answer = saveChangesAnswers.front();
+  saveChangesAnswers.pop_front();
+  return answer;
+}
+
 }  // namespace trabeo::testing

@@ -19,12 +19,14 @@ class ScriptedDialogs : public Dialogs {
                                       std::string_view defaultText) override;
   std::optional<std::string> OpenFileName(const FileDialogOptions& options) override;
   std::optional<std::string> SaveFileName(const FileDialogOptions& options) override;
+  SaveChoice AskSaveChanges(std::string_view text) override;
 
   // Scripted answers, consumed in order.
   std::deque<bool> yesNoAnswers;
   std::deque<std::optional<std::string>> inputAnswers;
   std::deque<std::optional<std::string>> openAnswers;
   std::deque<std::optional<std::string>> saveAnswers;
+  std::deque<SaveChoice> saveChangesAnswers;
 
   // What was shown.
   std::vector<std::string> messages;

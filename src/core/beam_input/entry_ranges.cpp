@@ -25,6 +25,20 @@ std::string LoadPrefix(int number) {
   return "Load " + std::to_string(number) + " ";
 }
 
+// The load form's boxes: text that is not a number is refused, naming the load (its row) and
+// the box (its column), before its range is checked.
+void AddLoadProblems(std::vector<std::string>& problems, std::initializer_list<TypedBox> boxes,
+                     int number) {
+  for (const TypedBox& box : boxes) {
+    if (!IsNumberText(*box.text)) {
+      problems.push_back(
+          NotANumberMessage("Load " + std::to_string(number) + ", " + box.field, *box.text));
+      continue;
+    }
+    AddProblems(problems, {box}, LoadPrefix(number));
+  }
+}
+
 }  // namespace
 
 std::string BeamEntryRangeProblem(const BeamEntryTexts& texts, const UnitSettings& units) {
@@ -44,27 +58,28 @@ std::string BeamEntryRangeProblem(const BeamEntryTexts& texts, const UnitSetting
 std::vector<std::string> LoadRowRangeProblems(const LoadRowTexts& texts, const UnitSettings& units,
                                               int number) {
   std::vector<std::string> problems;
-  const std::string prefix = LoadPrefix(number);
   if (texts.type == LoadRowType::Point) {
-    AddProblems(problems,
-                {{&texts.pointLoad, units.PointLoadFactor, "point load"},
-                 {&texts.distance, units.LengthFactor, "distance"}},
-                prefix);
+    AddLoadProblems(problems,
+                    {{&texts.pointLoad, units.PointLoadFactor, "point load"},
+                     {&texts.distance, units.LengthFactor, "distance"}},
+                    number);
   } else if (texts.type == LoadRowType::Udl) {
-    AddProblems(problems,
-                {{&texts.distance, units.LengthFactor, "distance"},
-                 {&texts.startRate, units.UdlFactor, "UDL start rate"},
-                 {&texts.finishRate, units.UdlFactor, "UDL finish rate"},
-                 {&texts.cover, units.LengthFactor, "cover"}},
-                prefix);
+    AddLoadProblems(problems,
+                    {{&texts.distance, units.LengthFactor, "distance"},
+                     {&texts.startRate, units.UdlFactor, "UDL start rate"},
+                     {&texts.finishRate, units.UdlFactor, "UDL finish rate"},
+                     {&texts.cover, units.LengthFactor, "cover"}},
+                    number);
   }
   if (texts.type != LoadRowType::None)
-    AddProblems(problems, {{&texts.factor, 1.0f, "load factor"}}, prefix);
+    AddLoadProblems(problems, {{&texts.factor, 1.0f, "load factor"}}, number);
   return problems;
 }
 
 std::string SelfWeightRangeProblem(const SelfWeightTexts& texts) {
   if (!texts.applied) return {};
+  if (!IsNumberText(texts.factor))
+    return NotANumberMessage("Self-weight, load factor", texts.factor);
   return TypedEntryRangeProblem(texts.factor, 1.0, "Self-weight load factor");
 }
 

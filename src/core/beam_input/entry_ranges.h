@@ -16,11 +16,12 @@ namespace trabeo {
 // The length boxes counted (a cantilever only when ticked), E and Ixx; empty when all fit.
 std::string BeamEntryRangeProblem(const BeamEntryTexts& texts, const UnitSettings& units);
 
-// The boxes of load row `number` that its type uses, and its factor.
+// The boxes of load row `number` that its type uses, and its factor: text that is not a number,
+// then the range.
 std::vector<std::string> LoadRowRangeProblems(const LoadRowTexts& texts, const UnitSettings& units,
                                               int number);
 
-// The self-weight group's load factor, when applied.
+// The self-weight group's load factor, when applied: text that is not a number, then the range.
 std::string SelfWeightRangeProblem(const SelfWeightTexts& texts);
 
 // Rows 1 to 25 and the self-weight factor as stored: a value single precision could not hold has

@@ -1,6 +1,7 @@
 #include "beam_input/intermediate_restraints.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -29,6 +30,36 @@ void CentredText(Canvas& canvas, int x, int y, const std::string& text) {
   canvas.TextOut(x - canvas.TextExtent(text).width / 2, y, text);
 }
 
+// The n intervals up to the restraints, the remainder to the RH support, the stations and the
+// end segments' effective lengths.
+void StoreIntervals(SpanFormState& state, const std::array<double, 5>& intervals, double L, float D,
+                    const UnitSettings& units, SteelRestraints& restraints) {
+  const int n = CountOf(state);
+  auto& lengths = restraints.EffectiveLengths;
+  lengths = {};
+  restraints.RestraintStations = {};
+  lengths[9] = n;
+  double typed = 0;
+  for (int k = 1; k <= n; ++k) {
+    const double interval = intervals[static_cast<std::size_t>(k - 1)];
+    lengths[static_cast<std::size_t>(k)] = interval;
+    restraints.RestraintStations[static_cast<std::size_t>(k - 1)] = StationSteps(interval, L);
+    typed += interval;
+  }
+  const double last = L - typed;
+  lengths[static_cast<std::size_t>(n + 1)] = last;
+  restraints.RestraintStations[static_cast<std::size_t>(n)] = StationSteps(last, L);
+  // The end segments take the mean of their own length and the end condition's effective length
+  // over the same length.
+  const double first = lengths[1];
+  lengths[7] = (first + state.lh.lengthFactor * first + state.lh.depthMultiplier * D) / 2;
+  lengths[8] = (last + state.rh.lengthFactor * last + state.rh.depthMultiplier * D) / 2;
+  if (L > 1) {
+    state.spanLengthLabel =
+        "Span Length = " + ShowValueWithUnit(units, UnitQuantity::Length, L, SigFig3Dec3);
+  }
+}
+
 }  // namespace
 
 void RefillIntervals(SpanFormState& state, double L, const UnitSettings& units) {
@@ -46,31 +77,39 @@ void RefillIntervals(SpanFormState& state, double L, const UnitSettings& units) 
 
 void ReadIntervals(SpanFormState& state, double L, float D, const UnitSettings& units,
                    SteelRestraints& restraints) {
-  const int n = CountOf(state);
-  auto& lengths = restraints.EffectiveLengths;
-  lengths = {};
-  restraints.RestraintStations = {};
-  lengths[9] = n;
-  double typed = 0;
-  for (int k = 1; k <= n; ++k) {
-    const double interval = TypedToInternal(
+  std::array<double, 5> intervals{};
+  for (int k = 1; k <= CountOf(state); ++k) {
+    intervals[static_cast<std::size_t>(k - 1)] = TypedToInternal(
         units, UnitQuantity::Length, state.choices.intervalCells[static_cast<std::size_t>(k - 1)]);
-    lengths[static_cast<std::size_t>(k)] = interval;
-    restraints.RestraintStations[static_cast<std::size_t>(k - 1)] = StationSteps(interval, L);
-    typed += interval;
   }
-  const double last = L - typed;
-  lengths[static_cast<std::size_t>(n + 1)] = last;
-  restraints.RestraintStations[static_cast<std::size_t>(n)] = StationSteps(last, L);
-  // The end segments take the mean of their own length and the end condition's effective length
-  // over the same length.
-  const double first = lengths[1];
-  lengths[7] = (first + state.lh.lengthFactor * first + state.lh.depthMultiplier * D) / 2;
-  lengths[8] = (last + state.rh.lengthFactor * last + state.rh.depthMultiplier * D) / 2;
-  if (L > 1) {
-    state.spanLengthLabel =
-        "Span Length = " + ShowValueWithUnit(units, UnitQuantity::Length, L, SigFig3Dec3);
+  StoreIntervals(state, intervals, L, D, units, restraints);
+}
+
+bool KeepsStoredIntervals(const SteelRestraints& restraints, double L) {
+  const auto& lengths = restraints.EffectiveLengths;
+  const double count = lengths[9];
+  if (!(count >= 1 && count <= 5) || count != std::trunc(count)) return false;
+  if (restraints.ClearSpan != static_cast<float>(L)) return false;
+  const auto n = static_cast<std::size_t>(count);
+  double sum = 0;
+  for (std::size_t k = 1; k <= n + 1; ++k)
+    sum += lengths[k];
+  return std::isfinite(sum) && std::fabs(sum - L) <= 1e-6 * L;
+}
+
+void ShowStoredIntervals(SpanFormState& state, double L, float D, const UnitSettings& units,
+                         SteelRestraints& restraints) {
+  const auto n = static_cast<std::size_t>(restraints.EffectiveLengths[9]);
+  state.choices.restraintCount = static_cast<int>(n);
+  std::array<double, 5> intervals{};
+  for (std::size_t k = 1; k <= n; ++k) {
+    intervals[k - 1] = restraints.EffectiveLengths[k];
+    state.choices.intervalCells[k - 1] =
+        ShowValue(units, UnitQuantity::Length, intervals[k - 1], SigFig3);
   }
+  state.lhFactorLabel = state.rhFactorLabel = std::to_string(n) + " support(s)";
+  state.effectiveLengthLabel = "varies";
+  StoreIntervals(state, intervals, L, D, units, restraints);
 }
 
 void ChangeRestraintCount(SpanFormState& state, int count, double L, float D,

@@ -17,6 +17,15 @@ void RefillIntervals(SpanFormState& state, double L, const UnitSettings& units);
 void ReadIntervals(SpanFormState& state, double L, float D, const UnitSettings& units,
                    SteelRestraints& restraints);
 
+// Whether the intervals the restraints hold are still the user's to show: a count of 1 to 5,
+// made for this span (ClearSpan, taken before the form evaluates L again) and adding up to it.
+// Otherwise the form starts again from the default spacing.
+bool KeepsStoredIntervals(const SteelRestraints& restraints, double L);
+// The stored intervals in the cells, exactly as they are held, with the stations and the end
+// segments' effective lengths from the end conditions last evaluated.
+void ShowStoredIntervals(SpanFormState& state, double L, float D, const UnitSettings& units,
+                         SteelRestraints& restraints);
+
 // The count box changed (1 to 5): default intervals, read back.
 void ChangeRestraintCount(SpanFormState& state, int count, double L, float D,
                           const UnitSettings& units, SteelRestraints& restraints);

@@ -240,6 +240,7 @@ void ShowSpanForm(SpanFormState& state, const BeamModel& model, float sectionDep
   // The option stays enabled whatever the span: nothing is guarded by disabling it.
   c.rhLatUnrestrainedEnabled = true;
   const double L = model.MainSpan.Length;
+  const bool keepIntervals = KeepsStoredIntervals(restraints, L);
   if (restraints.SpanLeText != kSpanUserValueText) {
     EvaluateSpanForm(state, L, sectionDepth, units, restraints);
   } else {
@@ -257,6 +258,10 @@ void ShowSpanForm(SpanFormState& state, const BeamModel& model, float sectionDep
     c.halfEndSpacing = restraints.RestraintSpacing == 2;
   }
   c.intermediateMode = true;
+  if (keepIntervals) {
+    ShowStoredIntervals(state, L, sectionDepth, units, restraints);
+    return;
+  }
   RefillIntervals(state, L, units);
   ReadIntervals(state, L, sectionDepth, units, restraints);
 }
@@ -313,15 +318,12 @@ std::string_view SwitchViewCaption(const SpanFormState& state) {
   return state.choices.intermediateMode ? "Set end restraints" : "Intermediate Supports";
 }
 
-void ResetSpanForm(SpanFormState& state, SteelRestraints& restraints) {
+void ResetSpanForm(SpanFormState& state) {
   state.lhFactorLabel.clear();
   state.rhFactorLabel.clear();
   state.effectiveLengthLabel.clear();
   for (std::string& cell : state.choices.intervalCells)
     cell.clear();
-  restraints.EffectiveLengths = {};
-  restraints.RestraintStations = {};
-  restraints.ClearSpan = 0;
 }
 
 void ResetRestraintsForNew(SteelRestraints& restraints) {

@@ -138,7 +138,8 @@ void EnterSpanEffectiveLength(SpanFormState& state, const SteelRestraints& restr
                               const UnitSettings& units, Dialogs& dialogs);
 
 // Showing the form: the choices restored from SpanRestraintFlags, the labels re-evaluated (or the
-// typed value shown), the intermediate view with default intervals when it is in force.
+// typed value shown), the intermediate view when it is in force, with the stored intervals where
+// they still fit the span (KeepsStoredIntervals) and the default ones otherwise.
 void ShowSpanForm(SpanFormState& state, const BeamModel& model, float sectionDepth,
                   const UnitSettings& units, SteelRestraints& restraints);
 
@@ -164,9 +165,9 @@ void SwitchSpanView(SpanFormState& state, double L, float D, const UnitSettings&
 // The caption of the button that switches.
 std::string_view SwitchViewCaption(const SpanFormState& state);
 
-// File New's reset of the span form: labels and interval cells emptied; the effective lengths,
-// restraint stations and ClearSpan zeroed.
-void ResetSpanForm(SpanFormState& state, SteelRestraints& restraints);
+// File New's reset of the span form: labels and interval cells emptied. The beam's restraints are
+// left alone: File New has reset them already, and a file opened since holds its own.
+void ResetSpanForm(SpanFormState& state);
 
 // File New's reset of all restraint state: the span form's, the flags of the three forms, their
 // texts and the intermediate restraints.

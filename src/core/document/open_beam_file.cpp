@@ -8,6 +8,7 @@
 #include "document/restore_results.h"
 #include "results/load_diagram.h"
 #include "results/results_listing.h"
+#include "steel/beam_check/steel_beam_check.h"
 
 namespace trabeo {
 namespace {
@@ -72,6 +73,9 @@ void OpenVersion4(std::string_view fileName, std::span<const uint8_t> bytes,
   TakeBeam(fileName, data, result);
   const BeamModel& model = data.project.model;
   RestoreSavedResults(model, data.analysis);
+  if (model.DesignCode == DesignCode::BS5950) {
+    WriteCheckHeaderBlock(data.project.section, data.units, model.MainSpan.E, data.steel);
+  }
   result.listing =
       RefillResultsList(data.project, data.analysis.results, data.units, data.steel, data.listing);
   result.listColour = ListingColor(model.DesignCode, data.steel.ComplianceState,

@@ -15,6 +15,9 @@ struct FileDialogOptions {
   bool overwritePrompt = true;  // save dialogs only
 };
 
+// The answers to "Save changes to ...?".
+enum class SaveChoice { Save, Discard, Cancel };
+
 // The questions and messages that routines put to the user. Messages use '\n' for a line break.
 class Dialogs {
  public:
@@ -30,6 +33,9 @@ class Dialogs {
   // File dialogs; nullopt when the user cancelled. The result is a full path.
   virtual std::optional<std::string> OpenFileName(const FileDialogOptions& options) = 0;
   virtual std::optional<std::string> SaveFileName(const FileDialogOptions& options) = 0;
+  // Before work would be lost: Save, Discard or Cancel. Only the desktop program asks it; a front
+  // end that never asks keeps the work (Cancel).
+  virtual SaveChoice AskSaveChanges(std::string_view) { return SaveChoice::Cancel; }
 };
 
 }  // namespace trabeo

@@ -42,6 +42,9 @@ struct DiagramInputs {
   const BeamResults& results;
   const UdlOutline& outline;
   const UnitSettings& units;
+  // The reactions are results: drawn only while they belong to the beam as it now stands, so a
+  // beam changed since its analysis is never shown with the old beam's reactions.
+  bool resultsBelongToBeam = true;
 };
 
 // The window's font for values and labels (size 8), and the captions' font.

@@ -129,7 +129,7 @@ DrawnLoadCounts DrawLoadDiagram(Canvas& canvas, const DiagramInputs& in, int win
   DrawProfile(canvas, profile, scale, totalLength);
   DrawPointLoads(canvas, in, scale);
   DrawUdlLabels(canvas, in, scale);
-  DrawReactions(canvas, in, scale);
+  if (in.resultsBelongToBeam) DrawReactions(canvas, in, scale);
   return counts;
 }
 

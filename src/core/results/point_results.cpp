@@ -233,7 +233,10 @@ PointCalculation CalculatePointResults(PointResultsState& st, std::string_view t
 }
 
 PointCalculation RunPointCalculate(PointResultsState& st, const PointInputs& in, Dialogs& dialogs) {
-  if (in.ResultsValid != 1 || in.model.TotalLength == 0) return {};
+  if (in.ResultsValid != 1 || in.model.TotalLength == 0) {
+    dialogs.Message(kPointNoResultsMessage);
+    return {};
+  }
   const std::optional<std::string> typed = dialogs.InputBox(
       kPointInputCaption, PointInputPrompt(in.units), PointInputDefault(st, in.units));
   if (!typed) return {PointOutcome::Cancelled, {}};

@@ -23,6 +23,9 @@ inline constexpr int kPointTitleSlots = 2;  // the title and a line holding one 
 inline constexpr int kFirstPointBlockSlot = 3;
 
 inline constexpr const char* kPointInputCaption = "Results at a point";
+// "Calculate" without results that belong to the beam as it now stands.
+inline constexpr const char* kPointNoResultsMessage =
+    "There are no results of this beam to calculate from: analyse it first";
 inline constexpr const char* kPointBeyondBeamMessage = "Value exceeds length of beam";
 inline constexpr const char* kPointNegativeMessage = "Please use positive value";
 inline constexpr const char* kPointNearSupportMessage =

@@ -199,11 +199,13 @@ void ReportPainter::ValueScale(const Diagram& d, double largest, double smallest
   canvas_.Line(x0_ - Dx(3), d.baseline, x0_, d.baseline);
   Text(x0_ - Dx(12), TruncToPixel(d.baseline - 2 * g_.my), "0.000");
   for (double value : {largest, smallest}) {
-    // An extreme of 0 is the axis itself, already labelled.
-    if (value == 0) continue;
+    // An extreme that shows as 0 is the axis itself, already labelled: a second label there
+    // would print over the first.
+    const std::string label = SigFig4Dec3(value * factor);
+    if (value == 0 || label == "0.000" || label == "-0.000") continue;
     const int y = TruncToPixel(d.Y(value));
     canvas_.Line(x0_ - Dx(3), y, x0_, y);
-    Text(x0_ - Dx(13), TruncToPixel(y - 2 * g_.my), SigFig4Dec3(value * factor));
+    Text(x0_ - Dx(13), TruncToPixel(y - 2 * g_.my), label);
   }
 }
 

@@ -6,6 +6,7 @@
 #include "beam_input/new_project.h"
 #include "engine/finite_results.h"
 #include "results/results_listing.h"
+#include "results/unshown_results.h"
 #include "sections/section_table_file.h"
 #include "settings/factored_loads.h"
 #include "settings/unit_conversion.h"
@@ -35,6 +36,9 @@ class MessageRecorder : public Dialogs {
   }
   std::optional<std::string> SaveFileName(const FileDialogOptions& options) override {
     return dialogs_.SaveFileName(options);
+  }
+  SaveChoice AskSaveChanges(std::string_view text) override {
+    return dialogs_.AskSaveChanges(text);
   }
 
   std::vector<std::string> messages;
@@ -94,6 +98,8 @@ void ProjectSession::StartNew() {
   trabeo::ClearPointResults(*pointResults_);
   ec3Check_.reset();
   Invalidate();
+  analysed_ = false;
+  changedSinceSave_ = false;
 }
 
 void ProjectSession::ListSectionFamily(const std::string& family) {
@@ -204,6 +210,8 @@ OpenBeamResult ProjectSession::OpenBeamFile(const std::filesystem::path& path) {
     udlOutline_ = opened.udlOutline;
     resultsValid_ = opened.ResultsValid;
     RestoreSectionRecord();
+    analysed_ = resultsValid_ == 1;
+    changedSinceSave_ = false;
   }
   return opened;
 }
@@ -231,7 +239,16 @@ void ProjectSession::RunEurocodeCheck(AnalysisOutcome& outcome) {
 
 SaveOutcome ProjectSession::SaveBeamFile(SaveCommand command, Dialogs& dialogs) {
   DrawnLoadCounts drawn;
-  return SaveBeam(command, FileData(header_, drawn), dialogs);
+  SaveOutcome saved = SaveBeam(command, FileData(header_, drawn), dialogs);
+  if (saved.saved) changedSinceSave_ = false;
+  return saved;
+}
+
+std::string ProjectSession::SaveChangesQuestion() const {
+  const std::string& file = header_.CurrentFileName;
+  const std::string name =
+      file.empty() ? std::string("Untitled") : std::filesystem::path(file).filename().string();
+  return "Save changes to " + name + "?";
 }
 
 std::string ProjectSession::SaveBeamFileTo(const std::filesystem::path& path) {
@@ -239,7 +256,10 @@ std::string ProjectSession::SaveBeamFileTo(const std::filesystem::path& path) {
   header.CurrentFileName = path.string();
   DrawnLoadCounts drawn;
   std::string problem = WriteBeamFile(path, FileData(header, drawn));
-  if (problem.empty()) header_.CurrentFileName = header.CurrentFileName;
+  if (problem.empty()) {
+    header_.CurrentFileName = header.CurrentFileName;
+    changedSinceSave_ = false;
+  }
   return problem;
 }
 
@@ -250,7 +270,7 @@ BeamReportInputs ProjectSession::ReportInputs() const {
 }
 
 DiagramInputs ProjectSession::DiagramInputs() const {
-  return {project_->model, analysis_->results, udlOutline_, units_};
+  return {project_->model, analysis_->results, udlOutline_, units_, resultsValid_ == 1};
 }
 
 void ProjectSession::ClearResults() {
@@ -286,6 +306,7 @@ AnalysisOutcome ProjectSession::Analyse(Dialogs& dialogs, Listing listingWanted)
     return outcome;
   }
   resultsValid_ = 1;
+  analysed_ = true;
   outcome.ran = true;
   outcome.messageLog = report.messages;
   outcome.messageLog.insert(
@@ -308,6 +329,23 @@ AnalysisOutcome ProjectSession::Analyse(Dialogs& dialogs, Listing listingWanted)
   outcome.saveEnabled = !listing.warningBlockShown;
   outcome.printEnabled = !listing.warningBlockShown;
   return outcome;
+}
+
+AnalysisOutcome ProjectSession::AnalyseForListing(Dialogs& dialogs) {
+  AnalysisOutcome outcome = Analyse(dialogs);
+  if (outcome.ran && ListingHasUnshownResult(outcome.listing)) return RefuseUnshownResults(outcome);
+  return outcome;
+}
+
+AnalysisOutcome ProjectSession::RefuseUnshownResults(const AnalysisOutcome& outcome) {
+  ClearResults();
+  ec3Check_.reset();
+  Invalidate();
+  AnalysisOutcome refused;
+  refused.messages = {kResultsTooLargeMessage};
+  refused.messageLog = outcome.messageLog;
+  refused.messageLog.push_back(kResultsTooLargeMessage);
+  return refused;
 }
 
 PointCalculation ProjectSession::CalculatePoint(Dialogs& dialogs) {

@@ -163,6 +163,11 @@ class ProjectSession {
   OpenBeamResult OpenBeamFile(const std::filesystem::path& path);
   // File > "Save" and "Save As"; the file name chosen is asked through `dialogs`.
   SaveOutcome SaveBeamFile(SaveCommand command, Dialogs& dialogs);
+  // An analysed beam (analysed here, or opened with its results) changed since it was last saved
+  // or opened: File New, Open and Exit ask before they lose it.
+  bool HasUnsavedWork() const { return analysed_ && changedSinceSave_; }
+  // "Save changes to <file name>?", the name of a beam never saved being "Untitled".
+  std::string SaveChangesQuestion() const;
   // The batch front end's save: the beam written to `path` as Save writes it, the file taking
   // that name. An error text, empty on success.
   std::string SaveBeamFileTo(const std::filesystem::path& path);
@@ -178,6 +183,10 @@ class ProjectSession {
   // beam's listing also settles its verdict and colour, so it is always written.
   enum class Listing { Written, OnlyForCodeChecks };
   AnalysisOutcome Analyse(Dialogs& dialogs, Listing listing = Listing::Written);
+  // The desktop's analysis, whose results are read from the listing: as Analyse, but results too
+  // large for the listing's formats ("#####") give kResultsTooLargeMessage and none are kept.
+  // The batch program's JSON carries such results whole, so it analyses with Analyse.
+  AnalysisOutcome AnalyseForListing(Dialogs& dialogs);
   // What the front ends show of the beam as it now stands: the printed report's inputs and the
   // main window's picture (load diagram, beam and result diagrams).
   BeamReportInputs ReportInputs() const;
@@ -191,7 +200,10 @@ class ProjectSession {
   void ClearPointResults();
 
  private:
-  void Invalidate() { resultsValid_ = 0; }
+  void Invalidate() {
+    resultsValid_ = 0;
+    changedSinceSave_ = true;
+  }
   // The file's fields over the session's state. The file keeps the counts of the loads the load
   // diagram draws, which follow from the loads: they are computed into `drawn`, not kept.
   BeamFileData FileData(HeaderTexts& header, DrawnLoadCounts& drawn);
@@ -199,6 +211,8 @@ class ProjectSession {
   // An opened beam file keeps a picked section's family and designation but not its whole
   // record, which an EN 1993 check needs: it is found again in the family's table.
   void RestoreSectionRecord();
+  // Results listed as "#####": none are kept or shown, only the message naming what to check.
+  AnalysisOutcome RefuseUnshownResults(const AnalysisOutcome& outcome);
   // After an analysis of a beam checked to EN 1993: the check, its messages after the rest.
   void RunEurocodeCheck(AnalysisOutcome& outcome);
   // Runs `change` on the beam's restraints; the results go when the restraints changed.
@@ -215,6 +229,8 @@ class ProjectSession {
   std::unique_ptr<PointResultsState> pointResults_;
   std::optional<Ec3BeamCheck> ec3Check_;
   int32_t resultsValid_ = 0;
+  bool analysed_ = false;
+  bool changedSinceSave_ = false;
 };
 
 }  // namespace trabeo

@@ -66,7 +66,7 @@ SpanNextResult ProjectSession::AcceptSpanForm(SpanFormState& form, Dialogs& dial
 }
 
 void ProjectSession::ResetSpanForm(SpanFormState& form) {
-  ChangeRestraints([&](SteelRestraints& restraints) { trabeo::ResetSpanForm(form, restraints); });
+  trabeo::ResetSpanForm(form);
 }
 
 CantileverNextResult ProjectSession::AcceptCantileverForm(CantileverFormState& form,

@@ -1,5 +1,7 @@
 #include "settings/page_header.h"
 
+#include <algorithm>
+
 namespace trabeo {
 namespace {
 
@@ -8,7 +10,6 @@ constexpr int kRuleWidth = 3;
 constexpr int kLeftColumn = 15;
 constexpr int kFileNameColumn = 50;
 constexpr int kRightColumn = 160;
-constexpr int kRuleEnd = 200;
 constexpr int kUpperRule = 5;
 constexpr int kLowerRule = 35;
 
@@ -22,18 +23,34 @@ HeaderGrid GridOf(const PrintJob& job) {
   return {job.DpiX() / kUnitsPerInch, job.DpiY() / kUnitsPerInch};
 }
 
-void DrawText(Canvas& canvas, int points, int x, int y, std::string_view text) {
+void UseFont(Canvas& canvas, int points) {
   Font font;
   font.name = "Arial";
   font.size = points;
   canvas.SetFont(font);
+}
+
+void DrawText(Canvas& canvas, int points, int x, int y, std::string_view text) {
+  UseFont(canvas, points);
   // An empty text prints as nothing.
   if (!text.empty()) canvas.TextOut(x, y, text);
 }
 
-void DrawRule(Canvas& canvas, const HeaderGrid& grid, int y) {
+// The rules end as far from the paper's right edge as they start from its left.
+int RuleEnd(const PrintJob& job, const HeaderGrid& grid) {
+  return job.PageWidth() - kLeftColumn * grid.ux;
+}
+
+void DrawRule(Canvas& canvas, const HeaderGrid& grid, int end, int y) {
   canvas.SetPen(colors::kBlack, kRuleWidth);
-  canvas.Line(kLeftColumn * grid.ux, y * grid.uy, kRuleEnd * grid.ux, y * grid.uy);
+  canvas.Line(kLeftColumn * grid.ux, y * grid.uy, end, y * grid.uy);
+}
+
+// A text of the right column at its column, or further left where it would pass the rules' end.
+void DrawRightColumnText(Canvas& canvas, int column, int end, int y, std::string_view text) {
+  UseFont(canvas, 9);
+  const int width = canvas.TextExtent(text).width;
+  DrawText(canvas, 9, std::min(column, end - width), y, text);
 }
 
 std::string Cut(std::string_view text) {
@@ -82,19 +99,20 @@ void PrintPageHeader(PrintJob& job, const HeaderTexts& texts, std::string_view p
   const HeaderGrid g = GridOf(job);
   const int left = kLeftColumn * g.ux;
   const int right = kRightColumn * g.ux;
+  const int end = RuleEnd(job, g);
 
   DrawText(canvas, 9, left, 0, programTitle);
-  DrawRule(canvas, g, kUpperRule);
+  DrawRule(canvas, g, end, kUpperRule);
   DrawText(canvas, 15, left, 7 * g.uy, texts.HeaderCompany);
   DrawText(canvas, 12, left, 15 * g.uy, texts.HeaderProject1);
   DrawText(canvas, 11, left, 20 * g.uy, texts.HeaderProject2);
   DrawText(canvas, 11, left, 25 * g.uy, texts.HeaderJobDesc);
   DrawText(canvas, 10, left, 30 * g.uy, texts.HeaderJobRef);
-  DrawText(canvas, 9, right, 15 * g.uy, "by  " + texts.HeaderUser);
-  DrawText(canvas, 9, right, 20 * g.uy, dateTimeText);
-  DrawText(canvas, 9, right, 30 * g.uy, "Page " + std::to_string(job.PageNumber()));
+  DrawRightColumnText(canvas, right, end, 15 * g.uy, "by  " + texts.HeaderUser);
+  DrawRightColumnText(canvas, right, end, 20 * g.uy, dateTimeText);
+  DrawRightColumnText(canvas, right, end, 30 * g.uy, "Page " + std::to_string(job.PageNumber()));
   DrawText(canvas, 9, kFileNameColumn * g.ux, 30 * g.uy, texts.CurrentFileName);
-  DrawRule(canvas, g, kLowerRule);
+  DrawRule(canvas, g, end, kLowerRule);
 }
 
 int PageHeaderBottom(const PrintJob& job) {

@@ -100,20 +100,6 @@ void ApplyStartupDefaults(UnitSettings& settings) {
   }
 }
 
-void ApplyNewBeamDefaults(UnitSettings& settings) {
-  SetUnit(settings, UnitQuantity::Length, "m", 1000.0f);
-  SetUnit(settings, UnitQuantity::PointLoad, "kN", 1000.0f);
-  // "N/mm" rather than the start-up "kN/m": the same factor, so only the shown name differs.
-  SetUnit(settings, UnitQuantity::Udl, "N/mm", 1.0f);
-  SetUnit(settings, UnitQuantity::E, "N/mm^2", 1.0f);
-  SetUnit(settings, UnitQuantity::Inertia, "cm^4", 10000.0f);
-  SetUnit(settings, UnitQuantity::Shear, "kN", 0.001f);
-  SetUnit(settings, UnitQuantity::Moment, "kN-m", 1e-6f);
-  SetUnit(settings, UnitQuantity::Deflection, "mm", 1.0f);
-  settings.MomentPlotSign = kMomentPlotNumericallyCorrect;
-  SetModulusConvention(settings, ModulusConvention::SxxPlastic);
-}
-
 bool IsUsableFactor(float factor) {
   return std::isfinite(factor) && factor > 0.0f;
 }

@@ -149,11 +149,6 @@ bool UsesModulusConvention(const UnitSettings& settings, ModulusConvention conve
 // holds. FactoredLoads, DesignCode and the EN 1993 switch keep their values.
 void ApplyStartupDefaults(UnitSettings& settings);
 
-// The narrower set that a new beam restores when the units file is missing: length, point load,
-// distributed load ("N/mm", 1), E, second moment, shear, moment, deflection, the moment sign and
-// the modulus labels. Everything else keeps its value.
-void ApplyNewBeamDefaults(UnitSettings& settings);
-
 // True when a factor read from a file can convert values: finite and above zero.
 bool IsUsableFactor(float factor);
 

@@ -99,8 +99,10 @@ UnitsFileLoad ReadUnitsFile(const std::filesystem::path& folder, UnitSettings cu
   return Load(folder, std::move(current), ApplyStartupDefaults);
 }
 
+// The units in force were chosen by the user during this run; a file that is not there has
+// nothing better to offer.
 UnitsFileLoad ReadUnitsFileForNewBeam(const std::filesystem::path& folder, UnitSettings current) {
-  return Load(folder, std::move(current), ApplyNewBeamDefaults);
+  return Load(folder, std::move(current), [](UnitSettings&) {});
 }
 
 std::string WriteUnitsFile(const std::filesystem::path& folder, const UnitSettings& settings) {

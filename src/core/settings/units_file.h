@@ -34,8 +34,8 @@ struct UnitsFileLoad {
 // `current` unless the file sets them.
 UnitsFileLoad ReadUnitsFile(const std::filesystem::path& folder, UnitSettings current);
 
-// The settings for a new beam: as ReadUnitsFile, but the narrower new-beam defaults stand in for
-// a missing file, so the settings they do not cover keep the values in `current`.
+// The settings for a new beam: what the file in `folder` holds over the settings in force
+// (`current`); where the file is missing or short, the settings in force stay.
 UnitsFileLoad ReadUnitsFileForNewBeam(const std::filesystem::path& folder, UnitSettings current);
 
 // Writes the whole file through a temporary file, so a failed save leaves the old file as it

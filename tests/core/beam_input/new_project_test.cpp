@@ -50,9 +50,9 @@ TEST(NewProjectTest, ForgetsTheBeamAndKeepsCompanyAndUser) {
   EXPECT_EQ(header.HeaderUser, "User");
   EXPECT_TRUE(header.HeaderProject1.empty());
   EXPECT_TRUE(header.CurrentFileName.empty());
-  // Without a units file the narrower defaults return; other settings stay.
-  EXPECT_EQ(units.LengthUnitName, "m");
-  EXPECT_EQ(units.UdlUnitName, "N/mm");
+  // Without a units file the units in force stay.
+  EXPECT_EQ(units.LengthUnitName, "ft");
+  EXPECT_EQ(units.UdlUnitName, "kN/m");
   EXPECT_EQ(units.EnableSteel5950, kSettingOn);
 }
 

@@ -156,6 +156,25 @@ TEST(SpanRestraintsTest, OneToFiveRestraintsWithBothSpacings) {
   }
 }
 
+// Stored intervals are the user's while they were made for this span and add up to it.
+TEST(SpanRestraintsTest, StoredIntervalsAreKeptOnlyForTheirOwnSpan) {
+  SteelRestraints r;
+  r.ClearSpan = 6000;
+  r.EffectiveLengths[9] = 1;
+  r.EffectiveLengths[1] = 2000;
+  r.EffectiveLengths[2] = 4000;
+  EXPECT_TRUE(KeepsStoredIntervals(r, 6000));
+  EXPECT_FALSE(KeepsStoredIntervals(r, 8000));  // the span changed
+  SteelRestraints torn = r;
+  torn.EffectiveLengths[2] = 0;  // no longer adds up to the span
+  EXPECT_FALSE(KeepsStoredIntervals(torn, 6000));
+  for (double count : {0.0, 1.5, 6.0}) {
+    SteelRestraints odd = r;
+    odd.EffectiveLengths[9] = count;
+    EXPECT_FALSE(KeepsStoredIntervals(odd, 6000)) << count;
+  }
+}
+
 TEST(SpanRestraintsTest, PictureMarksEachRestraint) {
   SteelRestraints r;
   r.EffectiveLengths = {0, 2000, 4000, 4000, 2000, 0, 0, 1700, 2000, 3, 0, 0};

@@ -247,9 +247,10 @@ TEST(PointResultsTest, WindowAsksRefusesAndIgnoresAsItShould) {
   EXPECT_EQ(dialogs.inputRequests[1].defaultText, "3.000");
   EXPECT_EQ(dialogs.inputRequests[2].defaultText, "9.000");  // the refused value is kept
 
-  // Results that no longer belong to the beam: nothing happens, nothing is asked.
+  // Results that no longer belong to the beam: nothing is asked, and the message says why.
   EXPECT_EQ(RunPointCalculate(w.state, w.inputs(0), dialogs).outcome, PointOutcome::Ignored);
   EXPECT_EQ(dialogs.inputRequests.size(), 3u);
+  EXPECT_EQ(dialogs.messages.back(), kPointNoResultsMessage);
 
   ClearPointResults(w.state);
   EXPECT_TRUE(PointMemoLines(w.state).empty());

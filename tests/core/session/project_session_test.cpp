@@ -71,6 +71,30 @@ TEST_F(ProjectSessionTest, AnalysisGivesResultsListingAndFileCommands) {
   EXPECT_EQ(session.listing().SummaryPrintLines.Count() > 0, true);
 }
 
+// Only an analysed beam changed since it was saved or opened is work to ask about.
+TEST_F(ProjectSessionTest, UnsavedWorkIsAnAnalysedBeamChangedSinceSaved) {
+  ProjectSession session(folder_);
+  session.LoadCase(SimpleBeam());
+  EXPECT_FALSE(session.HasUnsavedWork());  // entered, never analysed
+  AnalyseSimpleBeam(session);
+  EXPECT_TRUE(session.HasUnsavedWork());
+  EXPECT_EQ(session.SaveChangesQuestion(), "Save changes to Untitled?");
+
+  const fs::path file = folder_ / "work.trb";
+  ASSERT_EQ(session.SaveBeamFileTo(file), "");
+  EXPECT_FALSE(session.HasUnsavedWork());
+  session.MarkIxxTypedByUser();
+  EXPECT_TRUE(session.HasUnsavedWork());
+  EXPECT_EQ(session.SaveChangesQuestion(), "Save changes to work.trb?");
+
+  ASSERT_TRUE(session.OpenBeamFile(file).opened);
+  EXPECT_FALSE(session.HasUnsavedWork());
+  session.MarkIxxTypedByUser();
+  EXPECT_TRUE(session.HasUnsavedWork());
+  session.StartNew();
+  EXPECT_FALSE(session.HasUnsavedWork());
+}
+
 TEST_F(ProjectSessionTest, NoBeamMeansNoAnalysis) {
   ProjectSession session(folder_);
   const AnalysisOutcome outcome = session.Analyse(dialogs_);

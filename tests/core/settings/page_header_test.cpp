@@ -67,7 +67,7 @@ void ExpectHeader(int dpiX, int dpiY, int ux, int uy) {
     const auto& rule = canvas.lines()[static_cast<std::size_t>(i)];
     const int y = (i == 0 ? 5 : 35) * uy;
     EXPECT_EQ(rule.x1, 15 * ux);
-    EXPECT_EQ(rule.x2, 200 * ux);
+    EXPECT_EQ(rule.x2, job.PageWidth() - 15 * ux);  // the left margin kept on the right
     EXPECT_EQ(rule.y1, y);
     EXPECT_EQ(rule.y2, y);
     EXPECT_EQ(rule.width, 3);

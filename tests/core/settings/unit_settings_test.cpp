@@ -77,32 +77,6 @@ TEST(UnitSettingsTest, StartupDefaultsReplaceAllButFactoredLoadsDesignCodeAndEur
   EXPECT_EQ(s, expected);
 }
 
-TEST(UnitSettingsTest, NewBeamDefaultsRestoreOnlyTheirNarrowerSet) {
-  const UnitSettings before = Unusual();
-  UnitSettings s = before;
-  ApplyNewBeamDefaults(s);
-
-  const ExpectedUnit restored[] = {
-      {UnitQuantity::Length, "m", 1000.0f},      {UnitQuantity::PointLoad, "kN", 1000.0f},
-      {UnitQuantity::Udl, "N/mm", 1.0f},         {UnitQuantity::E, "N/mm^2", 1.0f},
-      {UnitQuantity::Inertia, "cm^4", 10000.0f}, {UnitQuantity::Shear, "kN", 0.001f},
-      {UnitQuantity::Moment, "kN-m", 1e-6f},     {UnitQuantity::Deflection, "mm", 1.0f},
-  };
-  UnitSettings expected = before;
-  for (const ExpectedUnit& unit : restored) {
-    UnitNameOf(expected, unit.quantity) = unit.name;
-    UnitFactorOf(expected, unit.quantity) = unit.factor;
-  }
-  expected.MomentPlotSign = 1;
-  SetModulusConvention(expected, ModulusConvention::SxxPlastic);
-  EXPECT_EQ(s, expected);
-  // Untouched: section length, stress, modulus, area, weight, warping, n rule, codes, factors.
-  EXPECT_EQ(s.SectLengthUnitName, "odd");
-  EXPECT_EQ(s.WarpingFactor, 3.0f);
-  EXPECT_EQ(s.NFactorMode, kNFactorRequested);
-  EXPECT_EQ(s.EnableSteel5950, kSettingOn);
-}
-
 TEST(UnitSettingsTest, EveryStartupUnitIsAnOptionOfItsQuantity) {
   const UnitSettings s;
   for (UnitQuantity quantity : kAllUnitQuantities) {

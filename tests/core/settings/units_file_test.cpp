@@ -158,17 +158,12 @@ TEST(UnitsFileTest, MissingFileGivesTheStartupDefaults) {
   EXPECT_EQ(load.settings, expected);
 }
 
-TEST(UnitsFileTest, MissingFileForANewBeamRestoresOnlyTheNarrowerSet) {
+TEST(UnitsFileTest, MissingFileForANewBeamKeepsTheUnitsInForce) {
   TempFolder folder;
   const UnitSettings current = ImperialSettings();
   const UnitsFileLoad load = ReadUnitsFileForNewBeam(folder.path(), current);
   EXPECT_EQ(load.state, UnitsFileState::Missing);
-  UnitSettings expected = current;
-  ApplyNewBeamDefaults(expected);
-  EXPECT_EQ(load.settings, expected);
-  EXPECT_EQ(load.settings.UdlUnitName, "N/mm");
-  EXPECT_EQ(load.settings.AreaUnitName, "in^2");  // kept
-  EXPECT_EQ(load.settings.EnableSteel5950, 1);    // kept
+  EXPECT_EQ(load.settings, current);
 }
 
 TEST(UnitsFileTest, ShortFileKeepsTheDefaultsForWhatItLacks) {

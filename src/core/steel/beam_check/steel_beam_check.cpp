@@ -30,21 +30,6 @@ void StartAfresh(SteelCheckState& check) {
   check.SegmentMaxMoment.fill(0);
 }
 
-void WriteHeaderBlock(const SteelCheckInputs& in, SteelCheckState& check) {
-  const SectionValues& s = in.section;
-  const CheckValues values(in.units);
-  CheckTextWriter out(check, kCheckHeaderBlock);
-  out.Line("  " + s.SectionDescription);
-  out.Line("  Section is " + std::string(SectionClassText(s.SectionClass)));
-  out.Line("  Py = " + values.Stress(s.DesignStrength));
-  out.Line(s.SectionKind == SectionKind::RSA ? std::string()
-                                             : "  Sxx = " + values.Modulus(s.SectionSxx));
-  out.Line("  Zxx = " + values.Modulus(s.SectionZxx));
-  out.Line("  Ryy = " + values.Length(s.SectionRy, SigFig3Dec3));
-  out.Line("  E = " + values.E(in.model.MainSpan.E));
-  out.Line("  ");
-}
-
 std::string Heading(int p) {
   if (p == kLhCantileverPart) return " LH CANTILEVER";
   if (p == kRhCantileverPart) return " RH CANTILEVER";
@@ -85,10 +70,25 @@ bool CheckPart(const SteelCheckInputs& in, const CheckedPart& part, SteelCheckSt
 
 }  // namespace
 
+void WriteCheckHeaderBlock(const SectionValues& s, const UnitSettings& units, double E,
+                           SteelCheckState& check) {
+  const CheckValues values(units);
+  CheckTextWriter out(check, kCheckHeaderBlock);
+  out.Line("  " + s.SectionDescription);
+  out.Line("  Section is " + std::string(SectionClassText(s.SectionClass)));
+  out.Line("  Py = " + values.Stress(s.DesignStrength));
+  out.Line(s.SectionKind == SectionKind::RSA ? std::string()
+                                             : "  Sxx = " + values.Modulus(s.SectionSxx));
+  out.Line("  Zxx = " + values.Modulus(s.SectionZxx));
+  out.Line("  Ryy = " + values.Length(s.SectionRy, SigFig3Dec3));
+  out.Line("  E = " + values.E(E));
+  out.Line("  ");
+}
+
 void RunSteelBeamCheck(const SteelCheckInputs& in, SteelCheckState& check) {
   StartAfresh(check);
   check.AvgLoadFactor = AverageLoadFactor(in.model.Loads);
-  WriteHeaderBlock(in, check);
+  WriteCheckHeaderBlock(in.section, in.units, in.model.MainSpan.E, check);
 
   const std::vector<int> parts = PartsOfBeam(in.model, in.restraints, in.section);
   for (int p : parts) {

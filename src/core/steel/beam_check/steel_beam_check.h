@@ -17,4 +17,9 @@ inline constexpr std::string_view kNoSectionDataMessage = "No Data";
 // parts unchecked, and the verdict then never reads as compliance.
 void RunSteelBeamCheck(const SteelCheckInputs& in, SteelCheckState& check);
 
+// The check text's header block: the section, its class and design strength, moduli, ryy and E.
+// The beam data file does not keep it; an opened beam's is written again from its section.
+void WriteCheckHeaderBlock(const SectionValues& section, const UnitSettings& units, double E,
+                           SteelCheckState& check);
+
 }  // namespace trabeo
