@@ -1,9 +1,11 @@
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <array>
@@ -15,6 +17,7 @@
 #include "app/qt_text.h"
 #include "settings/page_header.h"
 #include "steel/member_capacity/bearing_sketch.h"
+#include "steel/member_capacity/member_ec3.h"
 #include "steel/member_capacity/member_print.h"
 #include "steel/member_capacity/moment_sketch.h"
 
@@ -113,6 +116,22 @@ void TMemCapFrm::RunBearing() {
   ShowState();
 }
 
+void TMemCapFrm::CodeChosen(trabeo::DesignCode code) {
+  trabeo::ChooseMemberCode(w_, code);
+  ClearMomentSketches();
+  ShowState();
+}
+
+void TMemCapFrm::Ec3InputChanged() {
+  trabeo::MemberEc3InputEdited(w_);
+  ShowState();
+}
+
+void TMemCapFrm::RunEc3Check() {
+  trabeo::RunEc3MemberCheck(w_, context_.dialogs);
+  ShowState();
+}
+
 void TMemCapFrm::AxialLabelClicked() {
   trabeo::ClickMemberAxialLabel(w_, context_.dialogs, context_.session.units());
 }
@@ -177,22 +196,49 @@ void TMemCapFrm::ShowState() {
   n2_->setText(ToQString(t.lbl_n2));
   ShowBoxTexts();
   ShowGrade();
+  ShowCode();
   ShowLists();
-  bearing_->setVisible(w_.cmd_BearingVisible && width() > kBearingButtonWidth);
+  const bool bs5950 = w_.state.code != trabeo::DesignCode::EN1993;
+  bearing_->setVisible(bs5950 && w_.cmd_BearingVisible && width() > kBearingButtonWidth);
   bearingPanel_->setVisible(w_.Panel_BearingVisible);
   helpList_->setVisible(w_.List_HelpVisible);
-  combined_->setEnabled(w_.cmd_CalcEnabled);
-  combinedItem_->setEnabled(w_.cmd_CalcEnabled);
+  combined_->setEnabled(bs5950 && w_.cmd_CalcEnabled);
+  combinedItem_->setEnabled(bs5950 && w_.cmd_CalcEnabled);
   for (QAction* action : {save_, saveAs_, print_})
     action->setEnabled(w_.fileCommandsEnabled);
 }
 
 // Only boxes whose text differs are set, so the one being typed in keeps its cursor.
 void TMemCapFrm::ShowBoxTexts() {
-  for (const auto& [box, field] : boxes_) {
-    const QString text = ToQString(w_.state.texts.*field);
+  const auto show = [](QLineEdit* box, const std::string& value) {
+    const QString text = ToQString(value);
     if (box->text() != text) box->setText(text);
+  };
+  for (const auto& [box, field] : boxes_)
+    show(box, w_.state.texts.*field);
+  for (const auto& [box, field] : ec3Boxes_)
+    show(box, w_.state.ec3.*field);
+}
+
+// The code's own controls: EN 1993-1-1's group, or BS 5950's calculations and sketches.
+void TMemCapFrm::ShowCode() {
+  const bool en1993 = w_.state.code == trabeo::DesignCode::EN1993;
+  const trabeo::MemberEc3Inputs& e = w_.state.ec3;
+  {
+    const QSignalBlocker blockBS(codeBS5950_);
+    const QSignalBlocker blockEN(codeEN1993_);
+    (en1993 ? codeEN1993_ : codeBS5950_)->setChecked(true);
   }
+  annex_->setCurrentIndex(e.annex == trabeo::NationalAnnex::Recommended ? 1 : 0);
+  destabilising_->setChecked(e.Check_Destabilising);
+  restrained_->setChecked(e.Check_Restrained);
+  ec3Group_->setVisible(en1993);
+  sketchXX_->setVisible(!en1993);
+  sketchYY_->setVisible(!en1993);
+  for (QWidget* control : bs5950Controls_)
+    control->setEnabled(!en1993);
+  for (QAction* action : bs5950Actions_)
+    action->setEnabled(!en1993);
 }
 
 void TMemCapFrm::ShowGrade() {

@@ -1,5 +1,7 @@
 #include "app/member_capacity_form.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -10,6 +12,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
@@ -19,8 +22,10 @@
 #include "app/form_controls.h"
 #include "app/picture_widget.h"
 #include "app/qt_text.h"
+#include "steel/member_capacity/member_ec3.h"
 
 using trabeo::MemberCalculation;
+using trabeo::MemberEc3Inputs;
 using trabeo::MemberFormTexts;
 
 namespace {
@@ -129,12 +134,16 @@ void TMemCapFrm::BuildMenu(QMenuBar* menuBar) {
   add(sections, "Edit Misc Properties", &TMemCapFrm::editMiscellaneousRequested);
 
   QMenu* calculate = addMenu(menuBar, "Calculate");
-  add(calculate, "Moment Capacity about x-x", [this] { RunSingle(MemberCalculation::MomentXX); });
-  add(calculate, "Moment Capacity about y-y", [this] { RunSingle(MemberCalculation::MomentYY); });
-  add(calculate, "Axial Capacity about x-x", [this] { RunSingle(MemberCalculation::AxialXX); });
-  add(calculate, "Axial Capacity about y-y", [this] { RunSingle(MemberCalculation::AxialYY); });
+  bs5950Actions_ = {
+      add(calculate, "Moment Capacity about x-x",
+          [this] { RunSingle(MemberCalculation::MomentXX); }),
+      add(calculate, "Moment Capacity about y-y",
+          [this] { RunSingle(MemberCalculation::MomentYY); }),
+      add(calculate, "Axial Capacity about x-x", [this] { RunSingle(MemberCalculation::AxialXX); }),
+      add(calculate, "Axial Capacity about y-y", [this] { RunSingle(MemberCalculation::AxialYY); }),
+      add(calculate, "End Bearing and Buckling", &TMemCapFrm::ShowBearingPanel)};
   combinedItem_ = add(calculate, "Combined Compression and Bending", &TMemCapFrm::RunCombined);
-  add(calculate, "End Bearing and Buckling", &TMemCapFrm::ShowBearingPanel);
+  calculate->insertAction(bs5950Actions_.back(), combinedItem_);
 
   QMenu* modules = addMenu(menuBar, "Modules");
   add(modules, "Beam Analysis", [this] { SwitchModule(&TMemCapFrm::beamAnalysisRequested); });
@@ -180,6 +189,19 @@ QLayout* TMemCapFrm::BuildSectionColumn() {
 
 QLayout* TMemCapFrm::BuildMaterialColumn() {
   auto* column = new QVBoxLayout();
+  auto* codes = new QHBoxLayout();
+  codeBS5950_ = Named(new QRadioButton(ToQString(trabeo::kMemberCodeBS5950), this), "Code_BS5950");
+  codeEN1993_ = Named(new QRadioButton(ToQString(trabeo::kMemberCodeEN1993), this), "Code_EN1993");
+  auto* codeGroup = new QButtonGroup(this);
+  for (QRadioButton* code : {codeBS5950_, codeEN1993_}) {
+    codeGroup->addButton(code);
+    codes->addWidget(code);
+  }
+  connect(codeBS5950_, &QRadioButton::clicked, this,
+          [this] { CodeChosen(trabeo::DesignCode::BS5950); });
+  connect(codeEN1993_, &QRadioButton::clicked, this,
+          [this] { CodeChosen(trabeo::DesignCode::EN1993); });
+  column->addLayout(codes);
   auto* grid = new QGridLayout();
   grid->addWidget(new QLabel("Grade  ", this), 0, 0);
   grade_ = Named(new QComboBox(this), "Combo_Grade");
@@ -193,10 +215,15 @@ QLayout* TMemCapFrm::BuildMaterialColumn() {
   grid->addWidget(grade_, 0, 1);
   connect(grade_, &QComboBox::activated, this, &TMemCapFrm::GradeChosen);
   grid->addWidget(new QLabel("py (N/mm^2)  ", this), 1, 0);
-  grid->addWidget(AddBox("Edit_Py", &MemberFormTexts::Edit_Py, &TMemCapFrm::PyOrEEdited), 1, 1);
+  QLineEdit* py = AddBox("Edit_Py", &MemberFormTexts::Edit_Py, &TMemCapFrm::PyOrEEdited);
+  grid->addWidget(py, 1, 1);
   grid->addWidget(new QLabel("E (N/mm^2)  ", this), 2, 0);
-  grid->addWidget(AddBox("Edit_E", &MemberFormTexts::Edit_E, &TMemCapFrm::PyOrEEdited), 2, 1);
+  QLineEdit* e = AddBox("Edit_E", &MemberFormTexts::Edit_E, &TMemCapFrm::PyOrEEdited);
+  grid->addWidget(e, 2, 1);
+  // EN 1993-1-1 takes fy from the product standard by thickness and a fixed E.
+  bs5950Controls_.insert(bs5950Controls_.end(), {py, e});
   column->addLayout(grid);
+  column->addWidget(BuildEc3Group());
   sketchXX_ = Named(new PictureWidget(this), "Image_XX");
   sketchYY_ = Named(new PictureWidget(this), "Image_YY");
   for (PictureWidget* sketch : {sketchXX_, sketchYY_}) {
@@ -205,6 +232,48 @@ QLayout* TMemCapFrm::BuildMaterialColumn() {
   }
   column->addStretch();
   return column;
+}
+
+QWidget* TMemCapFrm::BuildEc3Group() {
+  auto* group = Named(new QGroupBox(ToQString(trabeo::kMemberCodeEN1993), this), "Group_EN1993");
+  ec3Group_ = group;
+  auto* grid = new QGridLayout(group);
+  grid->addWidget(new QLabel("National Annex  ", group), 0, 0);
+  annex_ = Named(new QComboBox(group), "Combo_NationalAnnex");
+  for (const std::string_view item : trabeo::kMemberAnnexItems)
+    annex_->addItem(ToQString(item));
+  connect(annex_, &QComboBox::activated, this, [this](int item) {
+    w_.state.ec3.annex = item == 1 ? trabeo::NationalAnnex::Recommended : trabeo::NationalAnnex::UK;
+    Ec3InputChanged();
+  });
+  grid->addWidget(annex_, 0, 1);
+  const std::pair<std::string_view, std::pair<const char*, std::string MemberEc3Inputs::*>>
+      boxes[] = {{trabeo::kLcryCaption, {"Edit_Lcry", &MemberEc3Inputs::Edit_Lcry}},
+                 {trabeo::kLcrzCaption, {"Edit_Lcrz", &MemberEc3Inputs::Edit_Lcrz}},
+                 {trabeo::kLLTCaption, {"Edit_LLT", &MemberEc3Inputs::Edit_LLT}},
+                 {trabeo::kVEdCaption, {"Edit_VEd", &MemberEc3Inputs::Edit_VEd}},
+                 {trabeo::kC1Caption, {"Edit_C1", &MemberEc3Inputs::Edit_C1}}};
+  int row = 1;
+  for (const auto& [caption, box] : boxes) {
+    grid->addWidget(new QLabel(ToQString(caption) + "  ", group), row, 0);
+    grid->addWidget(AddEc3Box(box.first, box.second), row++, 1);
+  }
+  destabilising_ = Named(new QCheckBox("Destabilising load", group), "Check_Destabilising");
+  restrained_ = Named(new QCheckBox("Laterally restrained", group), "Check_Restrained");
+  connect(destabilising_, &QCheckBox::clicked, this, [this](bool checked) {
+    w_.state.ec3.Check_Destabilising = checked;
+    Ec3InputChanged();
+  });
+  connect(restrained_, &QCheckBox::clicked, this, [this](bool checked) {
+    w_.state.ec3.Check_Restrained = checked;
+    Ec3InputChanged();
+  });
+  grid->addWidget(destabilising_, row++, 0, 1, 2);
+  grid->addWidget(restrained_, row++, 0, 1, 2);
+  auto* check = Named(new QPushButton("Check to EN 1993-1-1", group), "cmd_CheckEN1993");
+  connect(check, &QPushButton::clicked, this, &TMemCapFrm::RunEc3Check);
+  grid->addWidget(check, row, 0, 1, 2);
+  return group;
 }
 
 QLayout* TMemCapFrm::BuildLoadColumn() {
@@ -254,6 +323,8 @@ QLayout* TMemCapFrm::BuildLoadColumn() {
       addButton("Combined Compression and Bending", "cmd_Calc", 2, 0, 2, &TMemCapFrm::RunCombined);
   bearing_ =
       addButton("End Bearing + Buckling", "cmd_Bearing", 3, 0, 2, &TMemCapFrm::ShowBearingPanel);
+  for (const char* name : {"cmd_MomXX", "cmd_MomYY", "cmd_AxialXX", "cmd_AxialYY"})
+    bs5950Controls_.push_back(findChild<QPushButton*>(name));
   column->addLayout(buttons);
   column->addStretch();
   return column;
@@ -308,6 +379,18 @@ QLineEdit* TMemCapFrm::AddBox(const char* objectName, std::string MemberFormText
   connect(box, &QLineEdit::textEdited, this, [this, field, edited](const QString& text) {
     w_.state.texts.*field = text.toStdString();
     if (edited != nullptr) (this->*edited)();
+  });
+  return box;
+}
+
+QLineEdit* TMemCapFrm::AddEc3Box(const char* objectName, std::string MemberEc3Inputs::*field) {
+  auto* box = Named(new QLineEdit(this), objectName);
+  box->setMaximumWidth(kBoxWidth);
+  box->setMaxLength(trabeo::kMemberBoxTextCapacity);
+  ec3Boxes_.emplace_back(box, field);
+  connect(box, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+    w_.state.ec3.*field = text.toStdString();
+    Ec3InputChanged();
   });
   return box;
 }

@@ -11,6 +11,7 @@
 
 class PictureWidget;
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLayout;
@@ -18,17 +19,24 @@ class QLineEdit;
 class QListWidget;
 class QMenuBar;
 class QPushButton;
+class QRadioButton;
 
 // "Member Capacity to BS 5950": one steel member picked from a section table, checked for its
 // moment capacity, compression resistance, combined compression and bending, end bearing and
-// torsion. It is independent of the beam: when shown it takes only the description and grade of
-// the beam's section, and it shares the page header. The rules are the core's
+// torsion; or, with the code choice, to EN 1993-1-1. It is independent of the beam: when shown it
+// takes only the grade of the beam's section, and it shares the page header. The rules are the
+// core's
 // (`MemberCapacityWindow`); the form moves texts and lists between it and the controls.
 //
 // objectNames:
 // - `List_Section`, `lbl_Group`, `lbl_Desc`, the class labels `lbl_SectionTypeA`,
 //   `lbl_SectionTypeX`, `lbl_SectionTypeY`;
+// - the code choice `Code_BS5950` ("BS 5950-1") and `Code_EN1993` ("EN 1993-1-1");
 // - `Combo_Grade`, `Edit_Py`, `Edit_E`, the moment sketches `Image_XX`, `Image_YY`;
+// - under EN 1993-1-1 only, the group `Group_EN1993` with `Combo_NationalAnnex`, `Edit_Lcry`,
+//   `Edit_Lcrz`, `Edit_LLT`, `Edit_VEd`, `Edit_C1`, `Check_Destabilising`, `Check_Restrained`
+//   and the button `cmd_CheckEN1993`; it shares the grade, `Edit_Le` and the axial load and
+//   moment boxes with BS 5950;
 // - `Edit_Le`, the clickable label `Label24` of `Edit_Axial`, End 1 `Edit_MomAxx`, `Edit_MomAyy`,
 //   End 2 `Edit_MomBxx`, `Edit_MomByy`;
 // - `cmd_MomXX`, `cmd_MomYY`, `cmd_AxialXX`, `cmd_AxialYY`, `cmd_Calc`, `cmd_Bearing`;
@@ -73,11 +81,13 @@ class TMemCapFrm : public QWidget {
   void BuildMenu(QMenuBar* menuBar);
   QLayout* BuildSectionColumn();
   QLayout* BuildMaterialColumn();
+  QWidget* BuildEc3Group();
   QLayout* BuildLoadColumn();
   QLayout* BuildLists();
   QWidget* BuildBearingPanel();
   QLineEdit* AddBox(const char* objectName, std::string trabeo::MemberFormTexts::*field,
                     void (TMemCapFrm::*edited)());
+  QLineEdit* AddEc3Box(const char* objectName, std::string trabeo::MemberEc3Inputs::*field);
   void PlaceOnScreen();
 
   // Commands.
@@ -91,6 +101,9 @@ class TMemCapFrm : public QWidget {
   void RunCombined();
   void ShowBearingPanel();
   void RunBearing();
+  void CodeChosen(trabeo::DesignCode code);
+  void Ec3InputChanged();
+  void RunEc3Check();
   void AxialLabelClicked();
   void PyOrEEdited();
   void LengthEdited();
@@ -106,6 +119,7 @@ class TMemCapFrm : public QWidget {
   void ShowBoxTexts();
   void ShowLists();
   void ShowGrade();
+  void ShowCode();
   void DrawMomentSketches();
   void ClearMomentSketches();
 
@@ -114,6 +128,10 @@ class TMemCapFrm : public QWidget {
   int awaitingClickOnLine_ = -1;  // a line just picked by the press of the click now ending
   // The edit boxes and the texts of the window they show.
   std::vector<std::pair<QLineEdit*, std::string trabeo::MemberFormTexts::*>> boxes_;
+  std::vector<std::pair<QLineEdit*, std::string trabeo::MemberEc3Inputs::*>> ec3Boxes_;
+  // The controls of the BS 5950 calculations, which EN 1993-1-1 does not use.
+  std::vector<QWidget*> bs5950Controls_;
+  std::vector<QAction*> bs5950Actions_;
 
   QListWidget* sectionList_ = nullptr;
   QLabel* groupLabel_ = nullptr;
@@ -122,6 +140,12 @@ class TMemCapFrm : public QWidget {
   QLabel* classXX_ = nullptr;
   QLabel* classYY_ = nullptr;
   QComboBox* grade_ = nullptr;
+  QRadioButton* codeBS5950_ = nullptr;
+  QRadioButton* codeEN1993_ = nullptr;
+  QWidget* ec3Group_ = nullptr;
+  QComboBox* annex_ = nullptr;
+  QCheckBox* destabilising_ = nullptr;
+  QCheckBox* restrained_ = nullptr;
   PictureWidget* sketchXX_ = nullptr;
   PictureWidget* sketchYY_ = nullptr;
   QLabel* axialLabel_ = nullptr;

@@ -72,8 +72,50 @@ void VisitKind(Fields& f, Kind& kind) {
   if constexpr (!std::is_const_v<Kind>) kind = SectionKindFromText(text);
 }
 
-template <typename Fields, typename Contents, typename Float>
-void VisitBody(Fields& f, Contents& c, Float& spareSingle) {
+// The design code travels in the text slot of block 10 that BS 5950 files always leave empty and
+// that every reader reads and discards: "EN1993 UK" or "EN1993 Recommended" under EN 1993-1-1;
+// empty, as in every file written before the choice, for BS 5950. BS 5950 files therefore stay
+// byte for byte what they were, and older files open as BS 5950.
+constexpr std::string_view kEn1993CodeText = "EN1993";
+
+std::string CodeSlotText(const MemberCapacityState& s) {
+  if (s.code != DesignCode::EN1993) return {};
+  return std::string(kEn1993CodeText) + " " + std::string(NationalAnnexName(s.ec3.annex));
+}
+
+void ReadCodeSlot(const std::string& text, MemberCapacityState& s) {
+  if (!text.starts_with(kEn1993CodeText)) {
+    s.code = DesignCode::BS5950;
+    return;
+  }
+  s.code = DesignCode::EN1993;
+  const std::string_view annex = std::string_view(text).substr(kEn1993CodeText.size());
+  s.ec3.annex =
+      NationalAnnexFromName(annex.empty() ? annex : annex.substr(1)).value_or(NationalAnnex::UK);
+}
+
+// The inputs only EN 1993-1-1 takes go in the first slots of the closing marker block, which no
+// reader of today's files reads; a BS 5950 file keeps its whole marker. Switches are "1" or "0";
+// the last slot says whether a check was shown, which opening the file shows again.
+constexpr int kEc3Slots = 8;
+
+template <typename Fields, typename Inputs>
+void VisitEc3Inputs(Fields& f, Inputs& e, std::string& checkShown) {
+  std::string destabilising = e.Check_Destabilising ? "1" : "0";
+  std::string restrained = e.Check_Restrained ? "1" : "0";
+  for (auto* text : {&e.Edit_Lcry, &e.Edit_Lcrz, &e.Edit_LLT, &e.Edit_VEd, &e.Edit_C1})
+    f.Text(*text, kShortTextCapacity);
+  f.Text(destabilising, kShortTextCapacity);
+  f.Text(restrained, kShortTextCapacity);
+  f.Text(checkShown, kShortTextCapacity);
+  if constexpr (!std::is_const_v<Inputs>) {
+    e.Check_Destabilising = destabilising == "1";
+    e.Check_Restrained = restrained == "1";
+  }
+}
+
+template <typename Fields, typename Contents, typename Float, typename Text>
+void VisitBody(Fields& f, Contents& c, Float& spareSingle, Text& codeText) {
   auto& s = c.state;
   auto& h = c.header;
   for (auto* text : {&h.HeaderCompany, &h.HeaderUser, &h.HeaderProject1, &h.HeaderProject2,
@@ -95,8 +137,7 @@ void VisitBody(Fields& f, Contents& c, Float& spareSingle) {
   for (auto& label : c.modulusLabels)
     f.Text(label, kShortTextCapacity);
   auto& t = s.texts;
-  std::conditional_t<std::is_const_v<Contents>, const std::string, std::string> alwaysEmpty{};
-  for (auto* text : {&t.lbl_SectionTypeA, &t.lbl_SectionTypeX, &t.lbl_SectionTypeY, &alwaysEmpty,
+  for (auto* text : {&t.lbl_SectionTypeA, &t.lbl_SectionTypeX, &t.lbl_SectionTypeY, &codeText,
                      &t.Edit_Py, &t.Edit_E, &t.Edit_b1, &t.lbl_n1, &t.lbl_n2, &t.Edit_Le,
                      &t.Edit_Axial, &t.Edit_MomAxx, &t.Edit_MomAyy, &t.Edit_MomBxx, &t.Edit_MomByy})
     f.Text(*text, kMemberBoxTextCapacity);
@@ -134,9 +175,16 @@ std::vector<uint8_t> EncodeMemberFile(const MemberFileContents& contents) {
   WriteFields f;
   f.Text(std::string(kMemberFileVersion), kVersionCapacity);
   const float pcxAgain = contents.state.Pcx;
-  VisitBody(f, contents, pcxAgain);
+  const std::string codeText = CodeSlotText(contents.state);
+  VisitBody(f, contents, pcxAgain, codeText);
   // The file ends in a marker block that readers skip.
-  for (int i = 0; i < kMarkerCount; ++i)
+  int markers = kMarkerCount;
+  if (contents.state.code == DesignCode::EN1993) {
+    std::string checkShown = contents.state.extra.Ec3Details.empty() ? "0" : "1";
+    VisitEc3Inputs(f, contents.state.ec3, checkShown);
+    markers -= kEc3Slots;
+  }
+  for (int i = 0; i < markers; ++i)
     f.Text(std::string(kFileMarker), kShortTextCapacity);
   return f.bytes();
 }
@@ -147,7 +195,14 @@ MemberFileRead DecodeMemberFile(std::span<const uint8_t> bytes, MemberFileConten
   f.Text(version, kVersionCapacity);
   if (!f.ok() || version != kMemberFileVersion) return {};
   float spare = 0;
-  VisitBody(f, contents, spare);
+  std::string codeText;
+  VisitBody(f, contents, spare, codeText);
+  ReadCodeSlot(codeText, contents.state);
+  if (f.ok() && contents.state.code == DesignCode::EN1993) {
+    std::string checkShown;
+    VisitEc3Inputs(f, contents.state.ec3, checkShown);
+    contents.ec3CheckShown = f.ok() && checkShown == "1";
+  }
   return {true, f.ok()};
 }
 

@@ -27,6 +27,8 @@ struct MemberFileContents {
   // The modulus labels at the time of saving: PlasticXLabel, ElasticXLabel, PlasticYLabel,
   // ElasticYLabel. The section data lines already carry them as text.
   std::array<std::string, 4> modulusLabels;
+  // Read only: an EN 1993-1-1 file says whether its check was shown when it was saved.
+  bool ec3CheckShown = false;
 };
 
 // The ".trm" bytes: fixed blocks, texts length-prefixed in slots, numbers 32-bit little-endian,

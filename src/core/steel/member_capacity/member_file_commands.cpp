@@ -1,6 +1,7 @@
 #include "steel/member_capacity/member_file_commands.h"
 
 #include "fileio/file_bytes.h"
+#include "steel/member_capacity/member_ec3.h"
 
 namespace trabeo {
 namespace {
@@ -75,6 +76,9 @@ std::optional<MemberFileContents> OpenMemberFileAt(MemberCapacityWindow& w, Head
   opened.List_Data = opened.state.Detail(DetailKind::SectionData).InUse();
   opened.List_Results = BuildMemberSummaryList(opened.state);
   opened.fileCommandsEnabled = true;
+  // An EN 1993-1-1 file keeps the check's inputs, not its lines: the check is made again.
+  if (opened.state.code == DesignCode::EN1993 && contents.ec3CheckShown)
+    RunEc3MemberCheck(opened, dialogs);
   w = std::move(opened);
   contents.header.CurrentFileName = header.CurrentFileName;
   header = contents.header;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@ namespace {
 constexpr double kMillimetresPerInch = 25.4;
 constexpr double kLinePitch = 3.5;  // mm
 constexpr std::array<double, 3> kColumnsMm{15, 75, 135};
+// An EN 1993-1-1 check prints its detail lines, longer than BS 5950's, in one column across the
+// second and third.
+constexpr std::array<double, 2> kEc3ColumnsMm{15, 75};
 constexpr double kBottomMarginMm = 10;
 
 using Column = std::vector<std::string>;
@@ -22,8 +26,9 @@ void Append(Column& column, const std::vector<std::string>& lines) {
 }
 
 // Prints columns side by side from below the page header, as many pages as the longest needs.
-void PrintColumns(PrintJob& job, const std::vector<Column>& columns, const HeaderTexts& header,
-                  std::string_view title, std::string_view dateTime, bool firstPage) {
+void PrintColumns(PrintJob& job, const std::vector<Column>& columns, std::span<const double> xMm,
+                  const HeaderTexts& header, std::string_view title, std::string_view dateTime,
+                  bool firstPage) {
   const double dotsPerMmX = job.DpiX() / kMillimetresPerInch;
   const double dotsPerMmY = job.DpiY() / kMillimetresPerInch;
   const int pitch = std::max(1, static_cast<int>(kLinePitch * dotsPerMmY));
@@ -41,8 +46,8 @@ void PrintColumns(PrintJob& job, const std::vector<Column>& columns, const Heade
     font.name = "Arial";
     font.size = 9;
     job.canvas().SetFont(font);
-    for (std::size_t c = 0; c < columns.size() && c < kColumnsMm.size(); ++c) {
-      const int x = static_cast<int>(kColumnsMm[c] * dotsPerMmX);
+    for (std::size_t c = 0; c < columns.size() && c < xMm.size(); ++c) {
+      const int x = static_cast<int>(xMm[c] * dotsPerMmX);
       const Column& column = columns[c];
       for (std::size_t i = page * perPage; i < column.size() && i < (page + 1) * perPage; ++i) {
         const int y = top + static_cast<int>(i - page * perPage) * pitch;
@@ -56,6 +61,10 @@ Column FirstColumn(const MemberCapacityState& s) {
   Column column{"  SECTION DATA"};
   Append(column, s.Detail(DetailKind::SectionData).InUse());
   column.emplace_back("  SUMMARY");
+  if (s.code == DesignCode::EN1993) {
+    Append(column, s.extra.Ec3Summary);
+    return column;
+  }
   const std::array<std::pair<SummaryKind, std::string_view>, kSummaryKinds> headings{{
       {SummaryKind::MomentXX, "  Bending about x-x axis"},
       {SummaryKind::MomentYY, "  Bending about y-y axis"},
@@ -86,14 +95,21 @@ bool PrintMemberCapacity(PrintJob& job, const MemberCapacityState& s, const Head
   if (!job.BeginDoc()) return false;
   HeaderTexts shown = header;
   shown.CurrentFileName = FileNameForPrintout(header.CurrentFileName, kMemberFileExtension);
+  if (s.code == DesignCode::EN1993) {
+    PrintColumns(job, {FirstColumn(s), s.extra.Ec3Details}, kEc3ColumnsMm, shown, programTitle,
+                 dateTimeText, true);
+    job.EndDoc();
+    return true;
+  }
   Column second = s.Detail(DetailKind::MomentXX).InUse();
   Append(second, s.Detail(DetailKind::AxialXX).InUse());
   Column third = s.Detail(DetailKind::MomentYY).InUse();
   Append(third, s.Detail(DetailKind::AxialYY).InUse());
   Append(third.size() < second.size() ? third : second, s.Detail(DetailKind::Bearing).InUse());
-  PrintColumns(job, {FirstColumn(s), second, third}, shown, programTitle, dateTimeText, true);
+  PrintColumns(job, {FirstColumn(s), second, third}, kColumnsMm, shown, programTitle, dateTimeText,
+               true);
   if (!s.Detail(DetailKind::Combined).empty())
-    PrintColumns(job, CombinedColumns(s), shown, programTitle, dateTimeText, false);
+    PrintColumns(job, CombinedColumns(s), kColumnsMm, shown, programTitle, dateTimeText, false);
   job.EndDoc();
   return true;
 }

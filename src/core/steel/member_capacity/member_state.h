@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/design_code.h"
+#include "model/national_annex.h"
 #include "model/section_class.h"
 #include "model/section_kind.h"
 #include "model/steel_grade.h"
@@ -117,6 +119,21 @@ struct MemberFormTexts {
   friend bool operator==(const MemberFormTexts&, const MemberFormTexts&) = default;
 };
 
+// The inputs only the EN 1993-1-1 check takes; it shares the grade, the common effective length,
+// the axial load and the end moments with BS 5950. Lengths in m, the shear in kN, as typed.
+struct MemberEc3Inputs {
+  NationalAnnex annex = NationalAnnex::UK;
+  std::string Edit_Lcry;  // blank: the common effective length
+  std::string Edit_Lcrz;
+  std::string Edit_LLT;
+  std::string Edit_VEd;
+  std::string Edit_C1;  // blank: from the end moments about y-y
+  bool Check_Destabilising = false;
+  bool Check_Restrained = false;
+
+  friend bool operator==(const MemberEc3Inputs&, const MemberEc3Inputs&) = default;
+};
+
 // Questions already answered, so that a combined calculation asks each one once.
 struct MemberAskedFlags {
   int32_t CombinedRunning = 0;
@@ -163,12 +180,17 @@ struct MemberExtraResults {
   // typed, once a combined check has accepted them; empty until then and after a check stopped
   // before. A moment left at 0 is sketched as none, not as the vanishing value the check uses.
   std::optional<std::array<double, 4>> SketchMoments;
+  // The last EN 1993-1-1 check: its detail lines and its summary; empty until one is shown.
+  std::vector<std::string> Ec3Details;
+  std::vector<std::string> Ec3Summary;
 
   friend bool operator==(const MemberExtraResults&, const MemberExtraResults&) = default;
 };
 
 // Everything the member capacity window keeps between calculations and saves in its file.
 struct MemberCapacityState {
+  DesignCode code = DesignCode::BS5950;  // BS5950 or EN1993
+  MemberEc3Inputs ec3;
   SectionKind McType = SectionKind::None;  // the section record's Type
   MemberClassSet McClassSet;
   // The classes as last evaluated; none where a class could not be evaluated.

@@ -51,6 +51,14 @@ void ShowOutcome(MemberCapacityWindow& w, DetailKind kind) {
   }
 }
 
+// Under EN 1993-1-1 the class labels wait for that code's classes: BS 5950's would mislead.
+void HideBs5950ClassesUnderEn1993(MemberCapacityState& s) {
+  if (s.code != DesignCode::EN1993) return;
+  s.texts.lbl_SectionTypeA.clear();
+  s.texts.lbl_SectionTypeX.clear();
+  s.texts.lbl_SectionTypeY.clear();
+}
+
 void ClearResultsKeepingSection(MemberCapacityState& s) {
   for (SummaryList& summary : s.summaries)
     summary.Clear();
@@ -274,11 +282,10 @@ void ShowMemberWindow(MemberCapacityWindow& w, const SectionValues& beamSection,
   ClearMemberResults(w);
   w.List_Help = LoadSectionHelp();
   w.List_HelpVisible = true;
-  // The description shown is the beam's; a section picked here earlier is unloaded so that no
-  // calculation runs under a description that is not its own.
+  // A section picked here earlier is unloaded, and no description shows until one is picked: the
+  // beam's section (a timber one, say) is not what this window checks.
   w.state.McSection = MemberSection{};
   w.state.McType = SectionKind::None;
-  w.state.texts.lbl_Desc = CutToCapacity(beamSection.SectionDescription, kMemberLineCapacity);
   static constexpr std::array<std::string_view, kSteelGradeCount> kBeamGradeTexts{
       "S 275 (Grade 43)", "S 355 (Grade 50)", "S 460 (Grade 55)"};
   const std::optional<SteelGrade> shown = beamSection.SteelGrade.Shown();
@@ -323,6 +330,7 @@ void PickMemberSection(MemberCapacityWindow& w, const SectionRecord& record, Dia
   s.texts.lbl_n1 = DispersionLengthN1(s.McSection);
   s.texts.lbl_n2 = DispersionLengthN2(s.McSection, s.McType);
   ClassifyMemberSection(s, s.McClassSet.py, dialogs);
+  HideBs5950ClassesUnderEn1993(s);
   ListMemberSectionData(s, units);
   w.List_Data = s.Detail(DetailKind::SectionData).InUse();
   w.List_Help = CalculationHelp();
@@ -351,6 +359,7 @@ void ChangeMemberGrade(MemberCapacityWindow& w, int itemIndex, Dialogs& dialogs,
   s.InputError = 0;
   ComputeDesignStrength(s, dialogs);
   ClassifyMemberSection(s, s.McClassSet.py, dialogs);
+  HideBs5950ClassesUnderEn1993(s);
   ListMemberSectionData(s, units);
   w.List_Data = s.Detail(DetailKind::SectionData).InUse();
 }
@@ -470,6 +479,8 @@ void MemberLengthEdited(MemberCapacityWindow& w) {
 
 void MemberLoadsEdited(MemberCapacityWindow& w) {
   w.state.Summary(SummaryKind::Combined).Clear();
+  w.state.extra.Ec3Details.clear();
+  w.state.extra.Ec3Summary.clear();
   w.List_Results = BuildMemberSummaryList(w.state);
   w.List_Data.clear();
 }

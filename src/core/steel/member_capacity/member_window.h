@@ -63,7 +63,8 @@ struct MemberCapacityWindow {
 enum class MemberCalculation { MomentXX, MomentYY, AxialXX, AxialYY };
 
 // FormShow: clears the lists and results, shows the help on loading a section, and takes the
-// description and grade of the beam's section. Returning from "Set Header" changes nothing.
+// grade of the beam's section; no description shows until a section is picked here. Returning
+// from "Set Header" changes nothing.
 void ShowMemberWindow(MemberCapacityWindow& w, const SectionValues& beamSection,
                       bool returningFromHeader);
 

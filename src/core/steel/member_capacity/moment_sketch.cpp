@@ -52,9 +52,10 @@ void DrawMomentSketch(Canvas& canvas, int width, int height, MemberAxis axis, do
   canvas.Line(left, y1, right, y2);
   canvas.Line(right, y2, right, base);
   const bool firstLarger = std::abs(M1) >= std::abs(M2);
-  // "M" at the larger end, beta M at the other: "ß" (character 223 of Windows-1252) for beta.
-  canvas.TextOut(left - 14, y1 - 6, firstLarger ? "M" : "\xC3\x9FM");
-  canvas.TextOut(right + 4, y2 - 6, firstLarger ? "\xC3\x9FM" : "M");
+  // "M" at the larger end, "βM" (UTF-8) at the other.
+  constexpr const char* kBetaM = "\xCE\xB2M";
+  canvas.TextOut(left - 14, y1 - 6, firstLarger ? "M" : kBetaM);
+  canvas.TextOut(right + 4, y2 - 6, firstLarger ? kBetaM : "M");
 }
 
 }  // namespace trabeo
