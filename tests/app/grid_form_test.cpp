@@ -134,8 +134,9 @@ TEST_F(GridFormTest, EveryColumnIsWideEnoughForItsValues) {
     const int width = grid->columnWidth(column);
     for (const QString& line :
          grid->model()->headerData(column, Qt::Horizontal).toString().split('\n')) {
-      if (!line.trimmed().isEmpty())
+      if (!line.trimmed().isEmpty()) {
         EXPECT_LE(headings.horizontalAdvance(line), width) << "heading of column " << column;
+      }
     }
     for (int row = 2; row < grid->model()->rowCount(); ++row) {
       const QString text = Cell(row, column);

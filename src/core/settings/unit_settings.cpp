@@ -38,11 +38,6 @@ constexpr std::array<int32_t UnitSettings::*, kCodeSwitchCount> kCodeSwitchField
     &UnitSettings::EnableSteel449,   &UnitSettings::EnableSteelAISC,
     &UnitSettings::EnableSteelLRFD,  &UnitSettings::EnableSteelEN1993};
 
-void SetUnit(UnitSettings& settings, UnitQuantity quantity, const char* name, float factor) {
-  UnitNameOf(settings, quantity) = name;
-  UnitFactorOf(settings, quantity) = factor;
-}
-
 }  // namespace
 
 FactorKind KindOf(UnitQuantity quantity) {
