@@ -70,8 +70,10 @@ void ResolveOnSpan(const Geometry& g, const LoadRecord& row, const RowValues& r,
       return;
     }
     const float factored = static_cast<float>(static_cast<double>(row.Intensity) * row.Factor);
-    if (A - g.tol <= r.x && r.x <= A + g.tol) out.SupportPointLoads[0][slot - 1] = factored;
-    if (B - g.tol <= r.x && r.x <= B + g.tol) out.SupportPointLoads[1][slot - 1] = factored;
+    if (A - g.tol <= r.x && r.x <= A + g.tol)
+      out.SupportPointLoads[0][static_cast<std::size_t>(slot - 1)] = factored;
+    if (B - g.tol <= r.x && r.x <= B + g.tol)
+      out.SupportPointLoads[1][static_cast<std::size_t>(slot - 1)] = factored;
     return;
   }
   const double end = r.x + r.c;
