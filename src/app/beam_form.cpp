@@ -142,8 +142,9 @@ void TBeamFrm::BuildMenu() {
   const FamilyItem& misc = kFamilies.back();
   QAction* miscAction = database->addAction(misc.caption);
   miscAction->setObjectName(misc.action);
-  connect(miscAction, &QAction::triggered, this,
-          [this, misc] { PickFamily(misc.family, misc.groupCaption); });
+  connect(
+      miscAction, &QAction::triggered, this,
+      [this, family = misc.family, caption = misc.groupCaption] { PickFamily(family, caption); });
   QAction* timber = database->addAction("Timber");
   timber->setObjectName("Timber1");
   connect(timber, &QAction::triggered, this, &TBeamFrm::PickTimber);

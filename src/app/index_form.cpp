@@ -354,8 +354,3 @@ void TIndexFrm::ShowModule(void (TIndexFrm::*request)()) {
   HideIntroPanel();
   (this->*request)();
 }
-
-void TIndexFrm::NotYetAvailable(const char* module) {
-  HideIntroPanel();
-  context_.dialogs.Message(std::string(module) + " is not available in this version.");
-}

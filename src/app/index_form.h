@@ -102,7 +102,6 @@ class TIndexFrm : public QMainWindow {
   void SteelMemberCapacity();
   void TimberMemberCapacity();
   void ShowModule(void (TIndexFrm::*request)());
-  void NotYetAvailable(const char* module);
 
   void RequestNew();
 

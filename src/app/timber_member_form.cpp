@@ -156,21 +156,24 @@ QWidget* TTimberFrm::BuildOptions() {
         "Option_Wet");
   group("Axis", "Frame_Axis", major_, "Major", "Option_Major", minor_, "Minor", "Option_Minor");
 
-  for (auto [option, value] :
+  for (const auto& choice :
        {std::pair{single_, LoadSharing::Single}, std::pair{share_, LoadSharing::Share}}) {
-    connect(option, &QRadioButton::clicked, this, [this, value] {
+    const auto value = choice.second;
+    connect(choice.first, &QRadioButton::clicked, this, [this, value] {
       Handle([value](TimberMemberWindow& w) { trabeo::ChooseTimberMemberSharing(w, value); });
     });
   }
-  for (auto [option, value] :
+  for (const auto& choice :
        {std::pair{dry_, TimberExposure::Dry}, std::pair{wet_, TimberExposure::Wet}}) {
-    connect(option, &QRadioButton::clicked, this, [this, value] {
+    const auto value = choice.second;
+    connect(choice.first, &QRadioButton::clicked, this, [this, value] {
       Handle([value](TimberMemberWindow& w) { trabeo::ChooseTimberMemberExposure(w, value); });
     });
   }
-  for (auto [option, value] :
+  for (const auto& choice :
        {std::pair{major_, TimberAxis::Major}, std::pair{minor_, TimberAxis::Minor}}) {
-    connect(option, &QRadioButton::clicked, this, [this, value] {
+    const auto value = choice.second;
+    connect(choice.first, &QRadioButton::clicked, this, [this, value] {
       Handle([value](TimberMemberWindow& w) { trabeo::ChooseTimberMemberAxis(w, value); });
     });
   }

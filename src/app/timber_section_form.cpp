@@ -77,9 +77,10 @@ QWidget* TTimSectFrm::BuildOptions() {
   share_ = Named(new QRadioButton("Sharing", sharing), "Option_Share");
   sharingRow->addWidget(single_);
   sharingRow->addWidget(share_);
-  for (auto [option, value] :
+  for (const auto& choice :
        {std::pair{single_, LoadSharing::Single}, std::pair{share_, LoadSharing::Share}}) {
-    connect(option, &QRadioButton::clicked, this, [this, value] {
+    const auto value = choice.second;
+    connect(choice.first, &QRadioButton::clicked, this, [this, value] {
       Handle([value](auto& w) { trabeo::ChooseTimberSectionSharing(w, value); });
     });
   }
@@ -90,9 +91,10 @@ QWidget* TTimSectFrm::BuildOptions() {
   wet_ = Named(new QRadioButton("Wet", exposure), "Option_Wet");
   exposureRow->addWidget(dry_);
   exposureRow->addWidget(wet_);
-  for (auto [option, value] :
+  for (const auto& choice :
        {std::pair{dry_, TimberExposure::Dry}, std::pair{wet_, TimberExposure::Wet}}) {
-    connect(option, &QRadioButton::clicked, this, [this, value] {
+    const auto value = choice.second;
+    connect(choice.first, &QRadioButton::clicked, this, [this, value] {
       Handle([value](auto& w) { trabeo::ChooseTimberSectionExposure(w, value); });
     });
   }

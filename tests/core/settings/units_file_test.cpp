@@ -183,7 +183,9 @@ TEST(UnitsFileTest, ShortFileKeepsTheDefaultsForWhatItLacks) {
       {318, 14, true, 1},  {345, 14, true, 7},  {349, 14, true, 8},
   };
   for (const Case& c : cases) {
-    WriteRaw(folder.file(), std::vector<uint8_t>(bytes.begin(), bytes.begin() + c.length));
+    WriteRaw(
+        folder.file(),
+        std::vector<uint8_t>(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(c.length)));
     const UnitsFileLoad load = ReadUnitsFile(folder.path(), UnitSettings{});
     EXPECT_EQ(load.state, UnitsFileState::Short) << c.length;
 

@@ -21,7 +21,7 @@ struct Loads {
   double F, M1x, M2x, M1y, M2y, Mx, My;
 };
 
-// Sets a flag of the running pass for as long as the pass lasts.
+// Sets the window's "combined check running" flag for as long as the check lasts.
 class PassFlag {
  public:
   explicit PassFlag(int32_t& flag) : flag_(flag) { flag_ = 1; }
@@ -56,7 +56,6 @@ void ClassLines(DetailList& out, SectionClass cls, std::string_view axis) {
 }
 
 bool LocalCapacityCheck(MemberContext& c, const Loads& L, double py) {
-  PassFlag running(c.s.passes.LocalCheckRunning);
   MemberCapacityState& s = c.s;
   DetailList& out = s.Detail(DetailKind::Combined);
   const MemberSection& sec = s.McSection;
@@ -114,7 +113,6 @@ bool LocalCapacityCheck(MemberContext& c, const Loads& L, double py) {
 }
 
 bool OverallBucklingCheck(MemberContext& c, const Loads& L, double py) {
-  PassFlag running(c.s.passes.OverallCheckRunning);
   MemberCapacityState& s = c.s;
   DetailList& out = s.Detail(DetailKind::Combined);
   const MemberSection& sec = s.McSection;
@@ -132,14 +130,10 @@ bool OverallBucklingCheck(MemberContext& c, const Loads& L, double py) {
   out.Add(" F = " + KiloNewtons(L.F) + " kN");
 
   DetailList scratch;
-  std::optional<StrutResult> strutX, strutY;
-  {
-    PassFlag nOne(s.passes.NOnePass);
-    strutX = RunStrutCalculation(c, MemberAxis::XX, scratch);
-    if (!strutX) return false;
-    strutY = RunStrutCalculation(c, MemberAxis::YY, scratch);
-    if (!strutY) return false;
-  }
+  const std::optional<StrutResult> strutX = RunStrutCalculation(c, MemberAxis::XX, scratch);
+  if (!strutX) return false;
+  const std::optional<StrutResult> strutY = RunStrutCalculation(c, MemberAxis::YY, scratch);
+  if (!strutY) return false;
   if (s.McType == SectionKind::Box && sec.Width != sec.Depth) {
     const std::optional<double> lmax = BoxLengthLimit(sec, py);
     if (lmax && *lmax < strutX->LE) {
@@ -205,7 +199,6 @@ bool OverallBucklingCheck(MemberContext& c, const Loads& L, double py) {
                        "  More Exact Overall Buckling Check Fails"));
 
   if (iType) {
-    PassFlag half(s.passes.HalfLambdaPass);
     double le = 0;
     const std::optional<double> Mbs =
         BucklingResistanceMoment(c, *s.ClassCombinedXX, true, scratch, le);

@@ -1,5 +1,7 @@
 #include "steel/member_capacity/member_file.h"
 
+#include <array>
+#include <cstdint>
 #include <type_traits>
 
 #include "fileio/binary_reader.h"
@@ -163,10 +165,11 @@ void VisitBody(Fields& f, Contents& c, Float& spareSingle, Text& codeText) {
     f.Int(*flag);
   f.Text(s.McCurveX, kCurveLetterCapacity);
   f.Text(s.McCurveY, kCurveLetterCapacity);
-  auto& p = s.passes;
-  for (auto* flag : {&p.OverallCheckRunning, &p.YyMomentPass, &p.NOnePass, &p.HalfLambdaPass,
-                     &p.LocalCheckRunning})
-    f.Int(*flag);
+  // Five flags of the combined check's passes, set only while a check runs and so always 0
+  // in a file: written as zeros and skipped when read.
+  std::array<int32_t, 5> passFlags{};
+  for (int32_t& flag : passFlags)
+    f.Int(flag);
 }
 
 }  // namespace

@@ -148,17 +148,6 @@ struct MemberAskedFlags {
   friend bool operator==(const MemberAskedFlags&, const MemberAskedFlags&) = default;
 };
 
-// Which pass of the combined check is running.
-struct MemberPassFlags {
-  int32_t OverallCheckRunning = 0;
-  int32_t YyMomentPass = 0;
-  int32_t NOnePass = 0;
-  int32_t HalfLambdaPass = 0;  // lambda LT = lambda / 2, for Mbs
-  int32_t LocalCheckRunning = 0;
-
-  friend bool operator==(const MemberPassFlags&, const MemberPassFlags&) = default;
-};
-
 // Results that the window and the batch front end show but the member file does not keep.
 struct MemberExtraResults {
   double StressPcx = 0;  // pc about x-x, N/mm2
@@ -216,7 +205,6 @@ struct MemberCapacityState {
   MemberAskedFlags asked;
   std::string McCurveX;  // strut curve letters, "a" to "d"
   std::string McCurveY;
-  MemberPassFlags passes;
   int32_t InputError = 0;
   MemberExtraResults extra;
 

@@ -72,7 +72,7 @@ TEST(CatalogueCompleteRows, AreReproducedExactly) {
     SCOPED_TRACE(std::string(row.file) + " " + row.record.Designation);
     const std::vector<SectionRecord> records = CatalogueRecords(*FindCatalogueFile(row.file));
     ASSERT_LE(row.record.RecordNo, static_cast<int>(records.size()));
-    const SectionRecord& actual = records[row.record.RecordNo - 1];
+    const SectionRecord& actual = records[static_cast<std::size_t>(row.record.RecordNo - 1)];
     EXPECT_EQ(actual.Designation, row.record.Designation);
     EXPECT_EQ(actual.Type, row.record.Type);
     for (const testing::RecordField& field : testing::kRecordFields)

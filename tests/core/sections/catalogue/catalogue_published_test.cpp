@@ -51,23 +51,23 @@ TEST(CatalogueFormulas, CalculatorsAgreeWithThePublishedTables) {
     // Tubes to the 0.3 % of their rule plus the rounding of three published figures; W shapes
     // are published in SI to three figures, converted from inches, with the design fillet.
     const double close = tube ? 0.008 : w_shape ? 0.02 : 0.01;
-    if (p.Area) {
+    if (p.Area != 0) {
       EXPECT_WITHIN(r.Area, p.Area, close);
     }
-    if (p.Ixx) {
+    if (p.Ixx != 0) {
       EXPECT_WITHIN(r.Ixx, p.Ixx, close);
     }
-    if (p.Iyy) {
+    if (p.Iyy != 0) {
       EXPECT_WITHIN(r.Iyy, p.Iyy, close);
     }
-    if (p.Sxx) {
+    if (p.Sxx != 0) {
       EXPECT_WITHIN(r.Sxx, p.Sxx, close);
     }
     // Torsion and warping constants are approximations of their own in every table.
-    if (p.K) {
+    if (p.K != 0) {
       EXPECT_WITHIN(r.K, p.K, tube ? close : 0.05);
     }
-    if (p.H) {
+    if (p.H != 0) {
       EXPECT_WITHIN(r.H, p.H, 0.03);
     }
     ++checked;

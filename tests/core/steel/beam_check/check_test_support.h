@@ -66,10 +66,12 @@ struct SteelChecked {
   }
 
   SteelRestraints& restraints() { return project->restraints; }
-  const std::string& Text(int block, int line) const { return check->CheckText[block][line]; }
+  const std::string& Text(int block, int line) const {
+    return check->CheckText[static_cast<std::size_t>(block)][line];
+  }
   bool TextHas(int block, std::string_view text) const {
     for (int line = 1; line < kCheckTextLines; ++line) {
-      if (check->CheckText[block][line] == text) return true;
+      if (check->CheckText[static_cast<std::size_t>(block)][line] == text) return true;
     }
     return false;
   }

@@ -277,7 +277,7 @@ TEST(SteelBeamCheckTest, SegmentsBetweenIntermediateRestraints) {
   r.EffectiveLengths = {0, 3000, 3000, 0, 0, 0, 0, 2550, 2550, 1, 0, 0};
   r.RestraintStations = {100, 100};
   run.Run();
-  for (int p : {1, 2}) {
+  for (std::size_t p : {1u, 2u}) {
     EXPECT_NEAR(run.check->SegmentMaxMoment[p], 10 * 6000.0 * 6000 / 8, 50) << p;
     EXPECT_NEAR(run.check->SegmentMaxShear[p], 10 * 6000.0 / 2, 1) << p;
     EXPECT_EQ(run.check->PartChecked[p], 1);

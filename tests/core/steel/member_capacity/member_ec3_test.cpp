@@ -167,7 +167,9 @@ TEST_F(MemberEc3File, TheCodeRoundTripsAndBs5950FilesKeepTheirLayout) {
   EXPECT_TRUE(std::all_of(bs5950.begin() + kCodeSlot, bs5950.begin() + kCodeSlot + 21,
                           [](uint8_t byte) { return byte == 0; }));
   for (std::size_t slot = bs5950.size() - kMarkerBytes; slot < bs5950.size(); slot += 26)
-    ASSERT_EQ(std::string(bs5950.begin() + slot, bs5950.begin() + slot + 8), "\x07Rubbish");
+    ASSERT_EQ(std::string(bs5950.begin() + static_cast<std::ptrdiff_t>(slot),
+                          bs5950.begin() + static_cast<std::ptrdiff_t>(slot) + 8),
+              "\x07Rubbish");
 
   ChooseMemberCode(w, DesignCode::EN1993);
   w.state.ec3 = {NationalAnnex::Recommended, "6", "", "4.5", "80", "1.2", true, false};
