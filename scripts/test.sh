@@ -35,7 +35,9 @@ build_and_test() {
 }
 
 step "normal build"
-build_and_test "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRABEO_WERROR=ON
+# Line tables are all the debug information a backtrace needs, for a fifth less compile time.
+build_and_test "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG" -DTRABEO_WERROR=ON
 
 step "Debian package"
 "$root/scripts/check-package.sh" "$root/build-test"

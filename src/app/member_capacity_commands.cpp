@@ -40,7 +40,7 @@ void ShowGradeOfSection(trabeo::MemberCapacityWindow& w) {
 
 void TMemCapFrm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!event->spontaneous()) FormShow();
+  if (!event->spontaneous()) StartFromBeamSection();
 }
 
 bool TMemCapFrm::eventFilter(QObject* watched, QEvent* event) {
@@ -50,7 +50,7 @@ bool TMemCapFrm::eventFilter(QObject* watched, QEvent* event) {
 
 // Every showing starts afresh from the beam's section description and grade; "Set Header" is a
 // window of its own, so returning from it shows nothing anew.
-void TMemCapFrm::FormShow() {
+void TMemCapFrm::StartFromBeamSection() {
   trabeo::ShowMemberWindow(w_, context_.session.section(), false);
   ClearMomentSketches();
   ShowState();

@@ -91,7 +91,7 @@ class TMemCapFrm : public QWidget {
   void PlaceOnScreen();
 
   // Commands.
-  void FormShow();
+  void StartFromBeamSection();
   void PickFamily(const trabeo::MemberFamily& family);
   void SectionRowChanged(int line);
   void SectionLineClicked(int line);

@@ -330,12 +330,12 @@ QWidget* TPreferencesFrm::BuildCodesTab() {
     // BS 449, AISC and LRFD keep their settings but are not offered.
     check->setVisible(option.shown);
     codeBoxes_[Index(option.code)] = check;
-    connect(check, &QCheckBox::clicked, this, &TPreferencesFrm::CodeBoxClick);
+    connect(check, &QCheckBox::clicked, this, &TPreferencesFrm::RecheckCodeSwitches);
   }
   factoredLoads_ = new QCheckBox(ToQString(trabeo::kFactoredLoadsCaption), page);
   factoredLoads_->setObjectName("Check_FactoredLoads");
   layout->addWidget(factoredLoads_);
-  connect(factoredLoads_, &QCheckBox::clicked, this, &TPreferencesFrm::CodeBoxClick);
+  connect(factoredLoads_, &QCheckBox::clicked, this, &TPreferencesFrm::RecheckCodeSwitches);
   for (std::size_t i = 0; i < trabeo::kFactoredLoadsNotes.size(); ++i) {
     QLabel* note = AddNote(page, layout, trabeo::kFactoredLoadsNotes[i],
                            QString("Label_FactoredLoads_Note%1").arg(i + 1));
@@ -363,9 +363,9 @@ void TPreferencesFrm::BuildButtons(QVBoxLayout* layout) {
   for (QPushButton* button : {reset_, cancel, ok_})
     row->addWidget(button);
   layout->addLayout(row);
-  connect(reset_, &QPushButton::clicked, this, &TPreferencesFrm::cmd_ResetClick);
+  connect(reset_, &QPushButton::clicked, this, &TPreferencesFrm::ResetToSavedDefaults);
   connect(cancel, &QPushButton::clicked, this, &TPreferencesFrm::CancelClicked);
-  connect(ok_, &QPushButton::clicked, this, &TPreferencesFrm::cmd_OKClick);
+  connect(ok_, &QPushButton::clicked, this, &TPreferencesFrm::ApplyChoices);
 }
 
 void TPreferencesFrm::showEvent(QShowEvent* event) {
@@ -375,12 +375,12 @@ void TPreferencesFrm::showEvent(QShowEvent* event) {
     shownBefore_ = true;
     pages_->setCurrentWidget(findChild<QWidget*>("Tab_Codes"));
   }
-  FormShow();
+  ShowCurrentSettings();
 }
 
 // Only the buttons' clicked signals run handlers, and setting a button's state does not emit
 // them, so filling the controls cannot trigger the code-switch validation.
-void TPreferencesFrm::FormShow() {
+void TPreferencesFrm::ShowCurrentSettings() {
   const trabeo::PreferenceChoices choices = trabeo::ChoicesShowing(context_.session.units());
   for (const trabeo::UnitGroup& unitGroup : trabeo::UnitGroups())
     ShowOption(unitGroups_[static_cast<std::size_t>(unitGroup.quantity)],
@@ -438,12 +438,12 @@ void TPreferencesFrm::CheckConfirmation() {
     context_.dialogs.Message(problem);
 }
 
-void TPreferencesFrm::CodeBoxClick() {
+void TPreferencesFrm::RecheckCodeSwitches() {
   CheckConfirmation();
   if (!factoredLoads_->isChecked() && isVisible()) reset_->setFocus();
 }
 
-void TPreferencesFrm::cmd_OKClick() {
+void TPreferencesFrm::ApplyChoices() {
   context_.session.ApplyPreferences(ChoicesFromControls());
   Q_EMIT settingsChanged();
   if (setDefault_->isChecked()) {
@@ -463,8 +463,8 @@ void TPreferencesFrm::CancelClicked() {
 }
 
 // Takes effect at once, even if the form is then cancelled.
-void TPreferencesFrm::cmd_ResetClick() {
+void TPreferencesFrm::ResetToSavedDefaults() {
   context_.session.ResetPreferencesFromFile();
   Q_EMIT settingsChanged();
-  FormShow();
+  ShowCurrentSettings();
 }

@@ -60,15 +60,15 @@ class TPreferencesFrm : public QWidget {
   void BuildButtons(QVBoxLayout* layout);
 
   // Sets every control from the current settings and enables OK when they may be confirmed.
-  void FormShow();
+  void ShowCurrentSettings();
   trabeo::PreferenceChoices ChoicesFromControls() const;
   // Enables OK when the choices can be confirmed; otherwise disables it and says why.
   void CheckConfirmation();
 
-  void CodeBoxClick();
-  void cmd_OKClick();
+  void RecheckCodeSwitches();
+  void ApplyChoices();
   void CancelClicked();
-  void cmd_ResetClick();
+  void ResetToSavedDefaults();
 
   AppContext& context_;
   QTabWidget* pages_ = nullptr;

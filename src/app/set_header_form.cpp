@@ -57,11 +57,11 @@ TSetHeaderFrm::TSetHeaderFrm(AppContext& context)
 
 void TSetHeaderFrm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!event->spontaneous()) FormShow();
+  if (!event->spontaneous()) ShowStoredTexts();
 }
 
 // Whatever was typed before a cancelled showing is replaced by the stored texts.
-void TSetHeaderFrm::FormShow() {
+void TSetHeaderFrm::ShowStoredTexts() {
   const trabeo::HeaderEntries entries = trabeo::EntriesOf(context_.session.header());
   company_->setText(ToQString(entries.company));
   user_->setText(ToQString(entries.user));

@@ -18,7 +18,7 @@ class TSetHeaderFrm : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void FormShow();
+  void ShowStoredTexts();
   void StoreHeaderTexts();
 
   AppContext& context_;

@@ -1,5 +1,4 @@
 #include <QButtonGroup>
-#include <QGroupBox>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -92,53 +91,6 @@ TEST_F(PreferencesFormTest, FirstShowingShowsTheStartupDefaultsOnTheCodesTab) {
     EXPECT_TRUE(Control<QWidget>(kForm, name)->isHidden()) << name;
   EXPECT_TRUE(OkEnabled());
   EXPECT_TRUE(dialogs.messages.empty());
-}
-
-TEST_F(PreferencesFormTest, ControlsCarryTheirCaptionsNotesAndHint) {
-  Open();
-  const struct {
-    const char* name;
-    const char* text;
-  } cases[] = {
-      {"Option_Length_in", "Inches"},
-      {"Option_PointLoad_ton", "Imperial ton (tonf)"},
-      {"Label_PointLoad_ton_Note", "(2240 lbf)"},
-      {"Label_Shear_ton_Note", "(2240 lbf)"},
-      {"Option_Udl_Ton_per_ft", "Imp ton/ft"},
-      {"Option_Weight_lb_per_ft", "lb / ft"},
-      {"Option_Inertia_in4", "inches^4"},
-      {"Option_ZxxPlastic", "Zxx / Zyy = Plastic Modulus"},
-      {"Group_ModulusTerms", "S / Z Unit Terminology"},
-      {"Group_MomentPlot", "Bending Moment Diagam"},
-      {"Group_Modulus", "S/ Z"},
-      {"Option_NFactor_ByLoading", "Take n = 1 or n = 0.94 as detailed below"},
-      {"Option_NFactor_Requested", "Request input of value for  n"},
-      {"Label_NFactor_Note2", "FOR BS 5950 ONLY"},
-      {"Label_NFactor_Note5", "(m calculated if approriate)"},
-      {"Label_Codes", "Enable options  for code checking"},
-      {"Check_BS5950", "BS 5950 "},
-      {"Check_FactoredLoads", "Enable factored loads"},
-      {"Label_FactoredLoads_Note2",
-       "Sets the default selfweight factor to 1.4  if applied and 1.0 if not applied"},
-      {"Check_SetDefault", "Save as default"},
-      {"cmd_Reset", "Reset to default values"},
-      {"Button1", "Cancel"},
-      {"cmd_OK", "OK"},
-  };
-  for (const auto& c : cases) {
-    QWidget* control = Control<QWidget>(kForm, c.name);
-    ASSERT_NE(control, nullptr) << c.name;
-    QString text;
-    if (auto* button = qobject_cast<QAbstractButton*>(control))
-      text = button->text();
-    else if (auto* label = qobject_cast<QLabel*>(control))
-      text = label->text();
-    else if (auto* box = qobject_cast<QGroupBox*>(control))
-      text = box->title();
-    EXPECT_EQ(text, c.text) << c.name;
-  }
-  EXPECT_EQ(Control<QWidget>(kForm, "Check_SetDefault")->toolTip(),
-            "If unchecked settings will revert back after clicking 'New'");
 }
 
 TEST_F(PreferencesFormTest, OkAppliesTheChosenOptionsAndReopeningShowsThem) {

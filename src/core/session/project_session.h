@@ -173,8 +173,8 @@ class ProjectSession {
   std::string SaveBeamFileTo(const std::filesystem::path& path);
 
   // --- analysis and results
-  // Input > "Beam" and "Loads": the listing and its stores are emptied before the entry forms
-  // show; the check texts stay.
+  // Input > "Beam" and "Loads": the listing and its stores, and the timber check's lines, are
+  // emptied before the entry forms show; the steel check's texts stay until the next analysis.
   void ClearResults();
   // Runs the analysis with the code checks of the beam's design code, then writes the listing.
   // The checks may ask through `dialogs`. A beam whose results are not all finite (sizes or

@@ -13,9 +13,8 @@ namespace trabeo {
 // One of the seventeen standard section table files that the program writes from its built-in
 // tables as it starts.
 struct CatalogueFile {
-  std::string_view name;    // "UB.sct"
-  std::string_view writer;  // the writer routine, "Pro_Load_UB"
-  std::string_view type;    // section type of its records, "Beam"
+  std::string_view name;  // "UB.sct"
+  std::string_view type;  // section type of its records, "Beam"
   std::vector<SectionRecord> (*records)();
 };
 
