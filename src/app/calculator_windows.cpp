@@ -1,5 +1,8 @@
 #include "app/calculator_windows.h"
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 using trabeo::CalculatorShape;
@@ -23,11 +26,19 @@ std::vector<CalculatorResultLabel> Moduli() {
 }
 
 std::vector<CalculatorResultLabel> Join(std::vector<CalculatorResultLabel> a,
-                                        const std::vector<CalculatorResultLabel>& b,
-                                        const std::vector<CalculatorResultLabel>& c = {}) {
+                                        const std::vector<CalculatorResultLabel>& b) {
   a.insert(a.end(), b.begin(), b.end());
-  a.insert(a.end(), c.begin(), c.end());
   return a;
+}
+
+// Area, second moments and radii of gyration, then the four moduli: every shape's first labels.
+std::vector<CalculatorResultLabel> AreaInertiaAndModuli() {
+  std::vector<CalculatorResultLabel> labels = {{"lbl_Area", "Area", "cm^2", Q::Area},
+                                               {"lbl_Ixx", "Ixx", "cm^4", Q::Ixx},
+                                               {"lbl_Iyy", "Iyy", "cm^4", Q::Iyy},
+                                               {"lbl_Rxx", "Rx", "mm", Q::Rx},
+                                               {"lbl_Ryy", "Ry", "mm", Q::Ry}};
+  return Join(std::move(labels), Moduli());
 }
 
 CalculatorWindowSpec TubeSpec() {
@@ -39,15 +50,9 @@ CalculatorWindowSpec TubeSpec() {
           {{"Edit_Dia", "Outside Diameter"}, {"Edit_Thk", "Wall Thickness"}},
           kSteelGrades,
           kSaveToFile,
-          Join({{"lbl_Area", "Area", "cm^2", Q::Area},
-                {"lbl_Ixx", "Ixx", "cm^4", Q::Ixx},
-                {"lbl_Iyy", "Iyy", "cm^4", Q::Iyy},
-                {"lbl_Rxx", "Rx", "mm", Q::Rx},
-                {"lbl_Ryy", "Ry", "mm", Q::Ry}},
-               Moduli(),
-               {{"lbl_K", "K", "cm^4", Q::TorsionConstant},
-                {"lbl_T", "t", "mm", Q::TorsionFibre},
-                {"lbl_Wt", "Weight", "kg/m", Q::Weight}})};
+          Join(AreaInertiaAndModuli(), {{"lbl_K", "K", "cm^4", Q::TorsionConstant},
+                                        {"lbl_T", "t", "mm", Q::TorsionFibre},
+                                        {"lbl_Wt", "Weight", "kg/m", Q::Weight}})};
 }
 
 CalculatorWindowSpec BoxSpec() {
@@ -60,15 +65,9 @@ CalculatorWindowSpec BoxSpec() {
           {{"Edit_Depth", "Depth"}, {"Edit_Width", "Width"}, {"Edit_Thk", "Wall Thickness"}},
           {"S275   (Grade 43)", "S350   (Grade 50)", "S450   (Grade 55)"},
           "Save to  file",
-          Join({{"lbl_Area", "Area", "cm^2", Q::Area},
-                {"lbl_Ixx", "Ixx", "cm^4", Q::Ixx},
-                {"lbl_Iyy", "Iyy", "cm^4", Q::Iyy},
-                {"lbl_Rxx", "Rx", "mm", Q::Rx},
-                {"lbl_Ryy", "Ry", "mm", Q::Ry}},
-               Moduli(),
-               {{"lbl_K", "K", "cm^4", Q::TorsionConstant},
-                {"lbl_T", "t", "mm", Q::TorsionFibre},
-                {"lbl_Wt", "Weight", "kg/m", Q::Weight}})};
+          Join(AreaInertiaAndModuli(), {{"lbl_K", "K", "cm^4", Q::TorsionConstant},
+                                        {"lbl_T", "t", "mm", Q::TorsionFibre},
+                                        {"lbl_Wt", "Weight", "kg/m", Q::Weight}})};
 }
 
 CalculatorWindowSpec IBeamSpec() {
@@ -84,12 +83,7 @@ CalculatorWindowSpec IBeamSpec() {
            {"Edit_Rad", "Root Radius"}},
           kSteelGrades,
           kSaveToFile,
-          Join({{"lbl_Area", "Area", "cm^2", Q::Area},
-                {"lbl_Ixx", "Ixx", "cm^4", Q::Ixx},
-                {"lbl_Iyy", "Iyy", "cm^4", Q::Iyy},
-                {"lbl_Rxx", "Rx", "mm", Q::Rx},
-                {"lbl_Ryy", "Ry", "mm", Q::Ry}},
-               Moduli(),
+          Join(AreaInertiaAndModuli(),
                {{"lbl_K", "K", "cm^4", Q::TorsionConstant},
                 {"lbl_T", "t", "mm", Q::TorsionFibre},
                 {"lbl_Circ", "Dia of inscribed circle", "mm", Q::InscribedCircle},
@@ -115,21 +109,15 @@ CalculatorWindowSpec JoistSpec() {
           // The joist's first item has two blanks where the others have three.
           {"S275  (Grade 43)", "S355   (Grade 50)", "S450   (Grade 55)"},
           kSaveToFile,
-          Join({{"lbl_Area", "Area", "cm^2", Q::Area},
-                {"lbl_Ixx", "Ixx", "cm^4", Q::Ixx},
-                {"lbl_Iyy", "Iyy", "cm^4", Q::Iyy},
-                {"lbl_Rxx", "Rx", "mm", Q::Rx},
-                {"lbl_Ryy", "Ry", "mm", Q::Ry}},
-               Moduli(),
-               {{"lbl_K", "K", "cm^4", Q::TorsionConstant},
-                {"lbl_T", "t", "mm", Q::TorsionFibre},
-                {"lbl_u", "u", "", Q::BucklingParameter},
-                {"lbl_x", "x", "", Q::TorsionalIndex},
-                {"lbl_H", "H", "dm^6", Q::WarpingConstant},
-                {"lbl_Circ", "Inscribed circle", "mm", Q::InscribedCircle},
-                {"lbl_xRec", "x", "mm", Q::ExtremeX},
-                {"lbl_yRec", "y", "mm", Q::ExtremeY},
-                {"lbl_Wt", "Weight", "kg/m", Q::Weight}})};
+          Join(AreaInertiaAndModuli(), {{"lbl_K", "K", "cm^4", Q::TorsionConstant},
+                                        {"lbl_T", "t", "mm", Q::TorsionFibre},
+                                        {"lbl_u", "u", "", Q::BucklingParameter},
+                                        {"lbl_x", "x", "", Q::TorsionalIndex},
+                                        {"lbl_H", "H", "dm^6", Q::WarpingConstant},
+                                        {"lbl_Circ", "Inscribed circle", "mm", Q::InscribedCircle},
+                                        {"lbl_xRec", "x", "mm", Q::ExtremeX},
+                                        {"lbl_yRec", "y", "mm", Q::ExtremeY},
+                                        {"lbl_Wt", "Weight", "kg/m", Q::Weight}})};
 }
 
 CalculatorWindowSpec ChannelSpec() {
@@ -147,12 +135,7 @@ CalculatorWindowSpec ChannelSpec() {
            {"Edit_Ang", "Flange Angle", "deg"}},
           {"Grade 43", "Grade 50", "Grade 55"},
           kSaveToFile,
-          Join({{"lbl_Area", "Area", "cm^2", Q::Area},
-                {"lbl_Ixx", "Ixx", "cm^4", Q::Ixx},
-                {"lbl_Iyy", "Iyy", "cm^4", Q::Iyy},
-                {"lbl_Rxx", "Rx", "mm", Q::Rx},
-                {"lbl_Ryy", "Ry", "mm", Q::Ry}},
-               Moduli(),
+          Join(AreaInertiaAndModuli(),
                {{"lbl_K", "K", "cm^4", Q::TorsionConstant},
                 {"lbl_T", "t", "mm", Q::TorsionFibre},
                 {"lbl_u", "u", "", Q::BucklingParameter},

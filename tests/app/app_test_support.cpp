@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QKeyEvent>
+#include <QRegularExpression>
 
 #include "app/entry_flow.h"
 
@@ -103,6 +104,28 @@ void AppFixture::EnableCodes(bool steel5950, bool timber5268) const {
   units.EnableSteel5950 = steel5950 ? kSettingOn : kSettingOff;
   units.EnableTimber5268 = timber5268 ? kSettingOn : kSettingOff;
   session().SetUnits(units);
+}
+
+std::vector<std::string> AppFixture::PrintedTextsWithoutTime() {
+  Trigger("Print1");
+  std::vector<std::string> texts;
+  if (!printing.printed) return texts;
+  const QRegularExpression time("\\d:\\d\\d");
+  for (const RecordedText& text : printing.job->recorder().texts()) {
+    if (!QString::fromStdString(text.text).contains(time)) texts.push_back(text.text);
+  }
+  return texts;
+}
+
+void AppFixture::SaveAs(const std::string& name) {
+  dialogs.saveAnswers.push_back((folder / name).string());
+  Trigger("SaveAs1");
+}
+
+void AppFixture::NewAndOpen(const std::string& name) {
+  Trigger("New1");
+  dialogs.openAnswers.push_back((folder / name).string());
+  Trigger("Open1");
 }
 
 }  // namespace trabeo::testing

@@ -89,6 +89,12 @@ class AppFixture : public ::testing::Test {
   void LoadAnalysed(const BeamProject& project) const;
   // The preferences' code switches, as if set on the preferences form.
   void EnableCodes(bool steel5950, bool timber5268) const;
+  // File > Print, and every text of the printed report but the header's date and time; empty
+  // when nothing was printed.
+  std::vector<std::string> PrintedTextsWithoutTime();
+  // File > Save As to `name` in the test's folder; File > New, then File > Open of that file.
+  void SaveAs(const std::string& name);
+  void NewAndOpen(const std::string& name);
 
   std::filesystem::path folder;
   ScriptedDialogs dialogs;

@@ -15,7 +15,9 @@ namespace {
 class BeamAnalysisTest : public AppFixture {
  protected:
   // A simply supported span of 6 m, E 205000 N/mm^2, Ixx 12000 cm^4, 10 kN at mid-span.
-  void AnalyseCentralPointLoad() {
+  void AnalyseCentralPointLoad() { AnalysePointLoadAt("3"); }
+  // 10 kN at `distance` m on a 6 m span of a typed beam.
+  void AnalysePointLoadAt(const QString& distance) {
     Click("TIndexFrm", "cmdOK");
     Type("TBeamFrm", "Edit_Span_L", "6");
     Type("TBeamFrm", "Edit_Span_E", "205000");
@@ -23,7 +25,7 @@ class BeamAnalysisTest : public AppFixture {
     Click("TBeamFrm", "cmdNext");
     Click("TLoadDataFrm", "OptionP1");
     Type("TLoadDataFrm", "Edit_PL1", "10");
-    Type("TLoadDataFrm", "Edit_Dist1", "3");
+    Type("TLoadDataFrm", "Edit_Dist1", distance);
     Click("TLoadDataFrm", "Check1");
     Click("TLoadDataFrm", "cmdOK");
   }
@@ -164,9 +166,10 @@ TEST_F(BeamAnalysisTest, CancelledReEntryNeverShowsTheOldReactions) {
 
 // What a user sees of an analysed beam: listing rows 16 pixels high; the load form, shown again
 // from the beam form, drawing the load applied (its yellow arrow); a report whose header stays
-// within the margin it keeps on the left and whose moment panel has one "0.000" on its axis.
+// within the margin it keeps on the left and whose moment panel has one "0.000" on its axis. With
+// the load at 2 m the smallest moment is a rounding residue of -2e-12 kN-m, which shows as 0.
 TEST_F(BeamAnalysisTest, ListingLoadSketchAndReportDetails) {
-  AnalyseCentralPointLoad();
+  AnalysePointLoadAt("2");
   auto* list = Control<QListWidget>("TIndexFrm", "List_Results");
   ASSERT_GT(list->count(), 0);
   EXPECT_EQ(list->visualItemRect(list->item(0)).height(), 16);

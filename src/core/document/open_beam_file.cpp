@@ -8,6 +8,7 @@
 #include "document/restore_results.h"
 #include "results/load_diagram.h"
 #include "results/results_listing.h"
+#include "steel/beam_check/ec3_beam_check.h"
 #include "steel/beam_check/steel_beam_check.h"
 
 namespace trabeo {
@@ -75,6 +76,9 @@ void OpenVersion4(std::string_view fileName, std::span<const uint8_t> bytes,
   RestoreSavedResults(model, data.analysis);
   if (model.DesignCode == DesignCode::BS5950) {
     WriteCheckHeaderBlock(data.project.section, data.units, model.MainSpan.E, data.steel);
+  } else if (model.DesignCode == DesignCode::EN1993) {
+    data.project.SteelAnnex = NationalAnnexOfEc3CheckText(data.steel);
+    WriteEc3CheckHeaderBlock(data.project, data.steel);
   }
   result.listing =
       RefillResultsList(data.project, data.analysis.results, data.units, data.steel, data.listing);

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "en1993/national_annex.h"
@@ -9,6 +10,11 @@
 #include "model/steel_grade.h"
 
 namespace trabeo::en1993 {
+
+// The first line of every detail list: the annex the check was made with.
+inline constexpr std::string_view kUkAnnexLine = " EN 1993-1-1 with the UK National Annex";
+inline constexpr std::string_view kRecommendedValuesLine =
+    " EN 1993-1-1 with its recommended values";
 
 // One member as the member capacity window takes it, in N, mm and N mm. Forces and moments are
 // design values; NEd is compression positive; end moments are signed (the same sign bends the

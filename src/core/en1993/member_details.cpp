@@ -27,8 +27,7 @@ std::string ClassText(const std::optional<int>& sectionClass) {
 }
 
 void AddInputs(const MemberInput& in, const MemberWork& w, Lines& out) {
-  out.push_back(in.annex == NationalAnnex::UK ? " EN 1993-1-1 with the UK National Annex"
-                                              : " EN 1993-1-1 with its recommended values");
+  out.push_back(std::string(in.annex == NationalAnnex::UK ? kUkAnnexLine : kRecommendedValuesLine));
   out.push_back(" Section " + Trimmed(w.section.designation) + " (" +
                 std::string(SectionKindText(w.section.kind)) + "), grade " +
                 std::string(SteelGradeName(in.grade)));

@@ -99,6 +99,23 @@ std::string Utf8ToFileText(std::string_view text) {
   return out;
 }
 
+std::string ValidUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const std::size_t length = Utf8SequenceLength(text, at);
+    if (length == 0) {
+      out += kReplacement;
+      ++at;
+    } else {
+      out.append(text.substr(at, length));
+      at += length;
+    }
+  }
+  return out;
+}
+
 std::size_t CharacterCount(std::string_view text) {
   std::size_t count = 0;
   for (std::size_t at = 0; at < text.size(); ++count) {

@@ -19,6 +19,10 @@ std::string FileTextToUtf8(std::string_view fileText);
 // byte that does not belong to a valid UTF-8 sequence, becomes "?".
 std::string Utf8ToFileText(std::string_view text);
 
+// The text with every byte outside a valid UTF-8 sequence replaced by "?": what a message may
+// quote of text typed or read from outside.
+std::string ValidUtf8(std::string_view text);
+
 // Length of the UTF-8 sequence that starts at text[at], or 0 when none does (a stray or
 // continuation byte, an overlong form, a surrogate, a sequence cut short).
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t at);

@@ -5,6 +5,7 @@
 #include <limits>
 #include <system_error>
 
+#include "fileio/file_text.h"
 #include "settings/unit_conversion.h"
 
 namespace trabeo {
@@ -29,7 +30,7 @@ bool IsNumberText(std::string_view typed) {
 }
 
 std::string NotANumberMessage(std::string_view where, std::string_view typed) {
-  return std::string(where) + ": \"" + std::string(typed) + "\" is not a number.";
+  return std::string(where) + ": \"" + ValidUtf8(typed) + "\" is not a number.";
 }
 
 std::string OutOfRangeMessage(std::string_view field) {

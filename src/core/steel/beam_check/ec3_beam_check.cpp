@@ -6,6 +6,7 @@
 
 #include "en1993/lateral_torsional.h"
 #include "en1993/material.h"
+#include "en1993/member_check.h"
 #include "en1993/section_properties.h"
 #include "steel/beam_check/check_inputs.h"
 #include "steel/beam_check/check_parts.h"
@@ -68,21 +69,6 @@ en1993::BeamPartInput PartInput(const BeamProject& project, const BeamResults& r
   return in;
 }
 
-void WriteHeaderBlock(const BeamProject& project, SteelCheckState& check) {
-  CheckTextWriter out(check, kCheckHeaderBlock);
-  const SectionValues& s = project.section;
-  const SteelGrade grade = s.SteelGrade.grade().value_or(SteelGrade::S275);
-  out.Line("  " + s.SectionDescription);
-  out.Line(project.SteelAnnex == NationalAnnex::UK ? "  EN 1993-1-1 with the UK National Annex"
-                                                   : "  EN 1993-1-1 with its recommended values");
-  out.Line("  Grade " + std::string(SteelGradeName(grade)));
-  out.Line("  E = 210000 N/mm^2   G = 81000 N/mm^2");
-  out.Line("  Lcr of each part is its effective length from the restraint forms");
-  out.Line("  C1 from the part's moment diagram (quarter points); cantilevers C1 = 1");
-  out.Line("  ");
-  out.Line("  ");
-}
-
 void WritePartBlock(const Ec3PartOutcome& part, SteelCheckState& check) {
   CheckTextWriter out(check, part.p);
   out.Line(PartHeading(part.p));
@@ -117,6 +103,31 @@ void AddMessageOnce(std::vector<std::string>& messages, const std::string& messa
 
 }  // namespace
 
+void WriteEc3CheckHeaderBlock(const BeamProject& project, SteelCheckState& check) {
+  CheckTextWriter out(check, kCheckHeaderBlock);
+  const SectionValues& s = project.section;
+  const SteelGrade grade = s.SteelGrade.grade().value_or(SteelGrade::S275);
+  out.Line("  " + s.SectionDescription);
+  out.Line(project.SteelAnnex == NationalAnnex::UK ? "  EN 1993-1-1 with the UK National Annex"
+                                                   : "  EN 1993-1-1 with its recommended values");
+  out.Line("  Grade " + std::string(SteelGradeName(grade)));
+  out.Line("  E = 210000 N/mm^2   G = 81000 N/mm^2");
+  out.Line("  Lcr of each part is its effective length from the restraint forms");
+  out.Line("  C1 from the part's moment diagram (quarter points); cantilevers C1 = 1");
+  out.Line("  ");
+  out.Line("  ");
+}
+
+NationalAnnex NationalAnnexOfEc3CheckText(const SteelCheckState& check) {
+  for (int block = 0; block < kCheckHeaderBlock; ++block) {
+    const auto& lines = check.CheckText[static_cast<std::size_t>(block)];
+    for (int line = 1; line < kCheckTextLines; ++line) {
+      if (lines[line] == en1993::kRecommendedValuesLine) return NationalAnnex::Recommended;
+    }
+  }
+  return NationalAnnex::UK;
+}
+
 double SpanPartC1(const BeamResults& results, int firstStation, int lastStation) {
   double Mmax = 0;
   for (int station = firstStation; station <= lastStation; ++station) {
@@ -134,7 +145,7 @@ Ec3BeamCheck RunEc3BeamCheck(const BeamProject& project, const BeamResults& resu
                              SteelCheckState& check) {
   check = SteelCheckState{};
   Ec3BeamCheck ec3;
-  WriteHeaderBlock(project, check);
+  WriteEc3CheckHeaderBlock(project, check);
   const std::vector<int> parts = PartsOfBeam(project.model, project.restraints, project.section);
   for (int p : parts) {
     Ec3PartOutcome part{p, PartName(p), {}};

@@ -35,6 +35,14 @@ struct Ec3BeamCheck {
 Ec3BeamCheck RunEc3BeamCheck(const BeamProject& project, const BeamResults& results,
                              SteelCheckState& check);
 
+// The check's header block (section, annex, grade, E and G, how L_cr and C1 are taken): written
+// by the check, and again on opening a file, which does not keep the header block.
+void WriteEc3CheckHeaderBlock(const BeamProject& project, SteelCheckState& check);
+
+// The National Annex a check was made with, read from its part blocks (each names the annex it
+// used): a beam data file keeps those blocks but not the annex itself.
+NationalAnnex NationalAnnexOfEc3CheckText(const SteelCheckState& check);
+
 // C1 of a span part from the factored moments at its stations (the span's 201), by the
 // quarter-point formula between the part's first and last station (1-based), the moments at
 // the quarter points interpolated linearly between stations.

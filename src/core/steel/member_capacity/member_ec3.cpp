@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "en1993/detail_format.h"
+#include "fileio/file_text.h"
 
 namespace trabeo {
 namespace {
@@ -32,7 +33,7 @@ std::variant<std::optional<double>, std::string> BoxValue(std::string_view text,
   double value = 0;
   const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
   if (error != std::errc() || end != number.data() + number.size() || !std::isfinite(value))
-    return std::string(caption) + ": \"" + std::string(Trimmed(text)) + "\" is not a number";
+    return std::string(caption) + ": \"" + ValidUtf8(Trimmed(text)) + "\" is not a number";
   return std::optional<double>(value);
 }
 
