@@ -31,15 +31,11 @@ inline bool IsValidUtf8(std::string_view text) {
 }
 
 // A shown text holds no "nan" or "inf" standing as a word of its own (as printf would show a
-// value that is not finite); words that merely contain the letters do not count, nor does text
-// in double quotes, which a message quotes as the user typed it ("nan" is not a number).
+// value that is not finite); words that merely contain the letters do not count.
 inline bool ShowsOnlyFiniteNumbers(std::string_view text) {
   std::string word;
-  bool quoted = false;
   for (std::size_t i = 0; i <= text.size(); ++i) {
     const char c = i < text.size() ? text[i] : ' ';
-    if (c == '"') quoted = !quoted;
-    if (quoted) continue;
     if (std::isalpha(static_cast<unsigned char>(c))) {
       word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
       continue;
