@@ -121,7 +121,12 @@ int RunAnalyseCommand(std::span<const std::string> args, std::ostream& out, std:
   }
   const auto& opts = std::get<AnalyseOptions>(options);
   if (opts.batch) return RunAnalyseBatch(opts.file, opts.unitsFile, out, err);
-  const auto analysed = AnalyseCaseFile(opts.file, opts.unitsFile);
+  // Without --listing or a diagram the listing is written only where a code check needs it, as
+  // in a batch.
+  const auto listing = opts.listing || opts.diagramFile
+                           ? ProjectSession::Listing::Written
+                           : ProjectSession::Listing::OnlyForCodeChecks;
+  const auto analysed = AnalyseCaseFile(opts.file, opts.unitsFile, listing);
   if (const auto* problem = std::get_if<std::string>(&analysed)) {
     err << "trabeo-cli analyse: " << *problem << "\n";
     return kExitBadInput;

@@ -73,8 +73,9 @@ std::variant<AnalysedCase, std::string> AnalyseCaseFields(const CaseFields& fiel
 
 }  // namespace
 
-std::variant<AnalysedCase, std::string> AnalyseCaseFile(
-    const std::string& caseFile, const std::optional<std::string>& unitsFile) {
+std::variant<AnalysedCase, std::string> AnalyseCaseFile(const std::string& caseFile,
+                                                        const std::optional<std::string>& unitsFile,
+                                                        ProjectSession::Listing listing) {
   const auto bytes = ReadFileBytes(caseFile);
   if (!bytes) return "cannot read " + caseFile;
   const std::string text(bytes->begin(), bytes->end());
@@ -83,7 +84,7 @@ std::variant<AnalysedCase, std::string> AnalyseCaseFile(
   const auto units = LoadUnits(unitsFile);
   if (const auto* problem = std::get_if<std::string>(&units)) return *problem;
   return AnalyseCaseFields(std::get<CaseFields>(fields), caseFile, std::get<UnitSettings>(units),
-                           ProjectSession::Listing::Written);
+                           listing);
 }
 
 std::variant<AnalysedCase, std::string> AnalyseCaseText(std::string_view caseText,

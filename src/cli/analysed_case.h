@@ -31,9 +31,11 @@ std::variant<UnitSettings, std::string> LoadUnits(const std::optional<std::strin
 // Reads the case and the units (the start-up defaults, or those a units file holds over them),
 // gives the beam the case's section and restraints as the forms would, and analyses it in a
 // session started in the current folder, answering the checks' questions from the case. Either
-// the analysed case or what is wrong with the input.
+// the analysed case or what is wrong with the input. A caller that shows no listing may spare
+// its writing where no code check needs it.
 std::variant<AnalysedCase, std::string> AnalyseCaseFile(
-    const std::string& caseFile, const std::optional<std::string>& unitsFile);
+    const std::string& caseFile, const std::optional<std::string>& unitsFile,
+    ProjectSession::Listing listing = ProjectSession::Listing::Written);
 
 // The same for a case already read: `caseText` is the file's text and `caseName` names it at the
 // head of each message ("NAME: what is wrong"). Only its JSON is wanted, so a beam without a code
