@@ -16,11 +16,15 @@ void AppendExponent(std::string& out, int exponent) {
   out += exponent < 0 ? "e-" : "e+";
   const int magnitude = std::abs(exponent);
   if (magnitude < 10) out += '0';
-  out += std::to_string(magnitude);
+  char text[8];
+  const auto written = std::to_chars(text, text + sizeof text, magnitude);
+  out.append(text, written.ptr);
 }
 
 }  // namespace
 
+// The shortest digits come from the standard library in scientific form ("-1.2345e+02"), and are
+// laid out from a buffer on the stack: a number is written hundreds of times a beam.
 void AppendJsonNumber(std::string& out, double value) {
   char text[32];
   const auto written =
@@ -30,24 +34,29 @@ void AppendJsonNumber(std::string& out, double value) {
     out += '-';
     scientific.remove_prefix(1);
   }
-  const std::size_t e = scientific.find('e');
-  std::string digits(scientific.substr(0, e));
-  if (digits.size() > 1) digits.erase(1, 1);  // the point after the first digit
+  const std::size_t e = scientific.rfind('e');
+  // The significant digits without the point after the first one.
+  char digitBuffer[24];
+  std::size_t count = 0;
+  for (const char c : scientific.substr(0, e)) {
+    if (c != '.') digitBuffer[count++] = c;
+  }
+  const std::string_view digits(digitBuffer, count);
   std::string_view exponentText = scientific.substr(e + 1);
   if (exponentText.front() == '+') exponentText.remove_prefix(1);
   int exponent = 0;
   std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
 
-  const int count = static_cast<int>(digits.size());
+  const int digitCount = static_cast<int>(count);
   const int point = exponent + 1;  // digits before the decimal point
-  if (count <= point && point <= kHighestPlainPoint) {
+  if (digitCount <= point && point <= kHighestPlainPoint) {
     out += digits;
-    out.append(static_cast<std::size_t>(point - count), '0');
+    out.append(static_cast<std::size_t>(point - digitCount), '0');
     out += ".0";
   } else if (0 < point && point <= kHighestPlainPoint) {
-    out.append(digits, 0, static_cast<std::size_t>(point));
+    out += digits.substr(0, static_cast<std::size_t>(point));
     out += '.';
-    out.append(digits, static_cast<std::size_t>(point));
+    out += digits.substr(static_cast<std::size_t>(point));
   } else if (kLowestPlainPoint < point && point <= 0) {
     out += "0.";
     out.append(static_cast<std::size_t>(-point), '0');
@@ -56,7 +65,7 @@ void AppendJsonNumber(std::string& out, double value) {
     out += digits.front();
     if (count > 1) {
       out += '.';
-      out.append(digits, 1);
+      out += digits.substr(1);
     }
     AppendExponent(out, point - 1);
   }
