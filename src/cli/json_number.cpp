@@ -1,6 +1,7 @@
 #include "cli/json_number.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <string_view>
 
@@ -26,6 +27,17 @@ void AppendExponent(std::string& out, int exponent) {
 // The shortest digits come from the standard library in scientific form ("-1.2345e+02"), and are
 // laid out from a buffer on the stack: a number is written hundreds of times a beam.
 void AppendJsonNumber(std::string& out, double value) {
+  // Zeros and whole numbers, a third of a beam's results, are their integer digits: the shortest
+  // digits of a whole number below 1e15 are its own, laid out plain with ".0".
+  if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+    if (std::signbit(value)) out += '-';
+    char whole[24];
+    const auto end =
+        std::to_chars(whole, whole + sizeof whole, static_cast<long long>(std::fabs(value)));
+    out.append(whole, end.ptr);
+    out += ".0";
+    return;
+  }
   char text[32];
   const auto written =
       std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);

@@ -24,6 +24,8 @@ TEST(JsonNumberTest, LaysNumbersOutAsTheJsonLibraryDoes) {
                        1.0,
                        -2.5,
                        10.0,
+                       -3000.0,
+                       -999999999999999.0,
                        123456789012345.0,
                        1234567890123456.0,
                        1e15,
