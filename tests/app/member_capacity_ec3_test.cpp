@@ -4,41 +4,15 @@
 #include <QPushButton>
 #include <set>
 
-#include "app/app_test_support.h"
-#include "app/member_capacity_form.h"
+#include "app/member_window_fixture.h"
 #include "app/picture_widget.h"
 #include "app/print/qt_canvas.h"
 
 namespace trabeo::testing {
 namespace {
 
-constexpr const char* kForm = "TMemCapFrm";
-
-class MemberCapacityEc3Test : public AppFixture {
+class MemberCapacityEc3Test : public MemberWindowFixture {
  protected:
-  void SetUp() override {
-    AppFixture::SetUp();
-    Trigger("MemberCapacity1");
-    form = static_cast<TMemCapFrm*>(Form(kForm));
-  }
-  void Menu(const char* name) const {
-    auto* action = form->findChild<QAction*>(name);
-    ASSERT_NE(action, nullptr) << name;
-    action->trigger();
-    QApplication::processEvents();
-  }
-  void Pick(const char* family, const QString& designation) const {
-    Menu(family);
-    auto* list = Control<QListWidget>(kForm, "List_Section");
-    for (int row = 0; row < list->count(); ++row) {
-      if (list->item(row)->text().trimmed() == designation) {
-        list->setCurrentRow(row);
-        QApplication::processEvents();
-        return;
-      }
-    }
-    ADD_FAILURE() << "no " << designation.toStdString();
-  }
   QString Label(const char* name) const { return Control<QLabel>(kForm, name)->text(); }
   bool Enabled(const char* name) const { return form->findChild<QWidget*>(name)->isEnabled(); }
   // The number that follows `key` on the first line of the list holding it (and `on`).
@@ -54,8 +28,6 @@ class MemberCapacityEc3Test : public AppFixture {
     ADD_FAILURE() << "no line with " << key.toStdString();
     return 0;
   }
-
-  TMemCapFrm* form = nullptr;
 };
 
 // 457 x 152 UB 52 in S275, 5 m between restraints on both axes and for lateral-torsional

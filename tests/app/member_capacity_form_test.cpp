@@ -1,46 +1,17 @@
-#include "app/member_capacity_form.h"
-
 #include <algorithm>
 #include <set>
 
-#include "app/app_test_support.h"
+#include "app/member_window_fixture.h"
 #include "app/picture_widget.h"
 #include "core/steel/member_capacity/member_test_support.h"
 
 namespace trabeo::testing {
 namespace {
 
-constexpr const char* kForm = "TMemCapFrm";
-
 // A 203 UC 46 column 4 m long under 800 kN, with end moments about both axes: the case of the
 // core's hand-checked combined check, and a 100 mm stiff bearing.
-class MemberCapacityFormTest : public AppFixture {
+class MemberCapacityFormTest : public MemberWindowFixture {
  protected:
-  void SetUp() override {
-    AppFixture::SetUp();
-    Trigger("MemberCapacity1");
-    form = static_cast<TMemCapFrm*>(Form(kForm));
-  }
-
-  void Menu(const char* name) const {
-    auto* action = form->findChild<QAction*>(name);
-    ASSERT_NE(action, nullptr) << name;
-    action->trigger();
-    QApplication::processEvents();
-  }
-  // Picks a section of the Universal Columns table by its designation.
-  void PickColumn(const QString& designation) const {
-    Menu("UniversalColumns1");
-    auto* list = Control<QListWidget>(kForm, "List_Section");
-    for (int row = 0; row < list->count(); ++row) {
-      if (list->item(row)->text().trimmed() == designation) {
-        list->setCurrentRow(row);
-        QApplication::processEvents();
-        return;
-      }
-    }
-    ADD_FAILURE() << "no " << designation.toStdString();
-  }
   static constexpr std::pair<const char*, const char*> kBoxes[] = {
       {"Edit_Le", "4"},     {"Edit_Axial", "800"}, {"Edit_MomAxx", "40"}, {"Edit_MomBxx", "-20"},
       {"Edit_MomAyy", "5"}, {"Edit_MomByy", "5"},  {"Edit_b1", "100"}};
@@ -79,15 +50,13 @@ class MemberCapacityFormTest : public AppFixture {
   }
   bool Shown(const char* name) const { return form->findChild<QWidget*>(name)->isVisibleTo(form); }
   bool Enabled(const char* action) const { return form->findChild<QAction*>(action)->isEnabled(); }
-
-  TMemCapFrm* form = nullptr;
 };
 
 TEST_F(MemberCapacityFormTest, EachCalculationShowsTheCoreListsWithHandCheckedFigures) {
   ASSERT_TRUE(form->isVisible());
   EXPECT_EQ(form->windowTitle(), "Member Capacity to BS 5950");
   EXPECT_FALSE(Enabled("CombinedCompressionandBending1"));
-  PickColumn("203 UC 46");
+  Pick("UniversalColumns1", "203 UC 46");
   EXPECT_EQ(Text("lbl_Group"), "Universal Column");
   EXPECT_EQ(Text("Edit_Py"), "275");
   EXPECT_EQ(Text("lbl_SectionTypeA"), "Compact");
@@ -152,7 +121,7 @@ TEST_F(MemberCapacityFormTest, EachCalculationShowsTheCoreListsWithHandCheckedFi
 }
 
 TEST_F(MemberCapacityFormTest, SavedWorkReopensAndPrintsUnderTheHeaderSetFromTheWindow) {
-  PickColumn("203 UC 46");
+  Pick("UniversalColumns1", "203 UC 46");
   const std::vector<std::string> sectionData = Lines("List_Data");
   TypeCase();
   Click(kForm, "cmd_AxialXX");
@@ -176,7 +145,7 @@ TEST_F(MemberCapacityFormTest, SavedWorkReopensAndPrintsUnderTheHeaderSetFromThe
 
   // Other work and another header, then the file again.
   session().ApplyHeader({"Other", "", "", "", "", ""});
-  PickColumn("152 UC 23");
+  Pick("UniversalColumns1", "152 UC 23");
   Type(kForm, "Edit_Le", "9");
   Type(kForm, "Edit_Axial", "1");
   dialogs.openAnswers = {path};
@@ -208,7 +177,7 @@ TEST_F(MemberCapacityFormTest, SavedWorkReopensAndPrintsUnderTheHeaderSetFromThe
 }
 
 TEST_F(MemberCapacityFormTest, ACancelledLengthStopsTheCalculationWithEmptyLists) {
-  PickColumn("203 UC 46");
+  Pick("UniversalColumns1", "203 UC 46");
   Type(kForm, "Edit_Axial", "800");
   dialogs.inputAnswers = {std::nullopt};
   Click(kForm, "cmd_AxialXX");
