@@ -87,41 +87,46 @@ std::string FileTextToUtf8(std::string_view fileText) {
   return out;
 }
 
-std::string Utf8ToFileText(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
+namespace {
+
+// Walks the text a character at a time: `visit(at, length)` for each valid UTF-8 sequence, and
+// with a length of 0 for each byte outside one.
+template <typename Visit>
+void ForEachCharacter(std::string_view text, Visit visit) {
   std::size_t at = 0;
   while (at < text.size()) {
     const std::size_t length = Utf8SequenceLength(text, at);
-    out += length == 0 ? kReplacement : ByteOfCharacter(DecodeSequence(text, at, length));
+    visit(at, length);
     at += length == 0 ? 1 : length;
   }
+}
+
+}  // namespace
+
+std::string Utf8ToFileText(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  ForEachCharacter(text, [&](std::size_t at, std::size_t length) {
+    out += length == 0 ? kReplacement : ByteOfCharacter(DecodeSequence(text, at, length));
+  });
   return out;
 }
 
 std::string ValidUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  std::size_t at = 0;
-  while (at < text.size()) {
-    const std::size_t length = Utf8SequenceLength(text, at);
-    if (length == 0) {
+  ForEachCharacter(text, [&](std::size_t at, std::size_t length) {
+    if (length == 0)
       out += kReplacement;
-      ++at;
-    } else {
+    else
       out.append(text.substr(at, length));
-      at += length;
-    }
-  }
+  });
   return out;
 }
 
 std::size_t CharacterCount(std::string_view text) {
   std::size_t count = 0;
-  for (std::size_t at = 0; at < text.size(); ++count) {
-    const std::size_t length = Utf8SequenceLength(text, at);
-    at += length == 0 ? 1 : length;
-  }
+  ForEachCharacter(text, [&count](std::size_t, std::size_t) { ++count; });
   return count;
 }
 
