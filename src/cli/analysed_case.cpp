@@ -45,10 +45,9 @@ std::variant<CaseFields, std::string> ReadCaseFields(std::string_view text,
                     std::get<SteelCase>(std::move(steelCase))};
 }
 
-std::variant<AnalysedCase, std::string> AnalyseCaseFields(const CaseFields& fields,
-                                                          const std::string& caseName,
-                                                          UnitSettings unitSettings,
-                                                          ProjectSession::Listing listing) {
+std::variant<AnalysedCase, std::string> AnalyseCaseFields(
+    const CaseFields& fields, const std::string& caseName, UnitSettings unitSettings,
+    ProjectSession::Listing listing, const std::filesystem::path& startFolder) {
   const SteelCase& steel = fields.steel;
   auto project = std::make_unique<BeamProject>();
   project->model = fields.model;
@@ -58,7 +57,7 @@ std::variant<AnalysedCase, std::string> AnalyseCaseFields(const CaseFields& fiel
   if (const std::string refused = ApplyTimberCase(fields.root, unitSettings, *project);
       !refused.empty())
     return caseName + ": " + refused;
-  analysed.session = std::make_unique<ProjectSession>(std::filesystem::current_path());
+  analysed.session = std::make_unique<ProjectSession>(startFolder);
   analysed.session->SetUnits(unitSettings);
   analysed.session->LoadCase(*project);
   analysed.dialogs = std::make_unique<AnswerDialogs>(steel.answers);
@@ -84,16 +83,17 @@ std::variant<AnalysedCase, std::string> AnalyseCaseFile(const std::string& caseF
   const auto units = LoadUnits(unitsFile);
   if (const auto* problem = std::get_if<std::string>(&units)) return *problem;
   return AnalyseCaseFields(std::get<CaseFields>(fields), caseFile, std::get<UnitSettings>(units),
-                           listing);
+                           listing, std::filesystem::current_path());
 }
 
 std::variant<AnalysedCase, std::string> AnalyseCaseText(std::string_view caseText,
                                                         const std::string& caseName,
-                                                        const UnitSettings& units) {
+                                                        const UnitSettings& units,
+                                                        const std::filesystem::path& startFolder) {
   const auto fields = ReadCaseFields(caseText, caseName);
   if (const auto* problem = std::get_if<std::string>(&fields)) return *problem;
   return AnalyseCaseFields(std::get<CaseFields>(fields), caseName, units,
-                           ProjectSession::Listing::OnlyForCodeChecks);
+                           ProjectSession::Listing::OnlyForCodeChecks, startFolder);
 }
 
 void PrintResultsSummary(const BeamResults& r, const std::vector<std::string>& messages,

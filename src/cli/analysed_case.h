@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -38,11 +39,13 @@ std::variant<AnalysedCase, std::string> AnalyseCaseFile(
     ProjectSession::Listing listing = ProjectSession::Listing::Written);
 
 // The same for a case already read: `caseText` is the file's text and `caseName` names it at the
-// head of each message ("NAME: what is wrong"). Only its JSON is wanted, so a beam without a code
-// check is analysed without its listing.
+// head of each message ("NAME: what is wrong"); the session starts in `startFolder`, which a
+// batch finds once for all its cases. Only its JSON is wanted, so a beam without a code check is
+// analysed without its listing.
 std::variant<AnalysedCase, std::string> AnalyseCaseText(std::string_view caseText,
                                                         const std::string& caseName,
-                                                        const UnitSettings& units);
+                                                        const UnitSettings& units,
+                                                        const std::filesystem::path& startFolder);
 
 // The messages, then the reactions, applied load and extremes in kN, kN-m and mm.
 void PrintResultsSummary(const BeamResults& results, const std::vector<std::string>& messages,

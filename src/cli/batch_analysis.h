@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -17,9 +18,10 @@ struct BatchLine {
   bool failed = false;
 };
 
-// Analyses one case from its text; `caseName` heads the error message ("FILE.jsonl:LINE").
+// Analyses one case from its text in a session started in `startFolder`; `caseName` heads the
+// error message ("FILE.jsonl:LINE").
 BatchLine AnalyseBatchCase(std::string_view caseText, const std::string& caseName,
-                           const UnitSettings& units);
+                           const UnitSettings& units, const std::filesystem::path& startFolder);
 
 struct BatchTally {
   int cases = 0;
