@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev       # unit tests
   libbenchmark-dev                # benchmarks
   nlohmann-json3-dev              # JSON for the batch front end
+  libfmt-dev                      # shortest digits of a number, for the batch front end
   qt6-base-dev                    # the desktop program (Widgets, PrintSupport)
   libqt6svg6                      # the SVG icon engine that draws the program's icon
   fonts-dejavu-core               # fonts for offscreen rendering in the GUI tests
