@@ -45,9 +45,10 @@ step "Debian package"
 # One sanitized build serves the tests and the fuzz targets, so the code is compiled twice in
 # all, not three times. It builds the test programs whose code handles memory and outside input
 # (the core, the file readers, the batch front end); the desktop program's tests, which drive
-# Qt's widgets over that same core, run in the normal build alone. Optimised a little (-O1), the
-# sanitized tests run several times faster than unoptimised, for little more compile time; line
-# tables are enough for the sanitizers' reports. Each test program runs as one process: under
+# Qt's widgets over that same core, run in the normal build alone. The libraries optimised a
+# little (-O1), the sanitized tests run several times faster than unoptimised, for little more
+# compile time (the tests' own code is not optimised in either build); line tables are enough
+# for the sanitizers' reports. Each test program runs as one process: under
 # the sanitizers a process takes a second to start and end. Without clang and libFuzzer, gcc
 # builds the sanitized tests alone.
 step "AddressSanitizer and UndefinedBehaviorSanitizer build, with the fuzz targets"
