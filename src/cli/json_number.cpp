@@ -271,9 +271,4 @@ char* WriteJsonNumberList(char* at, std::span<const double> values) {
   return at;
 }
 
-void AppendJsonNumber(std::string& out, double value) {
-  char text[kJsonNumberMaxLength];
-  out.append(text, WriteJsonNumber(text, value));
-}
-
 }  // namespace trabeo::cli

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <span>
-#include <string>
 
 namespace trabeo::cli {
 
@@ -20,7 +19,5 @@ char* WriteJsonNumber(char* at, double value);
 // Writes the values so, separated by commas, for `at` with room for kJsonNumberMaxLength + 1
 // characters a value; faster a number than one WriteJsonNumber after another.
 char* WriteJsonNumberList(char* at, std::span<const double> values);
-
-void AppendJsonNumber(std::string& out, double value);
 
 }  // namespace trabeo::cli

@@ -17,9 +17,8 @@ namespace trabeo::cli {
 namespace {
 
 std::string Written(double value) {
-  std::string text;
-  AppendJsonNumber(text, value);
-  return text;
+  char text[kJsonNumberMaxLength];
+  return std::string(text, WriteJsonNumber(text, value));
 }
 
 // The batch lines write numbers as analyse --json does: the JSON library's layout on each side
