@@ -63,7 +63,9 @@ std::variant<SteelGrade, std::string> Grade(const nlohmann::json& json) {
   const nlohmann::json& value = json.at("Grade");
   std::optional<SteelGrade> grade;
   if (value.is_string()) grade = SteelGradeFromName(value.get<std::string>());
-  if (value.is_number_integer()) grade = SteelGradeFromNumber(value.get<int32_t>());
+  if (value.is_number() && value.get<double>() == std::trunc(value.get<double>()) &&
+      std::abs(value.get<double>()) < 1e6)
+    grade = SteelGradeFromNumber(static_cast<int32_t>(value.get<double>()));
   if (!grade) return std::string("Grade must be S275, S355 or S460 (or 43, 50 or 55)");
   return *grade;
 }
@@ -77,19 +79,30 @@ std::variant<en1993::NationalAnnex, std::string> Annex(const nlohmann::json& jso
   return *annex;
 }
 
-// The three lengths in mm, each defaulting to "Le".
+// A length in m given under `key`, in mm; a message naming the key when it is not a length.
+std::variant<std::optional<double>, std::string> Length(const nlohmann::json& json,
+                                                        std::string_view key) {
+  const auto value = Number(json, key);
+  if (std::holds_alternative<std::string>(value)) return value;
+  const std::optional<double> metres = std::get<std::optional<double>>(value);
+  if (!metres) return metres;
+  const double millimetres = *metres * kMm;
+  if (!(millimetres >= 0) || !std::isfinite(millimetres))
+    return std::string(key) + " must be a length of 0 or more";
+  return millimetres;
+}
+
+// The three lengths in mm, each defaulting to "Le" (refused when negative even if unused).
 std::optional<std::string> ReadLengths(const nlohmann::json& json, en1993::MemberInput& in) {
-  const auto le = Number(json, "Le");
+  const auto le = Length(json, "Le");
   if (auto* problem = std::get_if<std::string>(&le)) return *problem;
   const std::pair<std::string_view, std::optional<double>*> lengths[] = {
       {"Lcry", &in.Lcry}, {"Lcrz", &in.Lcrz}, {"LLT", &in.LLT}};
   for (const auto& [key, target] : lengths) {
-    const auto value = Number(json, key);
+    const auto value = Length(json, key);
     if (auto* problem = std::get_if<std::string>(&value)) return *problem;
-    const std::optional<double> metres = std::get<std::optional<double>>(value)
-                                             ? std::get<std::optional<double>>(value)
-                                             : std::get<std::optional<double>>(le);
-    if (metres) *target = *metres * kMm;
+    *target = std::get<std::optional<double>>(value) ? std::get<std::optional<double>>(value)
+                                                     : std::get<std::optional<double>>(le);
   }
   return std::nullopt;
 }

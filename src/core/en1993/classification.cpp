@@ -8,9 +8,10 @@
 namespace trabeo::en1993 {
 namespace {
 
-// alpha of Table 5.2: the compressed fraction of the web at the plastic neutral axis.
-double PlasticAlpha(double NEd, double c, double t, double fy) {
-  return std::min(1.0, 0.5 + NEd / (2 * c * t * fy));
+// alpha of Table 5.2: the compressed fraction of the web at the plastic neutral axis, which
+// N_Ed moves by N_Ed / (2 t fy) from mid-depth, t being the thickness of all the webs together.
+double PlasticAlpha(double NEd, double c, double websThickness, double fy) {
+  return std::min(1.0, 0.5 + NEd / (2 * c * websThickness * fy));
 }
 
 // psi of Table 5.2 from the elastic stresses of the whole section.
@@ -27,10 +28,12 @@ ElementClass Element(double c, double t, const ClassLimits& limits) {
   return e;
 }
 
-ElementClass InternalUnderAxial(double c, double t, double NEd, const Ec3Section& s, double fy) {
+// A web of thickness t bent with N_Ed, which `webs` such webs carry side by side.
+ElementClass InternalUnderAxial(double c, double t, int webs, double NEd, const Ec3Section& s,
+                                double fy) {
   const double eps = Epsilon(fy);
-  return Element(c, t,
-                 InternalCombined(eps, PlasticAlpha(NEd, c, t, fy), ElasticPsi(NEd, s.A, fy)));
+  const double alpha = PlasticAlpha(NEd, c, webs * t, fy);
+  return Element(c, t, InternalCombined(eps, alpha, ElasticPsi(NEd, s.A, fy)));
 }
 
 SectionElements OpenElements(const Ec3Section& s, double fy, double NEd) {
@@ -41,7 +44,7 @@ SectionElements OpenElements(const Ec3Section& s, double fy, double NEd) {
   e.flange = Element(outstand, s.tf, OutstandCompression(eps));
   e.web = Element(web, s.tw, InternalCompression(eps));
   e.webBending = Element(web, s.tw, InternalBending(eps));
-  e.webWithAxial = InternalUnderAxial(web, s.tw, NEd, s, fy);
+  e.webWithAxial = InternalUnderAxial(web, s.tw, 1, NEd, s, fy);
   e.sideBending = e.flange;
   e.sideWithAxial = e.flange;
   return e;
@@ -57,9 +60,9 @@ SectionElements BoxElements(const Ec3Section& s, double fy, double NEd) {
   e.flange = Element(side, t, InternalCompression(eps));
   e.web = Element(web, t, InternalCompression(eps));
   e.webBending = Element(web, t, InternalBending(eps));
-  e.webWithAxial = InternalUnderAxial(web, t, NEd, s, fy);
+  e.webWithAxial = InternalUnderAxial(web, t, 2, NEd, s, fy);
   e.sideBending = Element(side, t, InternalBending(eps));
-  e.sideWithAxial = InternalUnderAxial(side, t, NEd, s, fy);
+  e.sideWithAxial = InternalUnderAxial(side, t, 2, NEd, s, fy);
   return e;
 }
 

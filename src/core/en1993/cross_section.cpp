@@ -43,7 +43,8 @@ double ShearInteractionRho(double VEd, double VplRd) {
 double ShearReducedMomentY(const Ec3Section& s, int sectionClass, double fy, double rho,
                            double McyRd, double gammaM0) {
   if (rho <= 0) return McyRd;
-  if (IsHollowKind(s.kind)) return (1 - rho) * McyRd;
+  // Shear beyond V_pl,Rd makes rho exceed 1; the resistance stops at 0, it never turns negative.
+  if (IsHollowKind(s.kind)) return std::max(0.0, 1 - rho) * McyRd;
   const double hw = WebShearHeight(s);
   const double modulus = sectionClass <= 2 ? s.Wply - rho * hw * hw * s.tw / 4
                                            : s.Wely - rho * s.tw * hw * hw * hw / (6 * s.h);

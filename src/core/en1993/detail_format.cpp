@@ -1,5 +1,7 @@
 #include "en1993/detail_format.h"
 
+#include <cmath>
+
 #include "en1993/utilisation.h"
 #include "settings/sig_fig.h"
 
@@ -22,7 +24,9 @@ std::string Mm(double millimetres) {
 }
 
 std::string Ratio(double value) {
-  return SigFig3Dec3(value);
+  // Below 0.1 the listing format rounds twice (to four places, then three), which can put the
+  // last digit one out; a ratio there is rounded once.
+  return std::fabs(value) < 0.1 ? FixedPointText(value, 3) : SigFig3Dec3(value);
 }
 
 std::string UtilisationNumber(double utilisation) {

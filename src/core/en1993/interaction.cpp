@@ -55,6 +55,10 @@ InteractionFactors AnnexBFactors(const InteractionInputs& in) {
   } else {
     k.kzy = Plastic(in) ? 0.6 * k.kyy : 0.8 * k.kyy;
   }
+  // The factors hold for N_Ed up to chi N_Rk; beyond it some turn negative and would let a
+  // moment lower the interaction, so none is taken below 0 (the member fails in buckling then).
+  for (double* factor : {&k.kyy, &k.kyz, &k.kzy, &k.kzz})
+    *factor = std::max(0.0, *factor);
   return k;
 }
 

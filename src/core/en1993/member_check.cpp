@@ -26,12 +26,18 @@ std::optional<double> MomentResistance(int sectionClass, double Wpl, double Wel,
   return std::nullopt;
 }
 
+// Notes a check that could not be made, once however many actions it leaves unchecked.
+void NoteNotChecked(MemberWork& w, std::string reason) {
+  if (std::find(w.notChecked.begin(), w.notChecked.end(), reason) == w.notChecked.end())
+    w.notChecked.push_back(std::move(reason));
+}
+
 // 0 when the action is 0; null, with the reason noted, when it acts without a resistance.
 std::optional<double> Checked(double action, const std::optional<double>& resistance, MemberWork& w,
                               const std::string& reason) {
   if (action == 0) return 0.0;
   if (resistance) return Utilisation(action, *resistance);
-  w.notChecked.push_back(reason);
+  NoteNotChecked(w, reason);
   return std::nullopt;
 }
 
@@ -60,12 +66,13 @@ void SetClasses(MemberWork& w, MemberResult& r) {
   w.bendingClassY = c.combined.value_or(c.bendingY);
   w.bendingClassZ = c.combined.value_or(c.bendingZ);
   if (TubeIsClass4(w, r)) {
-    r.messages.push_back("Tube is class 4: not checked");
+    w.classFourMessage = "Tube is class 4: not checked";
   } else if (c.combined == 4) {
-    r.messages.push_back("Class 4 under combined actions is not checked");
+    w.classFourMessage = "Class 4 under combined actions is not checked";
   } else if ((w.myActs && c.bendingY == 4) || (w.mzActs && c.bendingZ == 4)) {
-    r.messages.push_back("Section is class 4 in bending: not checked");
+    w.classFourMessage = "Section is class 4 in bending: not checked";
   }
+  if (w.classFourMessage) r.messages.push_back(*w.classFourMessage);
 }
 
 // A class 4 tube: every action that acts is left unchecked.
@@ -76,7 +83,7 @@ void SetNothingChecked(MemberWork& w, MemberResult& r) {
   r.bucklingY = Checked(w.NEd, std::nullopt, w, reason);
   r.bucklingZ = Checked(w.NEd, std::nullopt, w, reason);
   if (!w.myActs) r.ltb = 0.0;
-  if (w.notChecked.empty()) w.notChecked.push_back(reason);
+  NoteNotChecked(w, reason);
 }
 
 void SetResistances(MemberWork& w, MemberResult& r) {
@@ -129,7 +136,7 @@ std::optional<double> CrossSectionUtilisation(const MemberWork& w, const MemberR
 
 void SetCrossSectionChecks(MemberWork& w, MemberResult& r) {
   r.crossSection = CrossSectionUtilisation(w, r);
-  if (!r.crossSection) w.notChecked.push_back("cross-section resistance");
+  if (!r.crossSection) NoteNotChecked(w, "cross-section resistance");
   r.shear = Utilisation(w.VEd, *r.VplzRd);
 }
 
@@ -223,12 +230,12 @@ void SetInteraction(const MemberInput& in, MemberWork& w, MemberResult& r) {
   w.Cmz = EquivalentMomentFactor(in.MzEd1, in.MzEd2);
   const bool needsLtb = w.ltbApplies && w.myActs;
   if (*r.classCombined == 4) {
-    w.notChecked.push_back("interaction 6.61 and 6.62 (class 4)");
+    NoteNotChecked(w, "interaction 6.61 and 6.62 (class 4)");
     return;
   }
   if (!r.NbyRd || !r.NbzRd || (needsLtb && !r.chiLTmod)) {
-    w.notChecked.push_back(needsLtb ? "interaction 6.61 and 6.62 (needs Lcry, Lcrz and LLT)"
-                                    : "interaction 6.61 and 6.62 (needs Lcry and Lcrz)");
+    NoteNotChecked(w, needsLtb ? "interaction 6.61 and 6.62 (needs Lcry, Lcrz and LLT)"
+                               : "interaction 6.61 and 6.62 (needs Lcry and Lcrz)");
     return;
   }
   const InteractionResult x = MemberInteraction(InteractionOf(w, r));
@@ -238,6 +245,13 @@ void SetInteraction(const MemberInput& in, MemberWork& w, MemberResult& r) {
   r.kzz = x.k.kzz;
   r.eq661 = x.eq661;
   r.eq662 = x.eq662;
+}
+
+std::string Joined(const std::vector<std::string>& reasons) {
+  std::string text;
+  for (const std::string& reason : reasons)
+    text += (text.empty() ? "" : "; ") + reason;
+  return text;
 }
 
 void SetVerdict(const MemberWork& w, MemberResult& r) {
@@ -253,6 +267,8 @@ void SetVerdict(const MemberWork& w, MemberResult& r) {
   } else {
     r.verdict = w.notChecked.empty() ? "PASS" : "NOT CHECKED";
   }
+  if (r.verdict == "NOT CHECKED")
+    r.whyNotChecked = w.classFourMessage.value_or("Not checked: " + Joined(w.notChecked));
 }
 
 MemberResult Refused(std::string message) {

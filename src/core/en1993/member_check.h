@@ -56,7 +56,8 @@ struct MemberResult {
   std::optional<double> crossSection, shear, bucklingY, bucklingZ, ltb, eq661, eq662;
   double utilisation = 0;  // the largest of those given
 
-  std::string verdict;  // "PASS", "FAIL" or "NOT CHECKED"
+  std::string verdict;                       // "PASS", "FAIL" or "NOT CHECKED"
+  std::optional<std::string> whyNotChecked;  // with "NOT CHECKED": the reason, in one line
   std::vector<std::string> messages;
   std::vector<std::string> details;  // the window's list, lines of at most 80 characters
 };

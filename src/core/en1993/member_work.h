@@ -29,7 +29,8 @@ struct MemberWork {
   std::optional<BucklingCurve> ltbCurve;
   bool interactionApplies = false;
   std::optional<double> Cmy, Cmz;
-  std::vector<std::string> notChecked;  // the checks that could not be made, and why
+  std::vector<std::string> notChecked;  // the checks that could not be made, and why, once each
+  std::optional<std::string> classFourMessage;  // why class 4 leaves the member unchecked
 };
 
 // The window's detail list: every input, each formula result with its clause, each utilisation

@@ -152,6 +152,52 @@ TEST(En1993Rules, RefusesWhatItCannotCheckWithAMessageNamingIt) {
   EXPECT_NE(refusal(noArea).find("Area"), std::string::npos);
 }
 
+// A box's two webs share N_Ed, so its plastic neutral axis moves half as far as one web's
+// would. 400 x 200 x 10 RHS, S275 (eps = 0.92442), N_Ed = 1000 kN with M_y: c = 400 - 3 x 10 =
+// 370 mm, c/t = 37; alpha = 0.5 + 1000e3 / (2 x 370 x 2 x 10 x 275) = 0.7457, class 1 limit
+// 396 eps / (13 alpha - 1) = 42.11, so the webs are class 1 (one web alone, alpha = 0.9914,
+// would make them class 3); the b walls in compression, c/t = 17 < 33 eps, are class 1.
+// Shear beyond V_pl,Rd takes a hollow section's moment resistance to 0, never below:
+// 100 x 50 x 5.0 RHS under 300 kN has V_pl,Rd = 146.9 kN and rho = 9.51.
+TEST(En1993Rules, HollowSectionsShareAxialForceBetweenWebsAndLoseMomentOnlyToZero) {
+  MemberInput in;
+  in.section = CatalogueSection("RHS.sct", "400 x 200 x 10  RHS");
+  in.NEd = 1000e3;
+  in.MyEd1 = 100e6;
+  const MemberResult combined = CheckMember(in);
+  ASSERT_FALSE(combined.refusal) << *combined.refusal;
+  EXPECT_EQ(combined.classCombined, 1);
+  EXPECT_NEAR(*combined.McyRd, in.section.Sxx * 275, 1e3);
+
+  MemberInput sheared;
+  sheared.section = CatalogueSection("RHS.sct", "100 x 50 x 5.0 RHS");
+  sheared.MyEd1 = 1e6;
+  sheared.VEd = 300e3;
+  const MemberResult r = CheckMember(sheared);
+  ASSERT_FALSE(r.refusal) << *r.refusal;
+  EXPECT_NEAR(*r.VplzRd, 146.9e3, 0.1e3);
+  EXPECT_EQ(*r.MyVRd, 0.0);
+  EXPECT_EQ(r.verdict, "FAIL");
+}
+
+// Annex B's factors hold for N_Ed up to chi N_Rk. 102 x 44 x 7 RSJ, S460, 6 m, 100 kN carries
+// n_z = 22.6 times its buckling resistance about z-z, where k_zy of Table B.2 would be -14.1 and
+// 6.62 -3.67: a moment must never lower an interaction below its axial term.
+TEST(En1993Rules, InteractionNeverFallsBelowItsAxialTerm) {
+  MemberInput in;
+  in.section = CatalogueSection("RSJ.sct", "102 x 44 x 7 RSJ");
+  in.grade = SteelGrade::S460;
+  in.Lcry = in.Lcrz = in.LLT = 6000;
+  in.NEd = 100e3;
+  in.MyEd1 = 10e6;
+  in.MyEd2 = -5e6;
+  const MemberResult r = CheckMember(in);
+  ASSERT_TRUE(r.eq662) << r.refusal.value_or("");
+  EXPECT_GE(*r.kzy, 0.0);
+  EXPECT_GE(*r.eq662, in.NEd / *r.NbzRd);
+  EXPECT_EQ(r.verdict, "FAIL");
+}
+
 // C1 of a simply supported beam under a uniform load is 1.127 and under uniform moment 1.0
 // (SCI / Access Steel NCCI SN003, Table 3.1); the quarter-point formula reproduces them within
 // 1 %. The moments are those of w L^2 / 8 at the quarter, middle and three-quarter points.
