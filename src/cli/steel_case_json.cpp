@@ -154,11 +154,12 @@ void ReadRestraints(const json& root, SteelRestraints& r) {
 
 // 43, 50 or 55, or the EN 10025 names "S275", "S355" and "S460".
 SteelGrade ReadGrade(const json& grade) {
+  constexpr const char* kChoices = "43, 50 or 55, or \"S275\", \"S355\" or \"S460\"";
   if (grade.is_string()) {
     if (auto named = SteelGradeFromName(grade.get<std::string>())) return *named;
-    throw CaseError{"SteelGrade must be 43, 50 or 55, or \"S275\", \"S355\" or \"S460\""};
+    throw CaseError{std::string("SteelGrade must be ") + kChoices};
   }
-  return *SteelGradeFromNumber(OneOf(grade, "SteelGrade", {43, 50, 55}, "43, 50 or 55"));
+  return *SteelGradeFromNumber(OneOf(grade, "SteelGrade", {43, 50, 55}, kChoices));
 }
 
 SteelCase ReadSteelCase(const json& root) {
@@ -279,7 +280,7 @@ json PartJson(const Ec3PartOutcome& part) {
   j["UtilisationShear"] = OrNull(r.UtilisationShear);
   j["UtilisationLTB"] = OrNull(r.UtilisationLTB);
   j["Verdict"] = r.Verdict;
-  if (r.refusal) j["Message"] = *r.refusal;
+  if (r.whyNotChecked) j["Message"] = *r.whyNotChecked;
   return j;
 }
 

@@ -203,6 +203,54 @@ TEST(Ec3BeamCheckTest, BeamsItCannotCheckAreNotPassed) {
   EXPECT_NE(angle["Ec3Verdict"], "PASS");
   const std::string messages = angle.dump();
   EXPECT_NE(messages.find("Angles are not checked to EN 1993-1-1"), std::string::npos) << messages;
+
+  // A part left unchecked still states its actions (16 x 4^2 / 8 = 32 kN-m) and says why.
+  const std::string restrained =
+      UbCase(4000, R"("EffectiveLengths": [0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0])");
+  std::string thickCase = restrained;
+  thickCase.replace(thickCase.find(R"("WebThk": 5.7)"), 13, R"("WebThk": 101)");
+  const auto thick = AnalysedJson(folder, thickCase)["Ec3Parts"][0];
+  EXPECT_NEAR(thick["MEd"].get<double>(), 32e6, 1e3);
+  EXPECT_EQ(thick["Verdict"], "NOT CHECKED");
+  EXPECT_EQ(thick["Message"], "An element thicker than 100 mm has no tabulated yield strength");
+  std::string slenderCase = restrained;  // web c/t = 172 > 124 eps: class 4 in bending
+  slenderCase.replace(slenderCase.find(R"("WebThk": 5.7)"), 13, R"("WebThk": 1.0)");
+  const auto slender = AnalysedJson(folder, slenderCase)["Ec3Parts"][0];
+  EXPECT_EQ(slender["Verdict"], "NOT CHECKED");
+  EXPECT_EQ(slender["Message"], "Section is class 4 in bending: not checked");
+}
+
+// 260 x 50 x 6.3 box (the box calculator's record), S355, 6 m span under 20 kN/m, restrained at
+// 1.5 and 4.5 m. Deeper than four widths, it buckles laterally, each segment over its own
+// length. By hand, segment 2 (Lcr = 3 m): M at its quarter points 84.375, 90, 84.375 kN-m, so
+// C1 = sqrt(35 x 90^2 / (90^2 + 2 x 9 x 84.375^2 + 16 x 90^2)) = 1.0327; with I_w = 0,
+// Mcr = C1 (pi / L) sqrt(E Iz G It) = 1.0327 x (pi / 3000) x sqrt(210000 x 1611166 x 81000 x
+// 5323594) = 413.06 kN-m; Mc,Rd = 270056 x 355 = 95.870 kN-m; lambdaLT = 0.4818; h/b = 5.2:
+// curve d (0.76); phi = 0.6181, chiLT = 0.9310; kc = 0.9841, f = 0.9936, chiLT,mod = 0.9369;
+// Mb,Rd = 89.82 kN-m < 90 kN-m: it fails, where the whole span taken as restrained would pass.
+TEST(Ec3BeamCheckTest, DeepBoxBucklesLaterallyBetweenItsRestraints) {
+  TempFolder folder;
+  const auto beam = AnalysedJson(folder, R"({"MainSpan": 6000, "E": 205000, "Ixx": 25673030,
+      "DesignCode": 1993, "SteelGrade": "S355",
+      "LoadTable": [{"Kind": -1, "Position": 0, "Intensity": 20, "EndIntensity": 20,
+                     "Cover": 6000}],
+      "EffectiveLengths": [0, 1500, 3000, 1500, 0, 0, 0, 1500, 1500, 2, 0, 0],
+      "IntermediateRestraints": 1, "RestraintStations": [50, 100, 0, 0, 0, 0, 0, 0, 0, 0],
+      "Section": {"Designation": "260 x 50 box", "Depth": 260, "Width": 50, "WebThk": 6.3,
+        "FlgThk": 6.3, "Outstand": 31.1, "WebDepth": 241.1, "Grade": 50, "E": 205000,
+        "Type": "Box", "Area": 3728.0754, "Ixx": 25673030, "Iyy": 1611166.2, "Rx": 82.98435,
+        "Ry": 20.788723, "ExtremeX": 25, "ExtremeY": 130, "K": 5323594,
+        "TorsionFibre": 44.20924, "Sxx": 270056.4, "Syy": 75338.56}})");
+  const auto& parts = beam["Ec3Parts"];
+  ASSERT_EQ(parts.size(), 3u) << parts.dump();
+  EXPECT_EQ(parts[1]["Part"], "Segment 2");
+  EXPECT_NEAR(parts[1]["MEd"].get<double>(), 90e6, 1e3);
+  EXPECT_NEAR(parts[1]["C1"].get<double>(), 1.0327, 1e-4);
+  EXPECT_NEAR(parts[1]["Mcr"].get<double>(), 413.06e6, 0.05e6);
+  EXPECT_NEAR(parts[1]["MbRd"].get<double>(), 89.82e6, 0.01e6);
+  EXPECT_EQ(parts[1]["Verdict"], "FAIL");
+  EXPECT_EQ(beam["Ec3Verdict"], "FAIL");
+  EXPECT_EQ(beam["ListColour"], "red");
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "model/beam_model.h"
-#include "model/section_kind.h"
+#include "model/section_values.h"
 
 namespace trabeo {
 
@@ -18,10 +18,11 @@ inline constexpr std::string_view kSpecifyBeamFirstMessage = "Specify beam data 
 // has no length; empty when they may be entered.
 std::string_view LoadEntryRefusal(const BeamModel& model);
 
-// Where "Next >" of the load form goes: the span form for a BS 5950 beam of a kind that uses it,
-// the analysis for other BS 5950 beams and for no code or BS 5268; other codes have no check of
-// their own: the main window is shown and nothing is analysed (MainWindowOnly).
-EntryStep AfterLoadForm(DesignCode designCode, SectionKind sectionKind);
+// Where "Next >" of the load form goes: the span form for a steel-checked (BS 5950 or EN 1993)
+// beam whose section uses it, the analysis for other steel-checked beams and for no code or
+// BS 5268; other codes have no check of their own: the main window is shown and nothing is
+// analysed (MainWindowOnly).
+EntryStep AfterLoadForm(DesignCode designCode, const SectionValues& section);
 
 // "Next >" of the span form: the LH cantilever form, else the RH one, else the analysis.
 EntryStep AfterSpanForm(const BeamModel& model);

@@ -26,13 +26,15 @@ MemberInput AsMember(const BeamPartInput& in) {
 
 BeamPartResult CheckBeamPart(const BeamPartInput& in) {
   BeamPartResult part;
+  part.MEd = std::abs(in.MEd);
+  part.VEd = std::abs(in.VEd);
   const MemberResult m = CheckMember(AsMember(in));
   if (m.refusal) {
     part.refusal = m.refusal;
+    part.Verdict = "NOT CHECKED";
+    part.whyNotChecked = m.refusal;
     return part;
   }
-  part.MEd = std::abs(in.MEd);
-  part.VEd = std::abs(in.VEd);
   part.Lcr = in.Lcr;
   part.C1 = m.C1;
   part.Mcr = m.Mcr;
@@ -44,6 +46,7 @@ BeamPartResult CheckBeamPart(const BeamPartInput& in) {
   part.UtilisationShear = m.shear;
   part.UtilisationLTB = m.ltb;
   part.Verdict = m.verdict;
+  part.whyNotChecked = m.whyNotChecked;
   part.messages = m.messages;
   part.details = m.details;
   return part;

@@ -28,11 +28,12 @@ struct BeamPartInput {
 // McRd is the shear-reduced moment resistance; ChiLT the unmodified chi_LT. Lcr, C1, Mcr, MbRd
 // and ChiLT are null for a restrained part (and where lateral-torsional buckling does not apply).
 struct BeamPartResult {
-  std::optional<std::string> refusal;  // nothing else is set
+  std::optional<std::string> refusal;  // nothing else is set but the actions
   double MEd = 0, VEd = 0;
   std::optional<double> Lcr, C1, Mcr, McRd, VplRd, MbRd, ChiLT;
   std::optional<double> UtilisationBending, UtilisationShear, UtilisationLTB;
-  std::string Verdict;  // "PASS", "FAIL" or "NOT CHECKED"
+  std::string Verdict;                       // "PASS", "FAIL" or "NOT CHECKED"
+  std::optional<std::string> whyNotChecked;  // with "NOT CHECKED": the refusal or the reason
   std::vector<std::string> messages;
   std::vector<std::string> details;  // the member check's detail lines, at most 80 characters
 };

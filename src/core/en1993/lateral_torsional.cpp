@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "en1993/material.h"
+#include "model/restraint_forms.h"
 
 namespace trabeo::en1993 {
 
@@ -22,7 +23,7 @@ double QuarterPointC1(double Mmax, double MA, double MB, double MC) {
 
 bool CanBuckleLaterally(const Ec3Section& s) {
   if (s.IsOpen()) return true;
-  return s.kind == SectionKind::Box && s.h / s.b > 4;
+  return s.kind == SectionKind::Box && BoxBucklesLaterally(s.h, s.b);
 }
 
 BucklingCurve LateralTorsionalCurve(const Ec3Section& s, NationalAnnex annex) {

@@ -35,10 +35,4 @@ constexpr bool IsSteelKind(SectionKind kind) {
   return IsISectionKind(kind) || kind == SectionKind::RSA || IsHollowKind(kind);
 }
 
-// The span restraint form serves the sections that buckle laterally as I-sections do: every
-// steel kind but angles, boxes and tubes.
-constexpr bool UsesSpanRestraintForm(SectionKind kind) {
-  return kind != SectionKind::RSA && !IsHollowKind(kind);
-}
-
 }  // namespace trabeo

@@ -107,7 +107,8 @@ bool WriteSteelCheckText(const ListingContext& context, const SteelListingInputs
     list.push_back(header[line]);
   const BeamModel& model = context.model();
   if (model.LhCantilever.IsPresent()) WriteCheckBlock(check.CheckText[0], list);
-  if (SpanHasIntermediateRestraints(context.project.restraints, context.project.section)) {
+  if (SpanHasIntermediateRestraints(model.DesignCode, context.project.restraints,
+                                    context.project.section)) {
     for (int block = 1; block <= 6; ++block)
       WriteCheckBlock(check.CheckText[static_cast<std::size_t>(block)], list);
   } else {

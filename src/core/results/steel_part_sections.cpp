@@ -149,7 +149,7 @@ void WriteSteelPartSections(const ListingContext& context, const SteelCheckState
         0));
     FinishWithTwoBlanks(block, CantileverDeflectionLine(context, true));
   }
-  if (SpanHasIntermediateRestraints(restraints, context.project.section)) {
+  if (SpanHasIntermediateRestraints(model.DesignCode, restraints, context.project.section)) {
     const int segments = SpanSegmentCount(restraints);
     for (int i = 1; i <= segments; ++i) {
       StoreBlock block(list, stores.SteelListLines[static_cast<std::size_t>(i)]);

@@ -181,7 +181,7 @@ LoadsOutcome ProjectSession::ApplyLoads(const LoadTable& working, int32_t rowsIn
   Invalidate();
   if (!rowsValid || !outcome.messages.empty()) return outcome;
   outcome.stays = false;
-  outcome.next = AfterLoadForm(project_->model.DesignCode, project_->section.SectionKind);
+  outcome.next = AfterLoadForm(project_->model.DesignCode, project_->section);
   return outcome;
 }
 

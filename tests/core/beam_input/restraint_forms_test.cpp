@@ -235,8 +235,26 @@ TEST(CantileverRestraintsTest, SequenceCaptionsAndTheTextsOfTheRhForm) {
   BeamModel typed = Beam(kSpan);
   typed.TotalLength = kSpan;
   EXPECT_EQ(LoadEntryRefusal(typed), "");
-  EXPECT_EQ(AfterLoadForm(DesignCode::BS5950, SectionKind::Beam), EntryStep::SpanForm);
-  EXPECT_EQ(AfterLoadForm(DesignCode::BS5950, SectionKind::Tube), EntryStep::Analyse);
+  const auto section = [](SectionKind kind, float depth, float width) {
+    SectionValues s;
+    s.SectionKind = kind;
+    s.SectionDepth = depth;
+    s.SectionWidth = width;
+    return s;
+  };
+  EXPECT_EQ(AfterLoadForm(DesignCode::BS5950, section(SectionKind::Beam, 300, 150)),
+            EntryStep::SpanForm);
+  EXPECT_EQ(AfterLoadForm(DesignCode::BS5950, section(SectionKind::Tube, 100, 100)),
+            EntryStep::Analyse);
+  // A box deeper than four widths buckles laterally to EN 1993-1-1, so it needs the lengths.
+  EXPECT_EQ(AfterLoadForm(DesignCode::BS5950, section(SectionKind::Box, 260, 50)),
+            EntryStep::Analyse);
+  EXPECT_EQ(AfterLoadForm(DesignCode::EN1993, section(SectionKind::Box, 260, 50)),
+            EntryStep::SpanForm);
+  EXPECT_EQ(AfterLoadForm(DesignCode::EN1993, section(SectionKind::Box, 200, 50)),
+            EntryStep::Analyse);
+  EXPECT_EQ(AfterLoadForm(DesignCode::EN1993, section(SectionKind::RSA, 100, 100)),
+            EntryStep::Analyse);
   EXPECT_EQ(AfterSpanForm(Beam(kSpan, false, true)), EntryStep::RhCantileverForm);
   EXPECT_EQ(BackFromRhCantileverForm(Beam(kSpan, false, true)), EntryStep::SpanForm);
   EXPECT_EQ(CantileverNextCaption(CantileverSide::Lh, Beam(kSpan, true)), "Finish >");

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/section_kind.h"
+#include "model/restraint_forms.h"
 #include "steel/beam_check/check_inputs.h"
 
 namespace trabeo {
@@ -16,9 +16,9 @@ constexpr int kRestraintCountSlot = 9;
 
 }  // namespace
 
-bool SpanHasIntermediateRestraints(const SteelRestraints& restraints,
+bool SpanHasIntermediateRestraints(DesignCode code, const SteelRestraints& restraints,
                                    const SectionValues& section) {
-  return restraints.IntermediateRestraints == 1 && UsesSpanRestraintForm(section.SectionKind);
+  return restraints.IntermediateRestraints == 1 && UsesSpanRestraintForm(code, section);
 }
 
 int SpanSegmentCount(const SteelRestraints& restraints) {
@@ -31,7 +31,7 @@ std::vector<int> PartsOfBeam(const BeamModel& model, const SteelRestraints& rest
                              const SectionValues& section) {
   std::vector<int> parts;
   if (model.LhCantilever.IsPresent()) parts.push_back(kLhCantileverPart);
-  if (SpanHasIntermediateRestraints(restraints, section)) {
+  if (SpanHasIntermediateRestraints(model.DesignCode, restraints, section)) {
     for (int p = 1; p <= SpanSegmentCount(restraints); ++p)
       parts.push_back(p);
   } else {

@@ -10,9 +10,10 @@
 namespace trabeo {
 
 // Intermediate restraints divide the span only for sections that the span restraint form
-// serves. An angle, box or tube never passes through that form, so restraints left from an
-// earlier I-section do not apply to it.
-bool SpanHasIntermediateRestraints(const SteelRestraints& restraints, const SectionValues& section);
+// serves under the beam's code. A section that never passes through that form (an angle, a tube,
+// a box but a deep one to EN 1993) is not divided by restraints left from an earlier I-section.
+bool SpanHasIntermediateRestraints(DesignCode code, const SteelRestraints& restraints,
+                                   const SectionValues& section);
 
 // The number of span segments between intermediate restraints: one more than the number of
 // restraints, 1 to 6.

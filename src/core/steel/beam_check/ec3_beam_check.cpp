@@ -35,7 +35,7 @@ std::string PartHeading(int p) {
   if (p == kLhCantileverPart) return " LH CANTILEVER";
   if (p == kRhCantileverPart) return " RH CANTILEVER";
   if (p == kMainSpanPart) return " BEAM SPAN";
-  return " INTERMEDIATE SPAN " + std::to_string(p);
+  return " SEGMENT " + std::to_string(p);
 }
 
 double MomentAtStation(const BeamResults& results, double station) {
@@ -149,14 +149,12 @@ Ec3BeamCheck RunEc3BeamCheck(const BeamProject& project, const BeamResults& resu
   const std::vector<int> parts = PartsOfBeam(project.model, project.restraints, project.section);
   for (int p : parts) {
     Ec3PartOutcome part{p, PartName(p), {}};
+    part.result = en1993::CheckBeamPart(PartInput(project, results, check, p));
     if (project.section.Record.IsSeparator()) {
       part.result.refusal = kNoRecordMessage;
-      part.result.Verdict = kNotChecked;
-    } else {
-      part.result = en1993::CheckBeamPart(PartInput(project, results, check, p));
-      if (part.result.refusal) part.result.Verdict = kNotChecked;
+      part.result.whyNotChecked = kNoRecordMessage;
     }
-    if (part.result.refusal) AddMessageOnce(ec3.messages, *part.result.refusal);
+    if (part.result.whyNotChecked) AddMessageOnce(ec3.messages, *part.result.whyNotChecked);
     if (p >= 1 && p <= 9) {
       const PartPeaks peaks = SegmentPeaksOfSpan(results, project.restraints, p);
       check.SegmentMaxShear[static_cast<std::size_t>(p)] = static_cast<float>(peaks.shear);
