@@ -1,8 +1,11 @@
 // A universal beam picked from the catalogue, loaded, restrained through the span form and
 // checked to EN 1993-1-1, all through the forms as a user does it, then printed.
 #include <algorithm>
+#include <vector>
 
 #include "app/app_test_support.h"
+#include "fileio/file_bytes.h"
+#include "sections/section_table_file.h"
 
 namespace trabeo::testing {
 namespace {
@@ -88,6 +91,59 @@ TEST_F(SteelEc3SequenceTest, UniversalBeamThroughTheEntryFormsIsCheckedAndPrinte
             printed.end());
   NewAndOpen("ec3.trb");
   EXPECT_EQ(PrintedTextsWithoutTime(), printed);
+}
+
+// A box deeper than four widths buckles laterally to EN 1993-1-1, so the entry asks for its
+// effective length as for an I section; without it the span would be taken as restrained.
+TEST_F(SteelEc3SequenceTest, DeepBoxGoesThroughTheSpanRestraintForm) {
+  SectionRecord box;  // 260 x 50 x 6.3 as the box calculator makes it
+  box.Designation = "260 x 50 x 6.3 box";
+  box.Type = "Box";
+  box.Depth = 260;
+  box.Width = 50;
+  box.WebThk = box.FlgThk = 6.3f;
+  box.Grade = 50;
+  box.E = 205000;
+  box.Area = 3728.08f;
+  box.Ixx = 25673030;
+  box.Iyy = 1611166;
+  box.Rx = 82.98f;
+  box.Ry = 20.79f;
+  box.ExtremeX = 25;
+  box.ExtremeY = 130;
+  box.K = 5323594;
+  box.Sxx = 270056;
+  box.Syy = 75339;
+  box.RecordNo = 1;
+  ASSERT_TRUE(
+      WriteFileBytes(folder / "Misc.sct", EncodeSectionTable(std::vector<SectionRecord>{box})));
+  Trigger("Preferences1");
+  Click("TPreferencesFrm", "Check_FactoredLoads");
+  Click("TPreferencesFrm", "Check_EN1993");
+  Click("TPreferencesFrm", "cmd_OK");
+
+  Click("TIndexFrm", "cmdOK");
+  Type("TBeamFrm", "Edit_Span_L", "6");
+  Form("TBeamFrm")->findChild<QAction*>("Miscellaneous1")->trigger();
+  Control<QListWidget>("TBeamFrm", "List_Sect")->setCurrentRow(0);
+  QApplication::processEvents();
+  Click("TBeamFrm", "Option_EN1993");
+  Click("TBeamFrm", "cmdNext");
+  Click("TLoadDataFrm", "OptionUDL1");
+  Type("TLoadDataFrm", "Edit_Dist1", "0");
+  Type("TLoadDataFrm", "Edit_UDLS1", "20");
+  Type("TLoadDataFrm", "Edit_UDLF1", "20");
+  Type("TLoadDataFrm", "Edit_Cover1", "6");
+  Type("TLoadDataFrm", "Edit_LF1", "1");
+  Click("TLoadDataFrm", "Check1");
+  Click("TLoadDataFrm", "cmdOK");
+  ASSERT_TRUE(Form("TSpanFrm")->isVisible());
+  Click("TSpanFrm", "Option_LH_Both_Free");
+  Click("TSpanFrm", "Option_RH_Both_Free");
+  Click("TSpanFrm", "cmd_Next");
+  ASSERT_EQ(session().ResultsValid(), 1);
+  EXPECT_TRUE(Listed(" Lcr = 6.00 m"));
+  EXPECT_FALSE(Listed(" Fully restrained"));
 }
 
 }  // namespace
