@@ -19,6 +19,16 @@ class SteelEc3SequenceTest : public AppFixture {
       if (listed.trimmed() == line.trimmed()) return true;
     return false;
   }
+  // One uniform load over the whole span, applied, in the load form's first row.
+  void EnterFullUdl(const char* rate, const char* cover, const char* factor) const {
+    Click("TLoadDataFrm", "OptionUDL1");
+    Type("TLoadDataFrm", "Edit_Dist1", "0");
+    Type("TLoadDataFrm", "Edit_UDLS1", rate);
+    Type("TLoadDataFrm", "Edit_UDLF1", rate);
+    Type("TLoadDataFrm", "Edit_Cover1", cover);
+    Type("TLoadDataFrm", "Edit_LF1", factor);
+    Click("TLoadDataFrm", "Check1");
+  }
 };
 
 // 203 x 133 UB 25, S275, UK National Annex, simply supported over 4 m under 10 kN/m factored
@@ -51,13 +61,7 @@ TEST_F(SteelEc3SequenceTest, UniversalBeamThroughTheEntryFormsIsCheckedAndPrinte
   Click("TBeamFrm", "Option_EN1993");
   ASSERT_TRUE(Control<QRadioButton>("TBeamFrm", "Option_EN1993")->isChecked());
   Click("TBeamFrm", "cmdNext");
-  Click("TLoadDataFrm", "OptionUDL1");
-  Type("TLoadDataFrm", "Edit_Dist1", "0");
-  Type("TLoadDataFrm", "Edit_UDLS1", "10");
-  Type("TLoadDataFrm", "Edit_UDLF1", "10");
-  Type("TLoadDataFrm", "Edit_Cover1", "4");
-  Type("TLoadDataFrm", "Edit_LF1", "1.6");
-  Click("TLoadDataFrm", "Check1");
+  EnterFullUdl("10", "4", "1.6");
   ASSERT_FALSE(Control<QCheckBox>("TLoadDataFrm", "Check_Swt")->isChecked());
   Click("TLoadDataFrm", "cmdOK");
   ASSERT_TRUE(Form("TSpanFrm")->isVisible());
@@ -129,13 +133,7 @@ TEST_F(SteelEc3SequenceTest, DeepBoxGoesThroughTheSpanRestraintForm) {
   QApplication::processEvents();
   Click("TBeamFrm", "Option_EN1993");
   Click("TBeamFrm", "cmdNext");
-  Click("TLoadDataFrm", "OptionUDL1");
-  Type("TLoadDataFrm", "Edit_Dist1", "0");
-  Type("TLoadDataFrm", "Edit_UDLS1", "20");
-  Type("TLoadDataFrm", "Edit_UDLF1", "20");
-  Type("TLoadDataFrm", "Edit_Cover1", "6");
-  Type("TLoadDataFrm", "Edit_LF1", "1");
-  Click("TLoadDataFrm", "Check1");
+  EnterFullUdl("20", "6", "1");
   Click("TLoadDataFrm", "cmdOK");
   ASSERT_TRUE(Form("TSpanFrm")->isVisible());
   Click("TSpanFrm", "Option_LH_Both_Free");
