@@ -1,6 +1,7 @@
 #include "en1993/beam_part_check.h"
 
 #include <cmath>
+#include <utility>
 
 #include "en1993/detail_format.h"
 #include "en1993/member_check.h"
@@ -24,17 +25,22 @@ MemberInput AsMember(const BeamPartInput& in) {
 
 }  // namespace
 
-BeamPartResult CheckBeamPart(const BeamPartInput& in) {
+BeamPartResult UncheckedBeamPart(const BeamPartInput& in, std::string reason) {
   BeamPartResult part;
   part.MEd = std::abs(in.MEd);
   part.VEd = std::abs(in.VEd);
+  part.Verdict = "NOT CHECKED";
+  part.refusal = reason;
+  part.whyNotChecked = std::move(reason);
+  return part;
+}
+
+BeamPartResult CheckBeamPart(const BeamPartInput& in) {
   const MemberResult m = CheckMember(AsMember(in));
-  if (m.refusal) {
-    part.refusal = m.refusal;
-    part.Verdict = "NOT CHECKED";
-    part.whyNotChecked = m.refusal;
-    return part;
-  }
+  if (m.refusal) return UncheckedBeamPart(in, *m.refusal);
+  BeamPartResult part;
+  part.MEd = std::abs(in.MEd);
+  part.VEd = std::abs(in.VEd);
   part.Lcr = in.Lcr;
   part.C1 = m.C1;
   part.Mcr = m.Mcr;

@@ -40,6 +40,9 @@ struct BeamPartResult {
 
 BeamPartResult CheckBeamPart(const BeamPartInput& input);
 
+// The part left unchecked for `reason`: "NOT CHECKED", with its actions and nothing else.
+BeamPartResult UncheckedBeamPart(const BeamPartInput& input, std::string reason);
+
 // The part's block of the listing: resistances, utilisations and verdict, lines of at most 80
 // characters, in kN, kN-m and m.
 std::vector<std::string> BeamPartLines(std::string_view partName, const BeamPartResult& part);

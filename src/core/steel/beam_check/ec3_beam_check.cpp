@@ -149,11 +149,10 @@ Ec3BeamCheck RunEc3BeamCheck(const BeamProject& project, const BeamResults& resu
   const std::vector<int> parts = PartsOfBeam(project.model, project.restraints, project.section);
   for (int p : parts) {
     Ec3PartOutcome part{p, PartName(p), {}};
-    part.result = en1993::CheckBeamPart(PartInput(project, results, check, p));
-    if (project.section.Record.IsSeparator()) {
-      part.result.refusal = kNoRecordMessage;
-      part.result.whyNotChecked = kNoRecordMessage;
-    }
+    const en1993::BeamPartInput input = PartInput(project, results, check, p);
+    part.result = project.section.Record.IsSeparator()
+                      ? en1993::UncheckedBeamPart(input, kNoRecordMessage)
+                      : en1993::CheckBeamPart(input);
     if (part.result.whyNotChecked) AddMessageOnce(ec3.messages, *part.result.whyNotChecked);
     if (p >= 1 && p <= 9) {
       const PartPeaks peaks = SegmentPeaksOfSpan(results, project.restraints, p);
