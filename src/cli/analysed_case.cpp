@@ -3,6 +3,7 @@
 #include "beam_input/load_entry.h"
 #include "cli/answer_dialogs.h"
 #include "cli/beam_json.h"
+#include "cli/json_text.h"
 #include "cli/steel_case_json.h"
 #include "cli/timber_case_json.h"
 #include "fileio/file_bytes.h"
@@ -33,8 +34,10 @@ struct CaseFields {
 
 std::variant<CaseFields, std::string> ReadCaseFields(std::string_view text,
                                                      const std::string& caseName) {
-  nlohmann::json root = nlohmann::json::parse(text, nullptr, false);
-  if (root.is_discarded()) return caseName + ": the file is not valid JSON";
+  auto parsedText = ParseJsonText(text);
+  if (const auto* why = std::get_if<std::string>(&parsedText))
+    return caseName + ": the file is not valid JSON (" + *why + ")";
+  nlohmann::json root = std::get<nlohmann::json>(std::move(parsedText));
   // A timber case takes E, Ixx and the fibre distance from its section.
   const std::optional<nlohmann::json> timberBeam = BeamJsonOfTimberCase(root);
   auto parsed = ParseBeamJson(timberBeam ? *timberBeam : root);

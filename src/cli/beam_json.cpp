@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 
+#include "cli/json_text.h"
 #include "settings/number_range.h"
 
 namespace trabeo::cli {
@@ -136,9 +137,10 @@ BeamModel ReadModel(const json& root) {
 }  // namespace
 
 std::variant<BeamModel, std::string> ParseBeamJson(std::string_view text) {
-  const json root = json::parse(text, nullptr, false);
-  if (root.is_discarded()) return std::string("the file is not valid JSON");
-  return ParseBeamJson(root);
+  const auto root = ParseJsonText(text);
+  if (const auto* why = std::get_if<std::string>(&root))
+    return "the file is not valid JSON (" + *why + ")";
+  return ParseBeamJson(std::get<json>(root));
 }
 
 std::variant<BeamModel, std::string> ParseBeamJson(const json& root) {

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "cli/answer_dialogs.h"
+#include "cli/json_text.h"
 #include "cli/section_record_json.h"
 #include "sections/catalogue/catalogue.h"
 #include "sections/section_table_file.h"
@@ -77,8 +78,10 @@ std::variant<SectionRecord, std::string> MemberCaseSection(const nlohmann::json&
 }
 
 std::variant<MemberCase, std::string> ParseMemberCase(const std::string& text) {
-  const nlohmann::json json = nlohmann::json::parse(text, nullptr, false);
-  if (json.is_discarded()) return std::string("the case is not valid JSON");
+  const auto parsed = ParseJsonText(text);
+  if (const auto* why = std::get_if<std::string>(&parsed))
+    return "the case is not valid JSON (" + *why + ")";
+  const nlohmann::json& json = std::get<nlohmann::json>(parsed);
   if (!json.is_object()) return std::string("the case must be a JSON object");
   for (const auto& item : json.items()) {
     if (!IsKnownKey(item.key())) return "unknown field " + item.key();

@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/file_arguments.h"
+#include "cli/json_text.h"
 #include "cli/section_json.h"
 #include "fileio/file_bytes.h"
 #include "timber/timber_member_window.h"
@@ -169,11 +170,14 @@ int RunTimberMemberCommand(std::span<const std::string> args, std::ostream& out,
     err << "trabeo-cli timber-member: cannot read " << file << "\n";
     return kExitBadInput;
   }
-  const json root = json::parse(bytes->begin(), bytes->end(), nullptr, false);
-  if (root.is_discarded()) {
-    err << "trabeo-cli timber-member: " << file << ": the file is not valid JSON\n";
+  const auto parsed =
+      ParseJsonText(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+  if (const auto* why = std::get_if<std::string>(&parsed)) {
+    err << "trabeo-cli timber-member: " << file << ": the file is not valid JSON (" << *why
+        << ")\n";
     return kExitBadInput;
   }
+  const nlohmann::json& root = std::get<nlohmann::json>(parsed);
   TimberMemberWindow window = NewTimberMemberWindow();
   TimberMemberMode mode = TimberMemberMode::Beam;
   try {

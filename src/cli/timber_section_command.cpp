@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/file_arguments.h"
+#include "cli/json_text.h"
 #include "cli/section_json.h"
 #include "cli/timber_case_json.h"
 #include "fileio/file_bytes.h"
@@ -49,11 +50,14 @@ int RunTimberSectionCommand(std::span<const std::string> args, std::ostream& out
     err << "trabeo-cli timber-section: cannot read " << file << "\n";
     return kExitBadInput;
   }
-  const nlohmann::json root = nlohmann::json::parse(bytes->begin(), bytes->end(), nullptr, false);
-  if (root.is_discarded()) {
-    err << "trabeo-cli timber-section: " << file << ": the file is not valid JSON\n";
+  const auto parsed =
+      ParseJsonText(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+  if (const auto* why = std::get_if<std::string>(&parsed)) {
+    err << "trabeo-cli timber-section: " << file << ": the file is not valid JSON (" << *why
+        << ")\n";
     return kExitBadInput;
   }
+  const nlohmann::json& root = std::get<nlohmann::json>(parsed);
   const auto read = ReadTimberCase(TimberFields(root));
   if (const auto* problem = std::get_if<std::string>(&read)) {
     err << "trabeo-cli timber-section: " << file << ": " << *problem << "\n";

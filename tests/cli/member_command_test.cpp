@@ -81,6 +81,8 @@ TEST(MemberCommand, BadInputGivesOneMessageAndStatusTwo) {
       {R"({"Section": {"Width": 100, "Colour": 1}})", "unknown field Colour"},
       {R"({"Table": "UC", "Designation": "203 UC 46", "Calculations": ["Shear"]})", "Calculations"},
       {"[1, 2", "not valid JSON"},
+      {R"({"Code": "EN1993", "Table": "UC", "Designation": "203 UC 46", "Le": 1e400})",
+       "number overflow parsing '1e400'"},
   };
   for (const auto& [text, expected] : cases) {
     const auto run = RunTrabeoCli({"member", folder.Write("bad.json", text)});
