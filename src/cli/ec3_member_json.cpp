@@ -70,7 +70,7 @@ void AddInteraction(nlohmann::ordered_json& j, const en1993::MemberResult& r) {
   j["UtilisationLTB"] = OrNull(r.ltb);
   j["Interaction661"] = OrNull(r.eq661);
   j["Interaction662"] = OrNull(r.eq662);
-  j["Utilisation"] = r.utilisation;
+  j["Utilisation"] = OrNull(r.utilisation);
 }
 
 }  // namespace

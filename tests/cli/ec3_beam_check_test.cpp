@@ -168,6 +168,50 @@ TEST(Ec3BeamCheckTest, SegmentsTakeTheirOwnLengthAndMomentDiagram) {
   EXPECT_EQ(TextLines(openedJson["Listing"].get<std::vector<std::string>>()), TextLines(listing));
 }
 
+// A point load on a restraint is taken by the segment the restraint starts. 3 m span restrained
+// at 0.3 m (station 21), 90 kN at 0.3 m and 60 kN at 1.2 m: R_A = 81 + 36 = 117 kN, so segment 1
+// carries 117 kN (above 0.5 V_pl,Rd = 101.8 kN) and segment 2 at most 117 - 90 = 27 kN and
+// 27 - 60 = -33 kN; its M_Ed = 117 x 1.2 - 90 x 0.9 = 59.4 kN-m meets the full M_c,Rd = 70.95 kN-m.
+TEST(Ec3BeamCheckTest, PointLoadOnARestraintBelongsToTheSegmentItStarts) {
+  TempFolder folder;
+  const auto beam = AnalysedJson(folder, std::string(R"({"MainSpan": 3000, "E": 205000,
+      "Ixx": 23402000, "DesignCode": 1993,
+      "LoadTable": [{"Kind": 1, "Position": 300, "Intensity": 90000, "Factor": 1},
+                    {"Kind": 1, "Position": 1200, "Intensity": 60000, "Factor": 1}],
+      "IntermediateRestraints": 1, "RestraintStations": [20, 0, 0, 0, 0, 0, 0, 0, 0, 0],
+      "EffectiveLengths": [0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0], "Section": )") +
+                                             kUb203x133x25 + "}");
+  const auto& parts = beam["Ec3Parts"];
+  ASSERT_EQ(parts.size(), 2u) << parts.dump();
+  EXPECT_NEAR(parts[0]["VEd"].get<double>(), 117e3, 1.0);
+  EXPECT_NEAR(parts[1]["VEd"].get<double>(), 33e3, 1.0);
+  EXPECT_NEAR(parts[1]["MEd"].get<double>(), 59.4e6, 1e3);
+  EXPECT_NEAR(parts[1]["McRd"].get<double>(), 70.95e6, 1e3);
+}
+
+// A section without I_w cannot be checked for lateral-torsional buckling, but a shear failure is
+// still a failure: 1 m span, 250 kN at 0.1 m, V_Ed = 225 kN > V_pl,Rd = 203.53 kN (1.106).
+TEST(Ec3BeamCheckTest, MissingWarpingConstantDoesNotHideAShearFailure) {
+  TempFolder folder;
+  std::string section = kUb203x133x25;
+  section.replace(section.find(R"("H": 29364000000.0)"), 18, R"("H": 0)");
+  const std::string caseText = R"({"MainSpan": 1000, "E": 205000, "Ixx": 23402000,
+      "DesignCode": 1993,
+      "LoadTable": [{"Kind": 1, "Position": 100, "Intensity": 250000, "Factor": 1}],
+      "EffectiveLengths": [0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1000, 0], "Section": )" +
+                               section + "}";
+  const auto beam = AnalysedJson(folder, caseText);
+  const auto& part = beam["Ec3Parts"][0];
+  EXPECT_NEAR(part["UtilisationShear"].get<double>(), 225.0 / 203.53, 1e-3);
+  EXPECT_EQ(part["UtilisationLTB"], nullptr);
+  EXPECT_EQ(part["Verdict"], "FAIL");
+  EXPECT_EQ(beam["Ec3Verdict"], "FAIL");
+  const auto listing =
+      Lines(RunTrabeoCli({"analyse", folder.Write("case.json", caseText), "--listing"}).out);
+  EXPECT_TRUE(Has(listing, " Lateral-torsional buckling = not checked"));
+  EXPECT_TRUE(Has(listing, " No warping constant for this section"));
+}
+
 // A beam checked with the recommended values opens with them: the file keeps no annex, and the
 // header rebuilt on opening names the one its part blocks were checked with.
 TEST(Ec3BeamCheckTest, AnOpenedBeamKeepsTheAnnexItWasCheckedWith) {

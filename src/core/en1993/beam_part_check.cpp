@@ -20,6 +20,9 @@ MemberInput AsMember(const BeamPartInput& in) {
   m.LLT = in.Lcr;
   m.restrained = !in.Lcr;
   m.C1 = in.C1;
+  // A part whose section lacks I_t or I_w still has its bending and shear checked, so that a
+  // failure there is not hidden behind a refusal.
+  m.refuseMissingTorsionConstants = false;
   return m;
 }
 

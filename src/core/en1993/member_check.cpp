@@ -86,6 +86,12 @@ void SetNothingChecked(MemberWork& w, MemberResult& r) {
   NoteNotChecked(w, reason);
 }
 
+// N_pl,Rd of the whole section. Under combined actions of class 1 to 3 every element is fully
+// effective, so 6.2.9 takes n on A even where N_Ed alone would make the web class 4.
+double GrossAxialResistance(const MemberWork& w, const MemberResult& r) {
+  return w.section.A * r.fy / w.annex.gammaM0;
+}
+
 void SetResistances(MemberWork& w, MemberResult& r) {
   const Ec3Section& s = w.section;
   const double g0 = w.annex.gammaM0;
@@ -102,7 +108,7 @@ void SetResistances(MemberWork& w, MemberResult& r) {
   if (w.rho > 0 && r.McyRd)
     r.MyVRd = ShearReducedMomentY(s, w.bendingClassY, r.fy, w.rho, *r.McyRd, g0);
   if (w.NEd > 0 && (w.myActs || w.mzActs) && r.classCombined && *r.classCombined <= 2) {
-    const double n = w.NEd / (s.A * r.fy / g0);
+    const double n = w.NEd / GrossAxialResistance(w, r);
     const AxialReducedMoments m = AxialReduced(s, n, r.MyVRd.value_or(*r.McyRd), *r.MczRd);
     r.MNyRd = m.y;
     r.MNzRd = m.z;
@@ -113,11 +119,11 @@ void SetResistances(MemberWork& w, MemberResult& r) {
 double PlasticInteraction(const MemberWork& w, const MemberResult& r) {
   const double Mny = r.MNyRd.value_or(r.MyVRd.value_or(*r.McyRd));
   const double Mnz = r.MNzRd.value_or(*r.MczRd);
-  const double n = w.NEd / (w.section.A * r.fy / w.annex.gammaM0);
-  const NMExponents e = InteractionExponents(w.section, n);
+  const double Npl = GrossAxialResistance(w, r);
+  const NMExponents e = InteractionExponents(w.section, w.NEd / Npl);
   const double criterion =
       std::pow(Utilisation(w.MyEd, Mny), e.alpha) + std::pow(Utilisation(w.MzEd, Mnz), e.beta);
-  return std::max(Utilisation(w.NEd, *r.NcRd), std::min(kNoResistance, criterion));
+  return std::max(Utilisation(w.NEd, Npl), std::min(kNoResistance, criterion));
 }
 
 std::optional<double> CrossSectionUtilisation(const MemberWork& w, const MemberResult& r) {
@@ -131,7 +137,8 @@ std::optional<double> CrossSectionUtilisation(const MemberWork& w, const MemberR
   }
   if (*r.classCombined == 4) return std::nullopt;
   if (*r.classCombined <= 2) return PlasticInteraction(w, r);
-  return Utilisation(w.NEd, *r.NcRd) + Utilisation(w.MyEd, *My) + Utilisation(w.MzEd, *r.MczRd);
+  return Utilisation(w.NEd, GrossAxialResistance(w, r)) + Utilisation(w.MyEd, *My) +
+         Utilisation(w.MzEd, *r.MczRd);
 }
 
 void SetCrossSectionChecks(MemberWork& w, MemberResult& r) {
@@ -162,40 +169,58 @@ void SetFlexuralBuckling(const MemberInput& in, MemberWork& w, MemberResult& r) 
     r.messages.push_back("Torsional-flexural buckling of the channel is not checked");
 }
 
-// A refusal when lateral-torsional buckling must be computed and the section lacks a property.
-std::optional<std::string> MissingTorsionProperty(const Ec3Section& s) {
-  if (s.It <= 0) return std::string("No torsion constant for this section");
-  if (s.IsOpen() && s.Iw <= 0) return std::string("No warping constant for this section");
+// The message, and the check left undone, when lateral-torsional buckling must be computed and
+// the section lacks a property.
+struct MissingProperty {
+  std::string message, notChecked;
+};
+std::optional<MissingProperty> MissingTorsionProperty(const Ec3Section& s) {
+  if (s.It <= 0)
+    return MissingProperty{"No torsion constant for this section",
+                           "lateral-torsional buckling (no torsion constant)"};
+  if (s.IsOpen() && s.Iw <= 0)
+    return MissingProperty{"No warping constant for this section",
+                           "lateral-torsional buckling (no warping constant)"};
   return std::nullopt;
+}
+
+void ComputeLateralTorsional(const MemberInput& in, MemberWork& w, MemberResult& r) {
+  w.ltbLength = *in.LLT * (in.destabilising ? kDestabilisingFactor : 1.0);
+  w.ltbCurve = LateralTorsionalCurve(w.section, in.annex);
+  const double C1 = in.C1 ? std::min(kMaxC1, *in.C1) : C1FromEndMoments(in.MyEd1, in.MyEd2);
+  const double Mcr = ElasticCriticalMoment(w.section, C1, *w.ltbLength);
+  const double W = w.bendingClassY <= 2 ? w.section.Wply : w.section.Wely;
+  const LateralTorsional ltb = LateralTorsionalBuckling(W * r.fy, C1, Mcr, *w.ltbCurve, w.annex);
+  r.C1 = ltb.C1;
+  r.Mcr = ltb.Mcr;
+  r.lambdaLT = ltb.lambdaLT;
+  r.chiLT = ltb.chiLT;
+  r.kc = ltb.kc;
+  r.f = ltb.f;
+  r.chiLTmod = ltb.chiLTmod;
+  r.MbRd = ltb.MbRd;
 }
 
 std::optional<std::string> SetLateralTorsional(const MemberInput& in, MemberWork& w,
                                                MemberResult& r) {
   const bool lengthZero = in.LLT && *in.LLT == 0;
   w.ltbApplies = CanBuckleLaterally(w.section) && !in.restrained && !lengthZero;
-  if (w.ltbApplies && in.LLT && w.bendingClassY <= 3) {
-    if (auto problem = MissingTorsionProperty(w.section)) return problem;
-    w.ltbLength = *in.LLT * (in.destabilising ? kDestabilisingFactor : 1.0);
-    w.ltbCurve = LateralTorsionalCurve(w.section, in.annex);
-    const double C1 = in.C1 ? std::min(kMaxC1, *in.C1) : C1FromEndMoments(in.MyEd1, in.MyEd2);
-    const double Mcr = ElasticCriticalMoment(w.section, C1, *w.ltbLength);
-    const double W = w.bendingClassY <= 2 ? w.section.Wply : w.section.Wely;
-    const LateralTorsional ltb = LateralTorsionalBuckling(W * r.fy, C1, Mcr, *w.ltbCurve, w.annex);
-    r.C1 = ltb.C1;
-    r.Mcr = ltb.Mcr;
-    r.lambdaLT = ltb.lambdaLT;
-    r.chiLT = ltb.chiLT;
-    r.kc = ltb.kc;
-    r.f = ltb.f;
-    r.chiLTmod = ltb.chiLTmod;
-    r.MbRd = ltb.MbRd;
+  const bool computable = w.ltbApplies && in.LLT && w.bendingClassY <= 3;
+  const std::optional<MissingProperty> missing =
+      computable ? MissingTorsionProperty(w.section) : std::nullopt;
+  if (missing && in.refuseMissingTorsionConstants) return missing->message;
+  if (missing) {
+    r.messages.push_back(missing->message);
+  } else if (computable) {
+    ComputeLateralTorsional(in, w, r);
   }
   if (!w.ltbApplies) {
     r.ltb = w.myActs ? std::nullopt : std::optional(0.0);
   } else {
-    r.ltb = Checked(
-        w.MyEd, r.MbRd, w,
-        in.LLT ? "lateral-torsional buckling (class 4)" : "lateral-torsional buckling (no LLT)");
+    const std::string reason = missing  ? missing->notChecked
+                               : in.LLT ? "lateral-torsional buckling (class 4)"
+                                        : "lateral-torsional buckling (no LLT)";
+    r.ltb = Checked(w.MyEd, r.MbRd, w, reason);
   }
   return std::nullopt;
 }
@@ -256,10 +281,11 @@ std::string Joined(const std::vector<std::string>& reasons) {
 
 void SetVerdict(const MemberWork& w, MemberResult& r) {
   bool fails = false;
+  double largest = 0;
   for (const auto& u :
        {r.crossSection, r.shear, r.bucklingY, r.bucklingZ, r.ltb, r.eq661, r.eq662}) {
     if (!u) continue;
-    r.utilisation = std::max(r.utilisation, *u);
+    largest = std::max(largest, *u);
     fails = fails || !Passes(*u);
   }
   if (fails) {
@@ -267,6 +293,8 @@ void SetVerdict(const MemberWork& w, MemberResult& r) {
   } else {
     r.verdict = w.notChecked.empty() ? "PASS" : "NOT CHECKED";
   }
+  // Unchecked, with only the zeros of actions that do not act given: no utilisation to show.
+  if (!(r.verdict == "NOT CHECKED" && largest == 0)) r.utilisation = largest;
   if (r.verdict == "NOT CHECKED")
     r.whyNotChecked = w.classFourMessage.value_or("Not checked: " + Joined(w.notChecked));
 }

@@ -31,6 +31,9 @@ struct MemberInput {
   std::optional<double> C1;    // overrides the end-moment formula; at most 2.70 is taken
   bool destabilising = false;  // L_LT x 1.2
   bool restrained = false;     // fully restrained against lateral-torsional buckling
+  // Whether a section without the I_t or I_w that lateral-torsional buckling needs is refused, or
+  // checked with that check left undone.
+  bool refuseMissingTorsionConstants = true;
 };
 
 // Every result of the check, in N, mm, N mm and N/mm2; nullopt where it does not apply or could
@@ -54,7 +57,8 @@ struct MemberResult {
   std::optional<double> kyy, kyz, kzy, kzz;
 
   std::optional<double> crossSection, shear, bucklingY, bucklingZ, ltb, eq661, eq662;
-  double utilisation = 0;  // the largest of those given
+  // The largest of those given; none when the member is not checked and no action that acts was.
+  std::optional<double> utilisation;
 
   std::string verdict;                       // "PASS", "FAIL" or "NOT CHECKED"
   std::optional<std::string> whyNotChecked;  // with "NOT CHECKED": the reason, in one line

@@ -92,6 +92,10 @@ void AddResistances(const MemberWork& w, const MemberResult& r, Lines& out) {
     out.push_back("  rho = " + Ratio(w.rho) + "   My,V,Rd = " + KnM(*r.MyVRd) + " (6.2.8)");
   if (r.MNyRd)
     out.push_back("  MN,y,Rd = " + KnM(*r.MNyRd) + "   MN,z,Rd = " + KnM(*r.MNzRd) + " (6.2.9.1)");
+  if (r.Aeff && r.classCombined && *r.classCombined <= 3)
+    out.push_back("  Npl,Rd = A fy / gM0 = " + Kn(w.section.A * r.fy / w.annex.gammaM0) +
+                  " for 6.2.9 (class " + std::to_string(*r.classCombined) +
+                  " under the combined actions)");
   out.push_back("  Cross-section utilisation (6.2.9): " + UtilisationText(r.crossSection));
   out.push_back("  Shear utilisation (6.2.6): " + UtilisationText(r.shear));
 }
@@ -145,8 +149,9 @@ void AddInteraction(const MemberWork& w, const MemberResult& r, Lines& out) {
 }
 
 void AddVerdict(const MemberWork& w, const MemberResult& r, Lines& out) {
-  out.push_back(" Verdict: " + r.verdict + " (largest utilisation " +
-                UtilisationNumber(r.utilisation) + ")");
+  out.push_back(" Verdict: " + r.verdict +
+                (r.utilisation ? " (largest utilisation " + UtilisationNumber(*r.utilisation) + ")"
+                               : std::string()));
   for (const std::string& reason : w.notChecked)
     out.push_back("  Not checked: " + reason);
   for (const std::string& message : r.messages)

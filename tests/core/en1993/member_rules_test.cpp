@@ -70,6 +70,7 @@ TEST(En1993Rules, ClassFourIsReducedInCompressionAndNotCheckedInBending) {
   EXPECT_FALSE(bent.McyRd);
   EXPECT_FALSE(bent.crossSection);
   EXPECT_EQ(bent.verdict, "NOT CHECKED");
+  EXPECT_FALSE(bent.utilisation);  // not the 0 of the actions that do not act
   EXPECT_NE(std::find(bent.messages.begin(), bent.messages.end(),
                       "Section is class 4 in bending: not checked"),
             bent.messages.end());
@@ -82,6 +83,29 @@ TEST(En1993Rules, ClassFourIsReducedInCompressionAndNotCheckedInBending) {
   EXPECT_NEAR(*squashed.Aeff, 7227.2, 1.0);
   EXPECT_NEAR(*squashed.NcRd, 7227.2 * 355, 400);
   EXPECT_EQ(squashed.verdict, "PASS");
+}
+
+// A web that is class 4 in compression alone can be class 3 under N_Ed with M_y, and then the
+// whole section acts in 6.2.9. 406 x 140 UB 39, S275 (eps = 0.92442), N_Ed = 375 kN, M_y = 120
+// kN-m: web c = 398 - 2 x 8.6 - 2 x 10.2 = 360.4 mm, c/t_w = 56.31 > 42 eps = 38.83 in
+// compression; with N_Ed, psi = 2 x 375e3 / (4965.4 x 275) - 1 = -0.4507 and the class 3 limit
+// 42 eps / (0.67 + 0.33 psi) = 74.5, while alpha = 0.7956 gives the class 2 limit
+// 456 eps / (13 alpha - 1) = 45.1. So 6.2.9.2 on the gross section, W_el = 125.08e6 / 199:
+// 375e3 / (4965.4 x 275) + 120e6 / (628543 x 275) = 0.2746 + 0.6942 = 0.9689, a pass (on A_eff
+// it would read 1.006, a fail).
+TEST(En1993Rules, CombinedClassThreeTakesTheWholeAreaThoughCompressionAloneIsClassFour) {
+  MemberInput in;
+  in.section = CatalogueSection("UB.sct", "406 x 140 UB 39");
+  in.NEd = 375e3;
+  in.MyEd1 = 120e6;
+  in.MyEd2 = -120e6;
+  in.Lcry = in.Lcrz = in.LLT = 0;
+  const MemberResult r = CheckMember(in);
+  EXPECT_EQ(r.classCompression, 4);
+  EXPECT_EQ(r.classCombined, 3);
+  ASSERT_TRUE(r.crossSection);
+  EXPECT_NEAR(*r.crossSection, 0.9689, 2e-4);
+  EXPECT_EQ(r.verdict, "PASS");
 }
 
 // A check that could not be made never reads as a pass; one that fails wins over it.

@@ -8,6 +8,9 @@
 #include "en1993/material.h"
 #include "en1993/member_check.h"
 #include "en1993/section_properties.h"
+#include "engine/resultants.h"
+#include "engine/segment_loads.h"
+#include "engine/stations.h"
 #include "steel/beam_check/check_inputs.h"
 #include "steel/beam_check/check_parts.h"
 #include "steel/beam_check/check_text.h"
@@ -53,10 +56,49 @@ double PartC1(const BeamProject& project, const BeamResults& results, int p) {
   return SpanPartC1(results, stations.first, stations.last);
 }
 
+// The shear just right of a span station. A station holds the shear just left of it, which for a
+// station under a point load is the shear before the load: the factored point loads that sit on
+// it are taken off. The analysis gives a station the shear left of every load at or beyond it,
+// so a load placed on the station but stored a rounding error beyond it counts as on it.
+double ShearJustRightOf(const BeamModel& model, const BeamResults& results, int station) {
+  const PassResultants factored = BuildResultants(model, ResolveLoads(model), true);
+  const ResultantList& span = factored.lists[kSpanSegment];
+  std::array<double, kMaxStationCount + 1> scratch{};
+  const auto k = static_cast<std::size_t>(station - 1);
+  const double x = StationPositions(model.MainSpan.Length, kFactoredStationCount, scratch)[k];
+  const double sameStation = 1e-4 * model.MainSpan.Length / kFactoredStationCount;
+  double shear = results.SpanShear[k];
+  for (int n = 0; n < span.count; ++n) {
+    const Resultant& load = span.entries[static_cast<std::size_t>(n)];
+    const double beyond = static_cast<double>(load.Offset) - x;
+    if (load.LoadType == kPointLoad && beyond >= 0 && beyond <= sameStation) shear -= load.W;
+  }
+  return shear;
+}
+
+// A segment's largest |M_Ed| and |V_Ed|. A point load on a restraint belongs, for the shear, to
+// the segment the restraint starts, not to the one it ends: a segment's first station counts
+// with the shear just right of it.
+PartPeaks SegmentPeaks(const BeamProject& project, const BeamResults& results, int p) {
+  const StationRange stations = SpanPartStations(project.restraints, p);
+  PartPeaks peaks;
+  for (int station = stations.first; station <= stations.last; ++station) {
+    const auto k = static_cast<std::size_t>(station - 1);
+    peaks.moment = std::max(peaks.moment, std::fabs(results.SpanMoment[k]));
+    if (station > stations.first)
+      peaks.shear = std::max(peaks.shear, std::fabs(results.SpanShear[k]));
+  }
+  const double first = stations.first > 1 && stations.first < stations.last
+                           ? ShearJustRightOf(project.model, results, stations.first)
+                           : results.SpanShear[static_cast<std::size_t>(stations.first - 1)];
+  peaks.shear = std::max(peaks.shear, std::fabs(first));
+  return peaks;
+}
+
 en1993::BeamPartInput PartInput(const BeamProject& project, const BeamResults& results,
                                 const SteelCheckState& check, int p) {
-  const PartPeaks peaks = (p >= 1 && p <= 9) ? SegmentPeaksOfSpan(results, project.restraints, p)
-                                             : PeaksOfPart(results, check, p);
+  const PartPeaks peaks =
+      (p >= 1 && p <= 9) ? SegmentPeaks(project, results, p) : PeaksOfPart(results, check, p);
   en1993::BeamPartInput in;
   in.section = project.section.Record;
   in.grade = project.section.SteelGrade.grade().value_or(SteelGrade::S275);
@@ -155,7 +197,7 @@ Ec3BeamCheck RunEc3BeamCheck(const BeamProject& project, const BeamResults& resu
                       : en1993::CheckBeamPart(input);
     if (part.result.whyNotChecked) AddMessageOnce(ec3.messages, *part.result.whyNotChecked);
     if (p >= 1 && p <= 9) {
-      const PartPeaks peaks = SegmentPeaksOfSpan(results, project.restraints, p);
+      const PartPeaks peaks = SegmentPeaks(project, results, p);
       check.SegmentMaxShear[static_cast<std::size_t>(p)] = static_cast<float>(peaks.shear);
       check.SegmentMaxMoment[static_cast<std::size_t>(p)] = static_cast<float>(peaks.moment);
     }
