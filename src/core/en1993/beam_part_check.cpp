@@ -9,6 +9,14 @@
 namespace trabeo::en1993 {
 namespace {
 
+// The part's actions and lengths as its detail list states them.
+std::vector<std::string> PartActions(const BeamPartInput& in) {
+  return {
+      " MEd = " + KnM(std::abs(in.MEd)) + " (the part's largest)   VEd = " + Kn(std::abs(in.VEd)),
+      in.Lcr ? " Lcr = " + Metres(*in.Lcr) + "   C1 = " + Ratio(in.C1)
+             : std::string(" Fully restrained: no lateral-torsional buckling")};
+}
+
 // The part as a member bent about y-y by a uniform |M_Ed| with its shear, its C1 given.
 MemberInput AsMember(const BeamPartInput& in) {
   MemberInput m;
@@ -23,6 +31,7 @@ MemberInput AsMember(const BeamPartInput& in) {
   // A part whose section lacks I_t or I_w still has its bending and shear checked, so that a
   // failure there is not hidden behind a refusal.
   m.refuseMissingTorsionConstants = false;
+  m.statedActions = PartActions(in);
   return m;
 }
 
@@ -51,6 +60,7 @@ BeamPartResult CheckBeamPart(const BeamPartInput& in) {
   part.VplRd = m.VplzRd;
   part.MbRd = m.MbRd;
   part.ChiLT = m.chiLT;
+  part.ChiLTmod = m.chiLTmod;
   part.UtilisationBending = m.crossSection;
   part.UtilisationShear = m.shear;
   part.UtilisationLTB = m.ltb;
@@ -59,30 +69,6 @@ BeamPartResult CheckBeamPart(const BeamPartInput& in) {
   part.messages = m.messages;
   part.details = m.details;
   return part;
-}
-
-std::vector<std::string> BeamPartLines(std::string_view partName, const BeamPartResult& p) {
-  std::vector<std::string> lines;
-  lines.push_back(" EN 1993-1-1 check: " + std::string(partName));
-  if (p.refusal) {
-    lines.push_back("  " + *p.refusal);
-    return lines;
-  }
-  lines.push_back("  MEd = " + KnM(p.MEd) + "   VEd = " + Kn(p.VEd) +
-                  "   Lcr = " + (p.Lcr ? Metres(*p.Lcr) : std::string("restrained")));
-  lines.push_back("  Mc,Rd = " + (p.McRd ? KnM(*p.McRd) : std::string("none (class 4)")) +
-                  "   Vpl,Rd = " + (p.VplRd ? Kn(*p.VplRd) : std::string("none")));
-  if (p.MbRd) {
-    lines.push_back("  C1 = " + Ratio(*p.C1) + "   Mcr = " + KnM(*p.Mcr) +
-                    "   chiLT = " + Ratio(*p.ChiLT) + "   Mb,Rd = " + KnM(*p.MbRd));
-  }
-  lines.push_back("  Bending " + UtilisationText(p.UtilisationBending) + "   Shear " +
-                  UtilisationText(p.UtilisationShear));
-  if (p.Lcr) lines.push_back("  Lateral-torsional buckling " + UtilisationText(p.UtilisationLTB));
-  for (const std::string& message : p.messages)
-    lines.push_back("  " + message);
-  lines.push_back("  Verdict: " + p.Verdict);
-  return lines;
 }
 
 }  // namespace trabeo::en1993

@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "en1993/national_annex.h"
@@ -25,12 +24,13 @@ struct BeamPartInput {
 };
 
 // The part's results under the names of the batch front end's part objects, in N, mm and N mm.
-// McRd is the shear-reduced moment resistance; ChiLT the unmodified chi_LT. Lcr, C1, Mcr, MbRd
-// and ChiLT are null for a restrained part (and where lateral-torsional buckling does not apply).
+// McRd is the shear-reduced moment resistance; ChiLT the unmodified chi_LT and ChiLTmod the one
+// M_b,Rd takes. Lcr, C1, Mcr, MbRd, ChiLT and ChiLTmod are null for a restrained part (and where
+// lateral-torsional buckling does not apply).
 struct BeamPartResult {
   std::optional<std::string> refusal;  // nothing else is set but the actions
   double MEd = 0, VEd = 0;
-  std::optional<double> Lcr, C1, Mcr, McRd, VplRd, MbRd, ChiLT;
+  std::optional<double> Lcr, C1, Mcr, McRd, VplRd, MbRd, ChiLT, ChiLTmod;
   std::optional<double> UtilisationBending, UtilisationShear, UtilisationLTB;
   std::string Verdict;                       // "PASS", "FAIL" or "NOT CHECKED"
   std::optional<std::string> whyNotChecked;  // with "NOT CHECKED": the refusal or the reason
@@ -42,9 +42,5 @@ BeamPartResult CheckBeamPart(const BeamPartInput& input);
 
 // The part left unchecked for `reason`: "NOT CHECKED", with its actions and nothing else.
 BeamPartResult UncheckedBeamPart(const BeamPartInput& input, std::string reason);
-
-// The part's block of the listing: resistances, utilisations and verdict, lines of at most 80
-// characters, in kN, kN-m and m.
-std::vector<std::string> BeamPartLines(std::string_view partName, const BeamPartResult& part);
 
 }  // namespace trabeo::en1993

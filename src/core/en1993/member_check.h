@@ -34,6 +34,9 @@ struct MemberInput {
   // Whether a section without the I_t or I_w that lateral-torsional buckling needs is refused, or
   // checked with that check left undone.
   bool refuseMissingTorsionConstants = true;
+  // When given, stated in the detail list in place of the forces, lengths and C1: for actions
+  // that are not a member's end moments (a beam part's largest moment).
+  std::vector<std::string> statedActions;
 };
 
 // Every result of the check, in N, mm, N mm and N/mm2; nullopt where it does not apply or could

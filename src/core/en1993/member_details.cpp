@@ -31,6 +31,10 @@ void AddInputs(const MemberInput& in, const MemberWork& w, Lines& out) {
   out.push_back(" Section " + Trimmed(w.section.designation) + " (" +
                 std::string(SectionKindText(w.section.kind)) + "), grade " +
                 std::string(SteelGradeName(in.grade)));
+  if (!in.statedActions.empty()) {
+    out.insert(out.end(), in.statedActions.begin(), in.statedActions.end());
+    return;
+  }
   out.push_back(" NEd = " + Kn(in.NEd) + "   VEd = " + Kn(in.VEd));
   out.push_back(" MyEd1 = " + KnM(in.MyEd1) + "   MyEd2 = " + KnM(in.MyEd2));
   out.push_back(" MzEd1 = " + KnM(in.MzEd1) + "   MzEd2 = " + KnM(in.MzEd2));
