@@ -62,6 +62,10 @@ bool Has(const std::vector<std::string>& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
+std::vector<std::string> AnalysedListing(TempFolder& folder, const std::string& caseText) {
+  return Lines(RunTrabeoCli({"analyse", folder.Write("case.json", caseText), "--listing"}).out);
+}
+
 nlohmann::json AnalysedJson(TempFolder& folder, const std::string& caseText) {
   const auto run = RunTrabeoCli({"analyse", folder.Write("case.json", caseText), "--json"});
   EXPECT_EQ(run.status, 0) << run.err;
@@ -104,8 +108,7 @@ TEST(Ec3BeamCheckTest, HandCheckedSpan) {
   EXPECT_EQ(json["Ec3Verdict"], "PASS");
   EXPECT_EQ(json["ListColour"], "black");
 
-  const auto listing =
-      Lines(RunTrabeoCli({"analyse", folder.Write("case.json", caseText), "--listing"}).out);
+  const auto listing = AnalysedListing(folder, caseText);
   EXPECT_TRUE(Has(listing, "               CODE CHECK TO EN 1993-1-1 CLAUSES 6.2 AND 6.3.2"));
   EXPECT_TRUE(Has(listing, "               BEAM COMPLIES WITH EN 1993-1-1 FOR BENDING AND SHEAR"));
   EXPECT_TRUE(Has(listing, " chiLT,mod = 0.699   Mb,Rd = 49.62 kN-m"));
@@ -149,8 +152,7 @@ TEST(Ec3BeamCheckTest, SegmentsTakeTheirOwnLengthAndMomentDiagram) {
 
   const std::string file = (folder.path() / "segments.trb").string();
   ASSERT_EQ(RunTrabeoCli({"save", folder.Write("case.json", caseText), file}).status, 0);
-  const auto listing =
-      Lines(RunTrabeoCli({"analyse", folder.Write("case.json", caseText), "--listing"}).out);
+  const auto listing = AnalysedListing(folder, caseText);
   EXPECT_TRUE(Has(listing, "               BEAM DOES NOT COMPLY WITH EN 1993-1-1"));
   EXPECT_TRUE(Has(listing, " SEGMENT 2  (EN 1993-1-1)"));
   EXPECT_TRUE(Has(listing, " Length = 4.50 m"));
@@ -206,8 +208,7 @@ TEST(Ec3BeamCheckTest, MissingWarpingConstantDoesNotHideAShearFailure) {
   EXPECT_EQ(part["UtilisationLTB"], nullptr);
   EXPECT_EQ(part["Verdict"], "FAIL");
   EXPECT_EQ(beam["Ec3Verdict"], "FAIL");
-  const auto listing =
-      Lines(RunTrabeoCli({"analyse", folder.Write("case.json", caseText), "--listing"}).out);
+  const auto listing = AnalysedListing(folder, caseText);
   EXPECT_TRUE(Has(listing, " Lateral-torsional buckling = not checked"));
   EXPECT_TRUE(Has(listing, " No warping constant for this section"));
 }
