@@ -40,7 +40,8 @@ class Ec3PartWriter {
     if (r.MbRd) {
       block.Line(" C1 = " + SigFig3(*r.C1) + "   Mcr = " + Moment(*r.Mcr) +
                  "   chiLT = " + SigFig3(*r.ChiLT));
-      block.Line(" chiLT,mod = " + SigFig3(*r.ChiLTmod) + "   Mb,Rd = " + Moment(*r.MbRd));
+      block.Line(" chiLT,mod = " + SigFig3(*r.ChiLTmod));
+      block.Line(" Mb,Rd = " + Moment(*r.MbRd));
     }
     block.Line(UtilisationLine("Bending", r.UtilisationBending));
     block.Line(UtilisationLine("Shear", r.UtilisationShear));
