@@ -96,9 +96,7 @@ PartPeaks SegmentPeaks(const BeamProject& project, const BeamResults& results, i
 }
 
 en1993::BeamPartInput PartInput(const BeamProject& project, const BeamResults& results,
-                                const SteelCheckState& check, int p) {
-  const PartPeaks peaks =
-      (p >= 1 && p <= 9) ? SegmentPeaks(project, results, p) : PeaksOfPart(results, check, p);
+                                const PartPeaks& peaks, int p) {
   en1993::BeamPartInput in;
   in.section = project.section.Record;
   in.grade = project.section.SteelGrade.grade().value_or(SteelGrade::S275);
@@ -191,13 +189,15 @@ Ec3BeamCheck RunEc3BeamCheck(const BeamProject& project, const BeamResults& resu
   const std::vector<int> parts = PartsOfBeam(project.model, project.restraints, project.section);
   for (int p : parts) {
     Ec3PartOutcome part{p, PartName(p), {}};
-    const en1993::BeamPartInput input = PartInput(project, results, check, p);
+    const bool segment = p >= 1 && p <= 9;
+    const PartPeaks peaks =
+        segment ? SegmentPeaks(project, results, p) : PeaksOfPart(results, check, p);
+    const en1993::BeamPartInput input = PartInput(project, results, peaks, p);
     part.result = project.section.Record.IsSeparator()
                       ? en1993::UncheckedBeamPart(input, kNoRecordMessage)
                       : en1993::CheckBeamPart(input);
     if (part.result.whyNotChecked) AddMessageOnce(ec3.messages, *part.result.whyNotChecked);
-    if (p >= 1 && p <= 9) {
-      const PartPeaks peaks = SegmentPeaks(project, results, p);
+    if (segment) {
       check.SegmentMaxShear[static_cast<std::size_t>(p)] = static_cast<float>(peaks.shear);
       check.SegmentMaxMoment[static_cast<std::size_t>(p)] = static_cast<float>(peaks.moment);
     }
