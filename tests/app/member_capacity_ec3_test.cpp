@@ -56,6 +56,8 @@ TEST_F(MemberCapacityEc3Test, UniversalBeamColumnCheckedToEn1993ThroughTheWindow
   Pick("UniversalBeams1", "457 x 152 UB 52");
   Click(kForm, "Code_EN1993");
   ASSERT_TRUE(form->findChild<QWidget*>("Group_EN1993")->isVisibleTo(form));
+  // The help leads to the EN 1993-1-1 check, not to the greyed BS 5950 buttons.
+  EXPECT_TRUE(ListLines(kForm, "List_Help").contains(" \"Check to EN 1993-1-1\"."));
   EXPECT_FALSE(Enabled("cmd_MomXX"));
   EXPECT_FALSE(Enabled("cmd_Calc"));
   for (const auto& [box, text] : {std::pair{"Edit_Le", "5"},
@@ -106,6 +108,7 @@ TEST_F(MemberCapacityEc3Test, UniversalBeamColumnCheckedToEn1993ThroughTheWindow
   EXPECT_TRUE(Enabled("cmd_MomXX"));
   EXPECT_FALSE(form->findChild<QWidget*>("Group_EN1993")->isVisibleTo(form));
   EXPECT_EQ(Label("lbl_SectionTypeX"), "Plastic");
+  EXPECT_TRUE(ListLines(kForm, "List_Help").contains(" Click a \"...Capacity...\""));
 }
 
 // The beam's section is a timber one: the steel member window shows no description until a

@@ -161,6 +161,10 @@ void ChooseMemberCode(MemberCapacityWindow& w, DesignCode code) {
   s.texts.lbl_SectionTypeA = bs ? SectionClassText(s.ClassAxial) : "";
   s.texts.lbl_SectionTypeX = bs ? SectionClassText(s.ClassXX) : "";
   s.texts.lbl_SectionTypeY = bs ? SectionClassText(s.ClassYY) : "";
+  if (s.SectionLoaded()) {
+    w.List_Help = SectionHelp(s);
+    w.List_HelpVisible = true;
+  }
 }
 
 void MemberEc3InputEdited(MemberCapacityWindow& w) {

@@ -259,6 +259,27 @@ std::vector<std::string> CalculationHelp() {
           " the menu above. "};
 }
 
+// The BS 5950 help sends the user to buttons that EN 1993-1-1 greys out.
+std::vector<std::string> En1993CheckHelp() {
+  return {"",
+          " Check the grade and the",
+          " National Annex.",
+          "",
+          " Give Lcr,y, Lcr,z and L_LT,",
+          " or one length in the",
+          " \"Common Effective Length\" box",
+          " for all three.",
+          "",
+          " Enter NEd (compression",
+          " positive), the end moments",
+          " and VEd, then click",
+          " \"Check to EN 1993-1-1\"."};
+}
+
+std::vector<std::string> SectionHelp(const MemberCapacityState& s) {
+  return s.code == DesignCode::EN1993 ? En1993CheckHelp() : CalculationHelp();
+}
+
 void ClearMemberResults(MemberCapacityWindow& w) {
   MemberCapacityState& s = w.state;
   s.texts.lbl_SectionTypeA.clear();
@@ -333,7 +354,7 @@ void PickMemberSection(MemberCapacityWindow& w, const SectionRecord& record, Dia
   HideBs5950ClassesUnderEn1993(s);
   ListMemberSectionData(s, units);
   w.List_Data = s.Detail(DetailKind::SectionData).InUse();
-  w.List_Help = CalculationHelp();
+  w.List_Help = SectionHelp(s);
   w.List_HelpVisible = true;
 }
 

@@ -115,6 +115,9 @@ void ClearMemberResults(MemberCapacityWindow& w);
 std::vector<std::string> LoadSectionHelp();
 std::vector<std::string> PickSectionHelp();
 std::vector<std::string> CalculationHelp();
+std::vector<std::string> En1993CheckHelp();
+// The help once a section is loaded, for the code chosen.
+std::vector<std::string> SectionHelp(const MemberCapacityState& s);
 
 // The section data list from McSection, in the window's units with the preferences' modulus
 // labels.
