@@ -299,6 +299,31 @@ void SetVerdict(const MemberWork& w, MemberResult& r) {
     r.whyNotChecked = w.classFourMessage.value_or("Not checked: " + Joined(w.notChecked));
 }
 
+// Lengths and section properties far beyond any member's can carry a slenderness past what a
+// double holds; the reductions then read as no reduction at all, so such a result is refused
+// rather than shown.
+std::optional<std::string> BeyondComputation(const MemberResult& r) {
+  const auto finite = [](const std::optional<double>& value) {
+    return !value || std::isfinite(*value);
+  };
+  if (!finite(r.lambdaY))
+    return "Lcry is too long for this section: no slenderness can be computed";
+  if (!finite(r.lambdaZ))
+    return "Lcrz is too long for this section: no slenderness can be computed";
+  if (!finite(r.lambdaLT) || !finite(r.Mcr) || (r.Mcr && !(*r.Mcr > 0)))
+    return "LLT is too long for this section: no slenderness can be computed";
+  for (const std::optional<double>* value :
+       {&r.NcRd,      &r.Aeff,      &r.McyRd, &r.MczRd, &r.VplzRd,       &r.MyVRd,
+        &r.MNyRd,     &r.MNzRd,     &r.chiY,  &r.chiZ,  &r.NbyRd,        &r.NbzRd,
+        &r.C1,        &r.chiLT,     &r.kc,    &r.f,     &r.chiLTmod,     &r.MbRd,
+        &r.kyy,       &r.kyz,       &r.kzy,   &r.kzz,   &r.crossSection, &r.shear,
+        &r.bucklingY, &r.bucklingZ, &r.ltb,   &r.eq661, &r.eq662}) {
+    if (!finite(*value))
+      return std::string("The section's properties are beyond what this check can compute");
+  }
+  return std::nullopt;
+}
+
 MemberResult Refused(std::string message) {
   MemberResult r;
   r.refusal = std::move(message);
@@ -329,6 +354,7 @@ MemberResult CheckMember(const MemberInput& in) {
     SetFlexuralBuckling(in, w, r);
     if (auto problem = SetLateralTorsional(in, w, r)) return Refused(*problem);
     SetInteraction(in, w, r);
+    if (auto problem = BeyondComputation(r)) return Refused(*problem);
   }
   if (w.section.IsChannel())
     r.messages.insert(r.messages.begin(), "Channel taken as loaded through its shear centre");

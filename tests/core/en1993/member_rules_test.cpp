@@ -174,6 +174,14 @@ TEST(En1993Rules, RefusesWhatItCannotCheckWithAMessageNamingIt) {
   MemberInput noArea = base;
   noArea.section.Area = 0;
   EXPECT_NE(refusal(noArea).find("Area"), std::string::npos);
+  // Lengths whose slenderness a double cannot hold once read as no reduction, and passed.
+  MemberInput longStrut = base;
+  longStrut.NEd = 10e3;
+  longStrut.Lcrz = 1e160;
+  EXPECT_NE(refusal(longStrut).find("Lcrz"), std::string::npos);
+  MemberInput longBeam = base;
+  longBeam.LLT = 1e160;
+  EXPECT_NE(refusal(longBeam).find("LLT"), std::string::npos);
 }
 
 // A box's two webs share N_Ed, so its plastic neutral axis moves half as far as one web's
