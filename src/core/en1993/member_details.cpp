@@ -98,8 +98,8 @@ void AddResistances(const MemberWork& w, const MemberResult& r, Lines& out) {
     out.push_back("  MN,y,Rd = " + KnM(*r.MNyRd) + "   MN,z,Rd = " + KnM(*r.MNzRd) + " (6.2.9.1)");
   if (r.Aeff && r.classCombined && *r.classCombined <= 3)
     out.push_back("  Npl,Rd = A fy / gM0 = " + Kn(w.section.A * r.fy / w.annex.gammaM0) +
-                  " for 6.2.9 (class " + std::to_string(*r.classCombined) +
-                  " under the combined actions)");
+                  " in 6.2.9 (class " + std::to_string(*r.classCombined) +
+                  " under all the actions)");
   out.push_back("  Cross-section utilisation (6.2.9): " + UtilisationText(r.crossSection));
   out.push_back("  Shear utilisation (6.2.6): " + UtilisationText(r.shear));
 }
