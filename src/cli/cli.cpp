@@ -13,7 +13,7 @@ constexpr std::string_view kUsage =
     "  sections FILE.sct [--json]\n"
     "  calc SHAPE key=value ... [--json]   (tube, box, ibeam, joist, channel, angle)\n"
     "  catalogue --dir DIR\n"
-    "  member FILE.json [--json]\n"
+    "  member FILE.json [--json]   (\"Code\": \"BS5950\", the default, or \"EN1993\")\n"
     "  member-file FILE.trm [--json]\n"
     "  save CASE.json OUT.trb [--units FILE]\n"
     "  open FILE.trb [--json] [--listing]\n"
