@@ -66,7 +66,8 @@ constexpr std::array<FamilySubmenu, 3> kFamilySubmenus{{
 QListWidget* ResultList(const char* objectName, QWidget* parent) {
   auto* list = Named(new QListWidget(parent), objectName);
   list->setFont(FixedPitchFont());
-  list->setUniformItemSizes(true);
+  // Not uniform sizes: the view would take every line's width from the first one and cut the
+  // longer EN 1993 detail lines short, even scrolled.
   return list;
 }
 

@@ -71,6 +71,16 @@ TEST_F(MemberCapacityEc3Test, UniversalBeamColumnCheckedToEn1993ThroughTheWindow
 
   const QStringList details = ListLines(kForm, "List_Data");
   EXPECT_TRUE(details.contains(" EN 1993-1-1 with the UK National Annex"));
+  // Every line can be read in full, scrolled to if need be, however wide the first one is.
+  for (const char* name : {"List_Data", "List_Results"}) {
+    const auto* list = Control<QListWidget>(kForm, name);
+    for (int row = 0; row < list->count(); ++row) {
+      const QListWidgetItem* item = list->item(row);
+      EXPECT_GE(list->visualItemRect(item).width(),
+                list->fontMetrics().horizontalAdvance(item->text()))
+          << name << ": " << item->text().toStdString();
+    }
+  }
   EXPECT_TRUE(details.contains("  Class: compression 4, bending y-y 1, bending z-z 1, combined 1"));
   EXPECT_EQ(Label("lbl_SectionTypeA"), "Class 4");
   EXPECT_EQ(Label("lbl_SectionTypeX"), "Class 1");
