@@ -33,7 +33,6 @@ TIndexFrm::TIndexFrm(AppContext& context, std::filesystem::path settingsFile)
   resultsList_ = new QListWidget(client);
   resultsList_->setObjectName("List_Results");
   resultsList_->setFont(FixedPitchListFont());
-  resultsList_->setUniformItemSizes(true);
 
   BuildMenu();
   BuildIntroPanel();
@@ -44,6 +43,7 @@ namespace {
 
 constexpr const char* kGeometryKey = "MainWindow/Geometry";
 constexpr int kListRowHeight = 16;  // pixels: the listing's 13-pixel Courier with little leading
+constexpr int kListTextMargin = 8;  // pixels beside a line's text, so its last letter shows whole
 
 }  // namespace
 
@@ -306,9 +306,13 @@ void TIndexFrm::ShowOpenedFile(const trabeo::OpenBeamResult& opened) {
 
 void TIndexFrm::ShowListing(const trabeo::ListingLines& lines, trabeo::Color colour) {
   resultsList_->clear();
+  // Each row as wide as its own text, so that a window narrower than the listing scrolls to
+  // every line's end rather than cutting the longer lines short.
+  const QFontMetrics metrics(resultsList_->font());
   for (const std::string& line : lines) {
     auto* item = new QListWidgetItem(QString::fromStdString(line), resultsList_);
-    item->setSizeHint(QSize(0, kListRowHeight));
+    item->setSizeHint(
+        QSize(metrics.horizontalAdvance(item->text()) + kListTextMargin, kListRowHeight));
   }
   QPalette palette = resultsList_->palette();
   palette.setColor(QPalette::Text, ToQColor(colour));
