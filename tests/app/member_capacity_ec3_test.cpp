@@ -106,6 +106,24 @@ TEST_F(MemberCapacityEc3Test, UniversalBeamColumnCheckedToEn1993ThroughTheWindow
     printed.insert(text.text);
   for (const QString& line : details + ListLines(kForm, "List_Results"))
     EXPECT_TRUE(printed.contains(line.toStdString())) << line.toStdString();
+  // Set in the printout's font (DejaVu Sans where Arial is missing, wider still), no summary line
+  // runs into the details at 75 mm, and no detail line off the page.
+  RecordingPrintJob& job = *printing.job;
+  const auto dots = [&job](double mm) { return static_cast<int>(mm * job.DpiX() / 25.4); };
+  QImage page(1, 1, QImage::Format_RGB32);
+  page.setDotsPerMeterX(qRound(job.DpiX() / 0.0254));
+  page.setDotsPerMeterY(qRound(job.DpiY() / 0.0254));
+  QPainter painter(&page);
+  QtCanvas measure(painter);
+  for (const RecordedText& text : job.recorder().texts()) {
+    measure.SetFont(text.font);
+    const int right = text.x + measure.TextExtent(text.text).width;
+    if (text.x == dots(15)) {
+      EXPECT_LT(right, dots(75)) << text.text;
+    } else if (text.x == dots(75)) {
+      EXPECT_LE(right, job.PageWidth()) << text.text;
+    }
+  }
 
   // A negative length is refused by the name of its box, and no result stands.
   Type(kForm, "Edit_Lcrz", "-1");

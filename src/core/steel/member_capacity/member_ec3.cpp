@@ -204,12 +204,12 @@ void RunEc3MemberCheck(MemberCapacityWindow& w, Dialogs& dialogs) {
 }
 
 std::vector<std::string> Ec3MemberSummary(const en1993::MemberResult& r) {
-  std::vector<std::string> lines{"  EN 1993-1-1"};
-  std::string classes = "  Class: compression " + std::to_string(r.classCompression) + ", y-y " +
-                        std::to_string(r.classBendingY) + ", z-z " +
-                        std::to_string(r.classBendingZ);
-  if (r.classCombined) classes += ", combined " + std::to_string(*r.classCombined);
-  lines.push_back(classes);
+  // Short lines: the printout sets this summary in a column 60 mm wide.
+  std::vector<std::string> lines{"  EN 1993-1-1",
+                                 "  Class: compression " + std::to_string(r.classCompression),
+                                 "    bending y-y " + std::to_string(r.classBendingY) + ", z-z " +
+                                     std::to_string(r.classBendingZ)};
+  if (r.classCombined) lines.push_back("    combined " + std::to_string(*r.classCombined));
   const std::pair<std::string_view, const std::optional<double>*> checks[] = {
       {"  Cross-section (6.2)      ", &r.crossSection},
       {"  Shear (6.2.6)            ", &r.shear},
