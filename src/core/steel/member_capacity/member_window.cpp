@@ -140,6 +140,23 @@ void ComputeDesignStrength(MemberCapacityState& s, Dialogs& dialogs) {
   s.texts.Edit_Py = SigFig3(strength.py);
 }
 
+// The BS 5950 help sends the user to buttons that EN 1993-1-1 greys out.
+std::vector<std::string> En1993CheckHelp() {
+  return {"",
+          " Check the grade and the",
+          " National Annex.",
+          "",
+          " Give Lcr,y, Lcr,z and L_LT,",
+          " or one length in the",
+          " \"Common Effective Length\" box",
+          " for all three.",
+          "",
+          " Enter NEd (compression",
+          " positive), the end moments",
+          " and VEd, then click",
+          " \"Check to EN 1993-1-1\"."};
+}
+
 }  // namespace
 
 std::span<const MemberFamily> MemberFamilies() {
@@ -257,23 +274,6 @@ std::vector<std::string> CalculationHelp() {
           " Button below  ",
           " or choose from \"Calculate\" on",
           " the menu above. "};
-}
-
-// The BS 5950 help sends the user to buttons that EN 1993-1-1 greys out.
-std::vector<std::string> En1993CheckHelp() {
-  return {"",
-          " Check the grade and the",
-          " National Annex.",
-          "",
-          " Give Lcr,y, Lcr,z and L_LT,",
-          " or one length in the",
-          " \"Common Effective Length\" box",
-          " for all three.",
-          "",
-          " Enter NEd (compression",
-          " positive), the end moments",
-          " and VEd, then click",
-          " \"Check to EN 1993-1-1\"."};
 }
 
 std::vector<std::string> SectionHelp(const MemberCapacityState& s) {

@@ -115,7 +115,6 @@ void ClearMemberResults(MemberCapacityWindow& w);
 std::vector<std::string> LoadSectionHelp();
 std::vector<std::string> PickSectionHelp();
 std::vector<std::string> CalculationHelp();
-std::vector<std::string> En1993CheckHelp();
 // The help once a section is loaded, for the code chosen.
 std::vector<std::string> SectionHelp(const MemberCapacityState& s);
 
