@@ -112,20 +112,110 @@ bool LocalCapacityCheck(MemberContext& c, const Loads& L, double py) {
   return true;
 }
 
+// The moment about x-x that the buckling checks divide by. Boxes and tubes do not buckle
+// laterally within their length limit: Mb is their moment capacity (by class, with the 1.2 Z py
+// limit), not S py, which would overstate a semi-compact or slender wall.
+std::optional<double> OverallBucklingMoment(MemberContext& c, double Mcx, DetailList& scratch) {
+  MemberCapacityState& s = c.s;
+  DetailList& out = s.Detail(DetailKind::Combined);
+  if (!IsISectionKind(s.McType)) {
+    out.Add(" Mb = " + KiloNewtonMetres(Mcx) + " kN-m");
+    return Mcx;
+  }
+  double le = 0;
+  const std::optional<double> Mb =
+      BucklingResistanceMoment(c, *s.ClassCombinedXX, false, scratch, le);
+  if (!Mb) return std::nullopt;
+  s.extra.MbXX = *Mb;
+  out.Add(" Mb = " + KiloNewtonMetres(*Mb) + " kN-m (Le = " + Metres(le) + " m)");
+  return Mb;
+}
+
+struct OverallFactors {
+  double mx, my;        // equivalent uniform moment factors
+  double Mcx, Mcy, Mb;  // N mm
+  StrutResult strutX, strutY;
+};
+
+double SimplifiedOverallBuckling(MemberContext& c, const Loads& L, double py,
+                                 const OverallFactors& k) {
+  MemberCapacityState& s = c.s;
+  DetailList& out = s.Detail(DetailKind::Combined);
+  const double Pc = std::min(k.strutX.Pc, k.strutY.Pc);
+  double simplified = L.F / Pc + k.mx * L.Mx / k.Mb + k.my * L.My / (s.McSection.Zyy * py);
+  if (simplified < 0.001) simplified = 0;
+  out.Add(" pc = " + Stress(Pc / s.McSection.Area) + " N/mm^2");
+  out.Add(" F/Area pc + m Mx/Mb +  ");
+  out.Add(" m My/Zy py = " + SigFig3(simplified));
+  out.Add(Verdict(simplified, " Overall buckling OK", " Overall buckling check fails"));
+  s.extra.OverallSimplified = simplified;
+  return simplified;
+}
+
+std::optional<double> ExactOverallBuckling(MemberContext& c, const Loads& L,
+                                           const OverallFactors& k) {
+  MemberCapacityState& s = c.s;
+  DetailList& out = s.Detail(DetailKind::Combined);
+  out.Add(" More Exact approach");
+  out.Add(" Pcx = " + KiloNewtons(k.strutX.Pc) + " kN  (Le = " + Metres(k.strutX.LE) + " m)");
+  out.Add(" Pcy = " + KiloNewtons(k.strutY.Pc) + " kN  (Le = " + Metres(k.strutY.LE) + " m)");
+  // Past either compression resistance the reduced moments turn negative and the interaction
+  // would read as a pass; the load is refused instead.
+  if (L.F > k.strutY.Pc || L.F > k.strutX.Pc) {
+    c.dialogs.Message(kAppliedAxialTooHighMessage);
+    c.Stop(true);
+    return std::nullopt;
+  }
+  const double rx = L.F / k.strutX.Pc;
+  const double ry = L.F / k.strutY.Pc;
+  const double Max = std::min(k.Mcx * (1 - rx) / (1 + 0.5 * rx), k.Mb * (1 - ry));
+  const double May = k.Mcy * (1 - ry) / (1 + 0.5 * ry);
+  double exact = k.mx * L.Mx / Max + k.my * L.My / May;
+  if (exact < 0.015) exact = 0;
+  out.Add(" Max = " + KiloNewtonMetres(Max) + " kN-m");
+  out.Add(" May = " + KiloNewtonMetres(May) + " kN-m");
+  out.Add(" m Mx/Max + m My/May = " + SigFig3(exact));
+  out.Add(Verdict(exact, " Overall Buckling OK", " Overall Buckling Check Fails"));
+  s.extra.OverallExact = exact;
+  return exact;
+}
+
+// Mbs of columns in simple construction, given with I sections for the engineer to use.
+bool SimpleConstructionMoment(MemberContext& c, DetailList& scratch) {
+  MemberCapacityState& s = c.s;
+  DetailList& out = s.Detail(DetailKind::Combined);
+  double le = 0;
+  const std::optional<double> Mbs =
+      BucklingResistanceMoment(c, *s.ClassCombinedXX, true, scratch, le);
+  if (!Mbs) return false;
+  s.extra.Mbs = *Mbs;
+  out.Add(" for columns in \"simple\"");
+  out.Add(" construction ");
+  out.Add(" (Lambda LT = Lambda / 2)");
+  out.Add(" Mbs = " + KiloNewtonMetres(*Mbs) + " kN-m (Le = " + Metres(le) + " m)");
+  return true;
+}
+
+// A box other than square may be longer than its lateral-torsional buckling limit allows.
+bool BoxBeyondLengthLimit(const MemberCapacityState& s, double py, double LE) {
+  if (s.McType != SectionKind::Box || s.McSection.Width == s.McSection.Depth) return false;
+  const std::optional<double> lmax = BoxLengthLimit(s.McSection, py);
+  return lmax && *lmax < LE;
+}
+
 bool OverallBucklingCheck(MemberContext& c, const Loads& L, double py) {
   MemberCapacityState& s = c.s;
   DetailList& out = s.Detail(DetailKind::Combined);
-  const MemberSection& sec = s.McSection;
-  const bool iType = IsISectionKind(s.McType);
   out.Add(" OVERALL BUCKLING CHECK");
   const double betaX = EndMomentRatio(L.M1x, L.M2x);
   const double betaY = EndMomentRatio(L.M1y, L.M2y);
-  const double mx = EquivalentMomentFactor(betaX);
-  const double my = EquivalentMomentFactor(betaY);
+  OverallFactors k{};
+  k.mx = EquivalentMomentFactor(betaX);
+  k.my = EquivalentMomentFactor(betaY);
   out.Add(" Beta x-x = " + SigFig3(betaX));
   out.Add(" Beta y-y = " + SigFig3(betaY));
-  out.Add(" m x-x = " + SigFig3(mx));
-  out.Add(" m y-y = " + SigFig3(my));
+  out.Add(" m x-x = " + SigFig3(k.mx));
+  out.Add(" m y-y = " + SigFig3(k.my));
   out.Add(" n = 1");
   out.Add(" F = " + KiloNewtons(L.F) + " kN");
 
@@ -134,86 +224,63 @@ bool OverallBucklingCheck(MemberContext& c, const Loads& L, double py) {
   if (!strutX) return false;
   const std::optional<StrutResult> strutY = RunStrutCalculation(c, MemberAxis::YY, scratch);
   if (!strutY) return false;
-  if (s.McType == SectionKind::Box && sec.Width != sec.Depth) {
-    const std::optional<double> lmax = BoxLengthLimit(sec, py);
-    if (lmax && *lmax < strutX->LE) {
-      c.dialogs.Message(kOutsideParametersMessage);
-      c.Stop(true);
-      return false;
-    }
-  }
-  const double Mcx = SectionMomentCapacity(c, MemberAxis::XX, *s.ClassCombinedXX);
-  const double Mcy = SectionMomentCapacity(c, MemberAxis::YY, *s.ClassCombinedYY);
-  out.Add(" Mcx = " + KiloNewtonMetres(Mcx) + " kN-m");
-  out.Add(" Mcy = " + KiloNewtonMetres(Mcy) + " kN-m");
-  // Boxes and tubes do not buckle laterally within their length limit: Mb is their moment
-  // capacity (by class, with the 1.2 Z py limit), not S py, which would overstate a
-  // semi-compact or slender wall.
-  double Mb = Mcx;
-  if (iType) {
-    double le = 0;
-    const std::optional<double> buckling =
-        BucklingResistanceMoment(c, *s.ClassCombinedXX, false, scratch, le);
-    if (!buckling) return false;
-    Mb = *buckling;
-    s.extra.MbXX = Mb;
-    out.Add(" Mb = " + KiloNewtonMetres(Mb) + " kN-m (Le = " + Metres(le) + " m)");
-  } else {
-    out.Add(" Mb = " + KiloNewtonMetres(Mb) + " kN-m");
-  }
-
-  const double Pc = std::min(strutX->Pc, strutY->Pc);
-  double simplified = L.F / Pc + mx * L.Mx / Mb + my * L.My / (sec.Zyy * py);
-  if (simplified < 0.001) simplified = 0;
-  out.Add(" pc = " + Stress(Pc / sec.Area) + " N/mm^2");
-  out.Add(" F/Area pc + m Mx/Mb +  ");
-  out.Add(" m My/Zy py = " + SigFig3(simplified));
-  out.Add(Verdict(simplified, " Overall buckling OK", " Overall buckling check fails"));
-  s.extra.OverallSimplified = simplified;
-
-  out.Add(" More Exact approach");
-  out.Add(" Pcx = " + KiloNewtons(strutX->Pc) + " kN  (Le = " + Metres(strutX->LE) + " m)");
-  out.Add(" Pcy = " + KiloNewtons(strutY->Pc) + " kN  (Le = " + Metres(strutY->LE) + " m)");
-  // Past either compression resistance the reduced moments turn negative and the interaction
-  // would read as a pass; the load is refused instead.
-  if (L.F > strutY->Pc || L.F > strutX->Pc) {
-    c.dialogs.Message(kAppliedAxialTooHighMessage);
+  if (BoxBeyondLengthLimit(s, py, strutX->LE)) {
+    c.dialogs.Message(kOutsideParametersMessage);
     c.Stop(true);
     return false;
   }
-  const double rx = L.F / strutX->Pc;
-  const double ry = L.F / strutY->Pc;
-  const double Max = std::min(Mcx * (1 - rx) / (1 + 0.5 * rx), Mb * (1 - ry));
-  const double May = Mcy * (1 - ry) / (1 + 0.5 * ry);
-  double exact = mx * L.Mx / Max + my * L.My / May;
-  if (exact < 0.015) exact = 0;
-  out.Add(" Max = " + KiloNewtonMetres(Max) + " kN-m");
-  out.Add(" May = " + KiloNewtonMetres(May) + " kN-m");
-  out.Add(" m Mx/Max + m My/May = " + SigFig3(exact));
-  out.Add(Verdict(exact, " Overall Buckling OK", " Overall Buckling Check Fails"));
-  s.extra.OverallExact = exact;
+  k.strutX = *strutX;
+  k.strutY = *strutY;
+  k.Mcx = SectionMomentCapacity(c, MemberAxis::XX, *s.ClassCombinedXX);
+  k.Mcy = SectionMomentCapacity(c, MemberAxis::YY, *s.ClassCombinedYY);
+  out.Add(" Mcx = " + KiloNewtonMetres(k.Mcx) + " kN-m");
+  out.Add(" Mcy = " + KiloNewtonMetres(k.Mcy) + " kN-m");
+  const std::optional<double> Mb = OverallBucklingMoment(c, k.Mcx, scratch);
+  if (!Mb) return false;
+  k.Mb = *Mb;
+
+  const double simplified = SimplifiedOverallBuckling(c, L, py, k);
+  const std::optional<double> exact = ExactOverallBuckling(c, L, k);
+  if (!exact) return false;
   s.Summary(SummaryKind::Combined)
-      .Add(PairVerdict(simplified, exact, "  Overall Buckling OK",
+      .Add(PairVerdict(simplified, *exact, "  Overall Buckling OK",
                        "  Both Overall Buckling Checks Fail",
                        "  Simplified Overall Buckling Check Fails",
                        "  More Exact Overall Buckling Check Fails"));
-
-  if (iType) {
-    double le = 0;
-    const std::optional<double> Mbs =
-        BucklingResistanceMoment(c, *s.ClassCombinedXX, true, scratch, le);
-    if (!Mbs) return false;
-    s.extra.Mbs = *Mbs;
-    out.Add(" for columns in \"simple\"");
-    out.Add(" construction ");
-    out.Add(" (Lambda LT = Lambda / 2)");
-    out.Add(" Mbs = " + KiloNewtonMetres(*Mbs) + " kN-m (Le = " + Metres(le) + " m)");
-  }
-  return true;
+  return !IsISectionKind(s.McType) || SimpleConstructionMoment(c, scratch);
 }
 
 bool HasCombinedValues(const MemberSection& sec, const MemberInputs& in) {
   return sec.Area > 0 && in.py > 0 && in.E > 0 && sec.WebThk > 0 && sec.Width > 0;
+}
+
+// Shows the message and ends the calculation with nothing listed; false, to end the pass.
+bool StopWith(MemberContext& c, std::string_view message) {
+  c.dialogs.Message(message);
+  c.Stop(false);
+  return false;
+}
+
+void EchoEndMoments(DetailList& out, const MemberInputs& in) {
+  out.Add(" Applied End Moments about x-x");
+  out.Add(" End 1 Mxx = " + KiloNewtonMetres(in.M1x) + " kN-m");
+  out.Add(" End 2 Mxx = " + KiloNewtonMetres(in.M2x) + " kN-m");
+  out.Add(" Applied End Moments about y-y");
+  out.Add(" End 1 Myy = " + KiloNewtonMetres(in.M1y) + " kN-m");
+  out.Add(" End 2 Myy = " + KiloNewtonMetres(in.M2y) + " kN-m");
+}
+
+Loads CombinedLoads(const MemberInputs& in) {
+  Loads L{OrVanishing(in.F),
+          OrVanishing(in.M1x),
+          OrVanishing(in.M2x),
+          OrVanishing(in.M1y),
+          OrVanishing(in.M2y),
+          0,
+          0};
+  L.Mx = std::max(std::abs(L.M1x), std::abs(L.M2x));
+  L.My = std::max(std::abs(L.M1y), std::abs(L.M2y));
+  return L;
 }
 
 bool RunCombinedPasses(MemberContext& c) {
@@ -227,11 +294,7 @@ bool RunCombinedPasses(MemberContext& c) {
   out.Gap();
   if (RefuseUncheckedKind(c)) return false;
   const MemberInputs in = ReadMemberInputs(s.texts);
-  if (!HasCombinedValues(sec, in)) {
-    c.dialogs.Message(kNoDataMessage);
-    c.Stop(false);
-    return false;
-  }
+  if (!HasCombinedValues(sec, in)) return StopWith(c, kNoDataMessage);
   const double py = in.py;
   if (s.McType == SectionKind::Box && static_cast<double>(sec.Depth) / sec.Width > 4) {
     out.Add("  Section D/B is greater than 1/4");
@@ -242,44 +305,15 @@ bool RunCombinedPasses(MemberContext& c) {
   out.Add(" E = " + Stress(in.E) + " N/mm^2");
   if (in.commonLe != 0) out.Add(" Common Le = " + Metres(in.commonLe) + " m");
   out.Gap();
-  if (in.F > py * sec.Area) {
-    c.dialogs.Message(kAxialLoadTooHighMessage);
-    c.Stop(false);
-    return false;
-  }
+  if (in.F > py * sec.Area) return StopWith(c, kAxialLoadTooHighMessage);
   out.Add(" Applied Axial Load = " + KiloNewtons(in.F) + " kN");
-  if (in.M1x < 0 || in.M1y < 0) {
-    c.dialogs.Message(kEndOnePositiveMessage);
-    c.Stop(false);
-    return false;
-  }
-  out.Add(" Applied End Moments about x-x");
-  out.Add(" End 1 Mxx = " + KiloNewtonMetres(in.M1x) + " kN-m");
-  out.Add(" End 2 Mxx = " + KiloNewtonMetres(in.M2x) + " kN-m");
-  out.Add(" Applied End Moments about y-y");
-  out.Add(" End 1 Myy = " + KiloNewtonMetres(in.M1y) + " kN-m");
-  out.Add(" End 2 Myy = " + KiloNewtonMetres(in.M2y) + " kN-m");
-  Loads L{OrVanishing(in.F),
-          OrVanishing(in.M1x),
-          OrVanishing(in.M2x),
-          OrVanishing(in.M1y),
-          OrVanishing(in.M2y),
-          0,
-          0};
-  L.Mx = std::max(std::abs(L.M1x), std::abs(L.M2x));
-  L.My = std::max(std::abs(L.M1y), std::abs(L.M2y));
+  if (in.M1x < 0 || in.M1y < 0) return StopWith(c, kEndOnePositiveMessage);
+  EchoEndMoments(out, in);
+  const Loads L = CombinedLoads(in);
   s.extra.SketchMoments = std::array<double, 4>{in.M1x, in.M2x, in.M1y, in.M2y};
-  if (L.F < 0) {
-    c.dialogs.Message(kTensionMessage);
-    c.Stop(false);
-    return false;
-  }
+  if (L.F < 0) return StopWith(c, kTensionMessage);
   const std::optional<CombinedClass> combined = ClassifyForCombinedLoad(s, L.F, py);
-  if (!combined) {
-    c.dialogs.Message(kNoDataMessage);
-    c.Stop(false);
-    return false;
-  }
+  if (!combined) return StopWith(c, kNoDataMessage);
   s.ClassCombinedXX = s.ClassCombinedYY = combined->sectionClass;
   s.CombinedWebLimit = static_cast<float>(combined->webLimit);
   ClassLines(out, *s.ClassCombinedXX, "x-x");
