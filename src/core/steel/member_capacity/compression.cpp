@@ -62,13 +62,8 @@ char DefaultCurve(bool hSection, bool xx, double flangeThickness) {
   return thick ? 'd' : 'c';
 }
 
-std::optional<StrutResult> IStrut(MemberContext& c, MemberAxis axis, const StrutInputs& in,
-                                  DetailList& out) {
-  const MemberSection& sec = c.s.McSection;
-  const std::optional<double> LE = StrutEffectiveLength(c, axis, false);
-  if (!LE) return std::nullopt;
-  const double py = in.py;
-  const double eps = std::sqrt(275 / py);
+// py of an I section or channel, reduced when its flange or web is slender.
+double SlenderIDesignStrength(const MemberSection& sec, double py, double eps, DetailList& out) {
   double pyf = py;
   const double flange = static_cast<double>(sec.Outstand) / sec.FlgThk;
   if (flange > 15 * eps) {
@@ -88,6 +83,34 @@ std::optional<StrutResult> IStrut(MemberContext& c, MemberAxis axis, const Strut
     out.Add(" Reduced Py for slender section ");
     out.Add(" pyr = " + Stress(pyr) + " N/mm2");
   }
+  return pyr;
+}
+
+// Channels take curve c; I and H sections their default curve, or the engineer's answer where
+// the section's proportions leave it open.
+std::optional<char> IStrutCurve(MemberContext& c, MemberAxis axis, bool xx, DetailList& out) {
+  const MemberSection& sec = c.s.McSection;
+  if (c.s.McType == SectionKind::RSC) {
+    out.Add("  Allowable Stress from Table 27c");
+    return 'c';
+  }
+  const double proportion = static_cast<double>(sec.Width) / sec.Depth;
+  const bool hSection = proportion >= 0.8;
+  const bool ask = proportion >= 0.8 && proportion < 0.9;
+  const std::optional<char> letter =
+      StrutCurveLetter(c, axis, DefaultCurve(hSection, xx, sec.FlgThk), ask, hSection);
+  if (letter) out.Add(" Allowable Stress from Table 27" + std::string(1, *letter));
+  return letter;
+}
+
+std::optional<StrutResult> IStrut(MemberContext& c, MemberAxis axis, const StrutInputs& in,
+                                  DetailList& out) {
+  const MemberSection& sec = c.s.McSection;
+  const std::optional<double> LE = StrutEffectiveLength(c, axis, false);
+  if (!LE) return std::nullopt;
+  const double py = in.py;
+  const double eps = std::sqrt(275 / py);
+  const double pyr = SlenderIDesignStrength(sec, py, eps, out);
   StrutResult result;
   result.LE = *LE;
   result.lambda = *LE / in.r;
@@ -98,21 +121,10 @@ std::optional<StrutResult> IStrut(MemberContext& c, MemberAxis axis, const Strut
   out.Add(" Effective Length = " + Metres(*LE) + " m");
   out.Add(" Lambda = " + SigFig3(result.lambda));
 
-  char curve = 'c';
-  if (c.s.McType == SectionKind::RSC) {
-    out.Add("  Allowable Stress from Table 27c");
-  } else {
-    const double proportion = static_cast<double>(sec.Width) / sec.Depth;
-    const bool hSection = proportion >= 0.8;
-    const bool ask = proportion >= 0.8 && proportion < 0.9;
-    const std::optional<char> letter =
-        StrutCurveLetter(c, axis, DefaultCurve(hSection, in.xx, sec.FlgThk), ask, hSection);
-    if (!letter) return std::nullopt;
-    curve = *letter;
-    out.Add(" Allowable Stress from Table 27" + std::string(1, curve));
-  }
-  (in.xx ? c.s.extra.CurveX : c.s.extra.CurveY) = std::string(1, curve);
-  const double robertson = *RobertsonConstant(curve);
+  const std::optional<char> curve = IStrutCurve(c, axis, in.xx, out);
+  if (!curve) return std::nullopt;
+  (in.xx ? c.s.extra.CurveX : c.s.extra.CurveY) = std::string(1, *curve);
+  const double robertson = *RobertsonConstant(*curve);
   result.pc = StrutCompressiveStrength(result.lambda, pyr, in.E, robertson);
   if (c.s.ClassAxial != SectionClass::Slender && InThicknessBand(sec.FlgThk)) {
     result.pc =
