@@ -55,6 +55,37 @@ void ClassLines(DetailList& out, SectionClass cls, std::string_view axis) {
   out.Add(" bending about " + std::string(axis));
 }
 
+// The more exact local check, with the reduced plastic moduli; 0 where it does not apply (a
+// section that cannot reach its plastic moment, or moduli that cannot be reduced), nothing when
+// the calculation stopped.
+std::optional<double> ExactLocalCapacity(MemberContext& c, const Loads& L, double py, double Mcx,
+                                         double Mcy) {
+  MemberCapacityState& s = c.s;
+  if (!ReachesPlasticMoment(*s.ClassCombinedXX) || !ReachesPlasticMoment(*s.ClassCombinedYY))
+    return 0.0;
+  const std::optional<ReducedModuli> reduced = ReducedPlasticModuli(c, L.F, py);
+  if (s.InputError != 0) return std::nullopt;
+  if (!reduced) return 0.0;
+  const double Mrx = std::min(reduced->Srx * py, Mcx);
+  const double Mry = std::min(reduced->Sry * py, Mcy);
+  const double exact = std::pow(L.Mx / Mrx, reduced->z1) + std::pow(L.My / Mry, reduced->z2);
+  DetailList& out = s.Detail(DetailKind::Combined);
+  out.Add(" More exact approach");
+  out.Add(" Reduced Plastic Moduli");
+  out.Add(" Srx = " + CubicCm(reduced->Srx) + " cm^3");
+  out.Add(" Sry = " + CubicCm(reduced->Sry) + " cm^3");
+  out.Add(" Mx = " + KiloNewtonMetres(L.Mx) + " kN-m");
+  out.Add(" Mrx = " + KiloNewtonMetres(Mrx) + " kN-m");
+  out.Add(" Z1 = " + SigFig3(reduced->z1));
+  out.Add(" My = " + KiloNewtonMetres(L.My) + " kN-m");
+  out.Add(" Mry = " + KiloNewtonMetres(Mry) + " kN-m");
+  out.Add(" Z2 = " + SigFig3(reduced->z2));
+  out.Add(" (Mx/Mrx)^Z1 + (My/Mry)^Z2 = " + SigFig3(exact));
+  out.Add(Verdict(exact, " Local Capacity OK", " Local Capacity Check Fails"));
+  s.extra.LocalExact = exact;
+  return exact;
+}
+
 bool LocalCapacityCheck(MemberContext& c, const Loads& L, double py) {
   MemberCapacityState& s = c.s;
   DetailList& out = s.Detail(DetailKind::Combined);
@@ -82,32 +113,11 @@ bool LocalCapacityCheck(MemberContext& c, const Loads& L, double py) {
   out.Add(Verdict(simplified, " Local Capacity OK", " Local Capacity Check Fails"));
   s.extra.LocalSimplified = simplified;
 
-  double exact = 0;
-  if (ReachesPlasticMoment(*s.ClassCombinedXX) && ReachesPlasticMoment(*s.ClassCombinedYY)) {
-    const std::optional<ReducedModuli> reduced = ReducedPlasticModuli(c, L.F, py);
-    if (s.InputError != 0) return false;
-    if (reduced) {
-      const double Mrx = std::min(reduced->Srx * py, Mcx);
-      const double Mry = std::min(reduced->Sry * py, Mcy);
-      exact = std::pow(L.Mx / Mrx, reduced->z1) + std::pow(L.My / Mry, reduced->z2);
-      out.Add(" More exact approach");
-      out.Add(" Reduced Plastic Moduli");
-      out.Add(" Srx = " + CubicCm(reduced->Srx) + " cm^3");
-      out.Add(" Sry = " + CubicCm(reduced->Sry) + " cm^3");
-      out.Add(" Mx = " + KiloNewtonMetres(L.Mx) + " kN-m");
-      out.Add(" Mrx = " + KiloNewtonMetres(Mrx) + " kN-m");
-      out.Add(" Z1 = " + SigFig3(reduced->z1));
-      out.Add(" My = " + KiloNewtonMetres(L.My) + " kN-m");
-      out.Add(" Mry = " + KiloNewtonMetres(Mry) + " kN-m");
-      out.Add(" Z2 = " + SigFig3(reduced->z2));
-      out.Add(" (Mx/Mrx)^Z1 + (My/Mry)^Z2 = " + SigFig3(exact));
-      out.Add(Verdict(exact, " Local Capacity OK", " Local Capacity Check Fails"));
-      s.extra.LocalExact = exact;
-    }
-  }
+  const std::optional<double> exact = ExactLocalCapacity(c, L, py, Mcx, Mcy);
+  if (!exact) return false;
   s.Summary(SummaryKind::Combined)
       .Add(PairVerdict(
-          simplified, exact, "  Local Capacity OK", "  Both Local Capacity Checks Fail",
+          simplified, *exact, "  Local Capacity OK", "  Both Local Capacity Checks Fail",
           "  Simplified local capacity check fails ", "  More exact local capacity check fails"));
   return true;
 }
