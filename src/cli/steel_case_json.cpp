@@ -69,43 +69,48 @@ double Length(const json& value, const std::string& what) {
   return number;
 }
 
+// The record's numeric fields by their names in a case.
+std::array<std::pair<const char*, float*>, 34> NumericFields(SectionRecord& r) {
+  return {{{"Depth", &r.Depth},
+           {"Width", &r.Width},
+           {"WebThk", &r.WebThk},
+           {"FlgThk", &r.FlgThk},
+           {"RootRad", &r.RootRad},
+           {"ToeRad", &r.ToeRad},
+           {"Outstand", &r.Outstand},
+           {"WebDepth", &r.WebDepth},
+           {"FlgAngle", &r.FlgAngle},
+           {"Grade", &r.Grade},
+           {"E", &r.E},
+           {"Area", &r.Area},
+           {"Ixx", &r.Ixx},
+           {"Iyy", &r.Iyy},
+           {"Rx", &r.Rx},
+           {"Ry", &r.Ry},
+           {"Cx", &r.Cx},
+           {"Cy", &r.Cy},
+           {"ExtremeX", &r.ExtremeX},
+           {"ExtremeY", &r.ExtremeY},
+           {"Iuu", &r.Iuu},
+           {"Ivv", &r.Ivv},
+           {"Ru", &r.Ru},
+           {"Rv", &r.Rv},
+           {"Alpha", &r.Alpha},
+           {"K", &r.K},
+           {"TorsionFibre", &r.TorsionFibre},
+           {"Cs", &r.Cs},
+           {"Sxx", &r.Sxx},
+           {"Syy", &r.Syy},
+           {"u", &r.u},
+           {"x", &r.x},
+           {"H", &r.H},
+           {"Extra", &r.Extra}}};
+}
+
 SectionRecord ReadSection(const json& object) {
   if (!object.is_object()) throw CaseError{"Section must be an object of record fields"};
   SectionRecord r;
-  const std::pair<const char*, float*> numbers[] = {{"Depth", &r.Depth},
-                                                    {"Width", &r.Width},
-                                                    {"WebThk", &r.WebThk},
-                                                    {"FlgThk", &r.FlgThk},
-                                                    {"RootRad", &r.RootRad},
-                                                    {"ToeRad", &r.ToeRad},
-                                                    {"Outstand", &r.Outstand},
-                                                    {"WebDepth", &r.WebDepth},
-                                                    {"FlgAngle", &r.FlgAngle},
-                                                    {"Grade", &r.Grade},
-                                                    {"E", &r.E},
-                                                    {"Area", &r.Area},
-                                                    {"Ixx", &r.Ixx},
-                                                    {"Iyy", &r.Iyy},
-                                                    {"Rx", &r.Rx},
-                                                    {"Ry", &r.Ry},
-                                                    {"Cx", &r.Cx},
-                                                    {"Cy", &r.Cy},
-                                                    {"ExtremeX", &r.ExtremeX},
-                                                    {"ExtremeY", &r.ExtremeY},
-                                                    {"Iuu", &r.Iuu},
-                                                    {"Ivv", &r.Ivv},
-                                                    {"Ru", &r.Ru},
-                                                    {"Rv", &r.Rv},
-                                                    {"Alpha", &r.Alpha},
-                                                    {"K", &r.K},
-                                                    {"TorsionFibre", &r.TorsionFibre},
-                                                    {"Cs", &r.Cs},
-                                                    {"Sxx", &r.Sxx},
-                                                    {"Syy", &r.Syy},
-                                                    {"u", &r.u},
-                                                    {"x", &r.x},
-                                                    {"H", &r.H},
-                                                    {"Extra", &r.Extra}};
+  const auto numbers = NumericFields(r);
   for (const auto& [key, value] : object.items()) {
     const std::string where = "Section: " + key;
     if (key == "Designation" || key == "Type") {
