@@ -14,6 +14,30 @@ const char* StressLabel(const LoadTable& loads) {
   return " Maximum Factored Elastic Stress = ";
 }
 
+namespace {
+
+// One line per part: the part's length over its largest deflection.
+std::vector<std::string> DeflectionRatioLines(const ListingContext& context) {
+  const BeamModel& model = context.model();
+  std::vector<std::string> ratios;
+  if (model.LhCantilever.IsPresent()) {
+    ratios.push_back(
+        " LHC   deflection/span ratio = 1/" +
+        SigFig3(model.LhCantilever.Length / RatioDivisor(context.lhLargestDeflection)));
+  }
+  ratios.push_back(
+      " SPAN  deflection/span ratio = 1/" +
+      SigFig3(model.MainSpan.Length / RatioDivisor(context.results.SpanPeakDeflection)));
+  if (model.RhCantilever.IsPresent()) {
+    ratios.push_back(
+        " RHC   deflection/span ratio = 1/" +
+        SigFig3(model.RhCantilever.Length / RatioDivisor(context.rhLargestDeflection)));
+  }
+  return ratios;
+}
+
+}  // namespace
+
 void WritePlainSummary(const ListingContext& context, ListingLines& list, ListingStores& stores) {
   const BeamModel& model = context.model();
   const BeamResults& r = context.results;
@@ -49,19 +73,7 @@ void WritePlainSummary(const ListingContext& context, ListingLines& list, Listin
   block.LineThenBlank(" Maximum -ve deflection = " + deflection(r.DeflectionExtremes[1]), " ");
 
   // The ratio lines; the last one is followed by a line holding one space.
-  std::vector<std::string> ratios;
-  if (model.LhCantilever.IsPresent()) {
-    ratios.push_back(
-        " LHC   deflection/span ratio = 1/" +
-        SigFig3(model.LhCantilever.Length / RatioDivisor(context.lhLargestDeflection)));
-  }
-  ratios.push_back(" SPAN  deflection/span ratio = 1/" +
-                   SigFig3(model.MainSpan.Length / RatioDivisor(r.SpanPeakDeflection)));
-  if (model.RhCantilever.IsPresent()) {
-    ratios.push_back(
-        " RHC   deflection/span ratio = 1/" +
-        SigFig3(model.RhCantilever.Length / RatioDivisor(context.rhLargestDeflection)));
-  }
+  const std::vector<std::string> ratios = DeflectionRatioLines(context);
   for (std::size_t i = 0; i + 1 < ratios.size(); ++i)
     block.Line(ratios[i]);
   block.LineThenBlank(ratios.back(), " ");
