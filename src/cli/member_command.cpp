@@ -102,24 +102,17 @@ nlohmann::ordered_json ResultsJson(const MemberCapacityState& s) {
   return j;
 }
 
-}  // namespace
+// The window's detail and summary lists, as the member commands print them without --json.
+void PrintWindowLists(std::ostream& out, const MemberCapacityWindow& w) {
+  for (const std::string& line : w.List_Data)
+    out << line << "\n";
+  out << "\n";
+  for (const std::string& line : w.List_Results)
+    out << line << "\n";
+}
 
-int RunMemberCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  const std::optional<FileArguments> parsed = ParseFileArguments(args, "member", "file", err);
-  if (!parsed) return kExitBadInput;
-  const auto bytes = ReadFileBytes(parsed->file);
-  if (!bytes) {
-    err << "trabeo-cli member: cannot read " << parsed->file << "\n";
-    return kExitBadInput;
-  }
-  const std::string caseText(bytes->begin(), bytes->end());
-  const auto code = MemberCaseCode(caseText);
-  if (const auto* problem = std::get_if<std::string>(&code)) {
-    err << "trabeo-cli member: " << *problem << "\n";
-    return kExitBadInput;
-  }
-  if (std::get<MemberCode>(code) == MemberCode::EN1993)
-    return RunEc3MemberCase(caseText, parsed->json, out, err);
+int RunBs5950MemberCase(const std::string& caseText, bool json, std::ostream& out,
+                        std::ostream& err) {
   auto parsedCase = ParseMemberCase(caseText);
   if (auto* problem = std::get_if<std::string>(&parsedCase)) {
     err << "trabeo-cli member: " << *problem << "\n";
@@ -143,72 +136,50 @@ int RunMemberCommand(std::span<const std::string> args, std::ostream& out, std::
       details[calculation] = Lines(detail->InUse());
     if (const SummaryList* summary = SummaryOf(w.state, calculation))
       summaries[calculation] = Lines(summary->InUse());
-    if (parsed->json) continue;
+    if (json) continue;
     out << "[" << calculation << "]\n";
-    for (const std::string& line : w.List_Data)
-      out << line << "\n";
-    out << "\n";
-    for (const std::string& line : w.List_Results)
-      out << line << "\n";
+    PrintWindowLists(out, w);
     out << "\n";
   }
-  if (parsed->json) {
-    nlohmann::ordered_json j = ResultsJson(w.state);
-    j["Dialogs"] = dialogs.PutsJson();
-    nlohmann::ordered_json messages = nlohmann::ordered_json::array();
-    for (const std::string& message : dialogs.messages())
-      messages.push_back(message);
-    j["Messages"] = messages;
-    j["Details"] = details;
-    j["Summaries"] = summaries;
-    out << DumpJson(j) << "\n";
-  } else {
+  if (!json) {
     for (const std::string& message : dialogs.messages())
       out << "Message: " << message << "\n";
+    return kExitOk;
   }
+  nlohmann::ordered_json j = ResultsJson(w.state);
+  j["Dialogs"] = dialogs.PutsJson();
+  nlohmann::ordered_json messages = nlohmann::ordered_json::array();
+  for (const std::string& message : dialogs.messages())
+    messages.push_back(message);
+  j["Messages"] = messages;
+  j["Details"] = details;
+  j["Summaries"] = summaries;
+  out << DumpJson(j) << "\n";
   return kExitOk;
 }
 
-int RunMemberFileCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  const std::optional<FileArguments> parsed = ParseFileArguments(args, "member-file", "file", err);
-  if (!parsed) return kExitBadInput;
-  MemberCapacityWindow w;
-  HeaderTexts header;
-  AnswerDialogs dialogs({});
-  if (!OpenMemberFileAt(w, header, parsed->file, dialogs)) {
-    const std::string reason =
-        dialogs.messages().empty() ? "cannot read the file" : dialogs.messages().front();
-    err << "trabeo-cli member-file: " << parsed->file << ": " << reason << "\n";
-    return kExitBadInput;
-  }
-  const MemberFormTexts& t = w.state.texts;
-  const std::vector<std::pair<std::string, std::string>> boxes{
-      {"lbl_Desc", t.lbl_Desc},
-      {"lbl_SectionTypeA", t.lbl_SectionTypeA},
-      {"lbl_SectionTypeX", t.lbl_SectionTypeX},
-      {"lbl_SectionTypeY", t.lbl_SectionTypeY},
-      {"Edit_Py", t.Edit_Py},
-      {"Edit_E", t.Edit_E},
-      {"Edit_b1", t.Edit_b1},
-      {"lbl_n1", t.lbl_n1},
-      {"lbl_n2", t.lbl_n2},
-      {"Edit_Le", t.Edit_Le},
-      {"Edit_Axial", t.Edit_Axial},
-      {"Edit_MomAxx", t.Edit_MomAxx},
-      {"Edit_MomAyy", t.Edit_MomAyy},
-      {"Edit_MomBxx", t.Edit_MomBxx},
-      {"Edit_MomByy", t.Edit_MomByy}};
-  if (!parsed->json) {
-    for (const auto& [name, text] : boxes)
-      out << name << ": " << text << "\n";
-    out << "\n";
-    for (const std::string& line : w.List_Data)
-      out << line << "\n";
-    out << "\n";
-    for (const std::string& line : w.List_Results)
-      out << line << "\n";
-    return kExitOk;
-  }
+using NamedTexts = std::vector<std::pair<std::string, std::string>>;
+
+NamedTexts MemberFileBoxes(const MemberFormTexts& t) {
+  return {{"lbl_Desc", t.lbl_Desc},
+          {"lbl_SectionTypeA", t.lbl_SectionTypeA},
+          {"lbl_SectionTypeX", t.lbl_SectionTypeX},
+          {"lbl_SectionTypeY", t.lbl_SectionTypeY},
+          {"Edit_Py", t.Edit_Py},
+          {"Edit_E", t.Edit_E},
+          {"Edit_b1", t.Edit_b1},
+          {"lbl_n1", t.lbl_n1},
+          {"lbl_n2", t.lbl_n2},
+          {"Edit_Le", t.Edit_Le},
+          {"Edit_Axial", t.Edit_Axial},
+          {"Edit_MomAxx", t.Edit_MomAxx},
+          {"Edit_MomAyy", t.Edit_MomAyy},
+          {"Edit_MomBxx", t.Edit_MomBxx},
+          {"Edit_MomByy", t.Edit_MomByy}};
+}
+
+nlohmann::ordered_json MemberFileJson(const MemberCapacityWindow& w, const HeaderTexts& header,
+                                      const NamedTexts& boxes) {
   nlohmann::ordered_json j;
   for (const auto& [name, text] : boxes)
     j[name] = text;
@@ -233,7 +204,51 @@ int RunMemberFileCommand(std::span<const std::string> args, std::ostream& out, s
   details["SectionData"] = Lines(w.state.Detail(DetailKind::SectionData).InUse());
   j["Details"] = details;
   j["Summaries"] = summaries;
-  out << DumpJson(j) << "\n";
+  return j;
+}
+
+}  // namespace
+
+int RunMemberCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  const std::optional<FileArguments> parsed = ParseFileArguments(args, "member", "file", err);
+  if (!parsed) return kExitBadInput;
+  const auto bytes = ReadFileBytes(parsed->file);
+  if (!bytes) {
+    err << "trabeo-cli member: cannot read " << parsed->file << "\n";
+    return kExitBadInput;
+  }
+  const std::string caseText(bytes->begin(), bytes->end());
+  const auto code = MemberCaseCode(caseText);
+  if (const auto* problem = std::get_if<std::string>(&code)) {
+    err << "trabeo-cli member: " << *problem << "\n";
+    return kExitBadInput;
+  }
+  if (std::get<MemberCode>(code) == MemberCode::EN1993)
+    return RunEc3MemberCase(caseText, parsed->json, out, err);
+  return RunBs5950MemberCase(caseText, parsed->json, out, err);
+}
+
+int RunMemberFileCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  const std::optional<FileArguments> parsed = ParseFileArguments(args, "member-file", "file", err);
+  if (!parsed) return kExitBadInput;
+  MemberCapacityWindow w;
+  HeaderTexts header;
+  AnswerDialogs dialogs({});
+  if (!OpenMemberFileAt(w, header, parsed->file, dialogs)) {
+    const std::string reason =
+        dialogs.messages().empty() ? "cannot read the file" : dialogs.messages().front();
+    err << "trabeo-cli member-file: " << parsed->file << ": " << reason << "\n";
+    return kExitBadInput;
+  }
+  const NamedTexts boxes = MemberFileBoxes(w.state.texts);
+  if (parsed->json) {
+    out << DumpJson(MemberFileJson(w, header, boxes)) << "\n";
+    return kExitOk;
+  }
+  for (const auto& [name, text] : boxes)
+    out << name << ": " << text << "\n";
+  out << "\n";
+  PrintWindowLists(out, w);
   return kExitOk;
 }
 
