@@ -177,6 +177,31 @@ double RestrainedMomentCapacity(MemberContext& c, MemberAxis axis, SectionClass 
   return Mc;
 }
 
+namespace {
+
+struct LtbSlenderness {
+  double lambdaLT = 0;  // equivalent slenderness
+  double lambdaLO = 0;  // limiting slenderness
+};
+
+// halfLambda: lambda LT = lambda / 2, as for columns in simple construction.
+LtbSlenderness LtbSlendernessLines(const MemberSection& sec, double LE, double n, bool halfLambda,
+                                   const MemberInputs& in, DetailList& out) {
+  out.Add("  Buckling parameter u = " + SigFig3(sec.u));
+  const double lambda = LE / sec.Ry;
+  const double v = BucklingSlendernessFactorV(sec.x, static_cast<float>(lambda));
+  out.Add("  Slenderness factor v = " + SigFig3(v));
+  out.Add("  Lambda = " + SigFig3(lambda));
+  LtbSlenderness result;
+  result.lambdaLT = halfLambda ? lambda / 2 : n * sec.u * v * lambda;
+  out.Add("  Lambda LT = " + SigFig3(result.lambdaLT));
+  result.lambdaLO = 0.4 * std::sqrt(kPiSquared * in.E / (in.py > 0 ? in.py : 1e-7));
+  out.Add("  Lambda LO = " + SigFig3(result.lambdaLO));
+  return result;
+}
+
+}  // namespace
+
 std::optional<double> BucklingResistanceMoment(MemberContext& c, SectionClass cls, bool halfLambda,
                                                DetailList& out, double& leUsed) {
   const MemberSection& sec = c.s.McSection;
@@ -193,15 +218,9 @@ std::optional<double> BucklingResistanceMoment(MemberContext& c, SectionClass cl
   out.Add("  Effective Length = " + Metres(*LE) + " m");
   out.Add("  Slenderness correction factor ");
   out.Add("  n = " + SigFig3(*n));
-  out.Add("  Buckling parameter u = " + SigFig3(sec.u));
-  const double lambda = *LE / sec.Ry;
-  const double v = BucklingSlendernessFactorV(sec.x, static_cast<float>(lambda));
-  out.Add("  Slenderness factor v = " + SigFig3(v));
-  out.Add("  Lambda = " + SigFig3(lambda));
-  const double lambdaLT = halfLambda ? lambda / 2 : *n * sec.u * v * lambda;
-  out.Add("  Lambda LT = " + SigFig3(lambdaLT));
-  const double lambdaLO = 0.4 * std::sqrt(kPiSquared * in.E / (py > 0 ? py : 1e-7));
-  out.Add("  Lambda LO = " + SigFig3(lambdaLO));
+  const LtbSlenderness slenderness = LtbSlendernessLines(sec, *LE, *n, halfLambda, in, out);
+  const double lambdaLT = slenderness.lambdaLT;
+  const double lambdaLO = slenderness.lambdaLO;
   double pyUsed = py;
   if (slender) {
     pyUsed = SlenderBendingStrength(sec, py, out, "  Section flange is slender",
@@ -239,6 +258,63 @@ std::optional<double> BucklingResistanceMoment(MemberContext& c, SectionClass cl
   return Mb;
 }
 
+namespace {
+
+struct ClosedCapacity {
+  double Mc = 0;               // N mm
+  bool limitGoverned = false;  // the 1.2 Z py limit, not S py
+};
+
+// The moment capacity of a box or tube by its class, with the lines that say how it was taken.
+ClosedCapacity ClosedSectionCapacityByClass(MemberContext& c, MemberAxis axis, SectionClass cls,
+                                            DetailList& out) {
+  const MemberSection& sec = c.s.McSection;
+  const double py = ReadMemberInputs(c.s.texts).py;
+  const bool xx = axis == MemberAxis::XX;
+  const bool tube = c.s.McType == SectionKind::Tube;
+  const double S = xx ? sec.Sxx : sec.Syy;
+  const double Z = xx ? sec.Zxx : sec.Zyy;
+  const std::string& elasticLabel = xx ? c.units.ElasticXLabel : c.units.ElasticYLabel;
+  ClosedCapacity result;
+  if (ReachesPlasticMoment(cls)) {
+    result.Mc = S * py;
+    result.limitGoverned = result.Mc > kShapeLimit * Z * py;
+    if (result.limitGoverned) result.Mc = kShapeLimit * Z * py;
+    if (tube) {
+      out.Add(result.limitGoverned ? "  Mb = 1.2  x  Z  x  Py  " : "  Mb = S  x  Py  ");
+      out.Add("  Buckling resistance moment ");
+    }
+  } else if (cls == SectionClass::SemiCompact) {
+    result.Mc = Z * py;
+    out.Add(tube ? "  Mb = Z  x  Py  " : "  Mb = " + elasticLabel + "  x  Py ");
+    if (tube) out.Add("  Buckling resistance moment ");
+  } else if (tube) {
+    const double ratio = static_cast<double>(sec.Width) / sec.FlgThk;
+    const double reduced = 80 * 275 / ratio;
+    const double pyr = reduced < py ? reduced : py;
+    out.Add("  pyr = " + Stress(pyr) + " N/mm^2");
+    out.Add("  Mb = Z  x  Pyr ");
+    out.Add("  Buckling resistance moment ");
+    result.Mc = Z * pyr;
+  } else {
+    const double eps = std::sqrt(275 / py);
+    // About y-y the webs are the compressed walls.
+    const double ratio = xx ? static_cast<double>(sec.Outstand) / sec.FlgThk
+                            : static_cast<double>(sec.WebDepth) / sec.WebThk;
+    double factor = 31 / (ratio / eps - 8);
+    if (factor < 0 || factor > 1) factor = 1;
+    const double pyr = py * factor;
+    out.Add("  Reduced Py for slender section ");
+    out.Add("  Pyr = " + Stress(pyr) + " N/mm^2");
+    out.Gap();
+    out.Add("  Mb = " + elasticLabel + "  x  Py ");
+    result.Mc = Z * pyr;
+  }
+  return result;
+}
+
+}  // namespace
+
 double ClosedSectionMomentCapacity(MemberContext& c, MemberAxis axis, SectionClass cls,
                                    DetailList& out) {
   const MemberSection& sec = c.s.McSection;
@@ -258,42 +334,9 @@ double ClosedSectionMomentCapacity(MemberContext& c, MemberAxis axis, SectionCla
   const double shearArea =
       tube ? 0.6 * sec.Area : depthShare / (static_cast<double>(sec.Depth) + sec.Width) * sec.Area;
   const double shearLimit = 0.36 * shearArea * py;
-  double Mc = 0;
-  bool limitGoverned = false;
-  if (ReachesPlasticMoment(cls)) {
-    Mc = S * py;
-    limitGoverned = Mc > kShapeLimit * Z * py;
-    if (limitGoverned) Mc = kShapeLimit * Z * py;
-    if (tube) {
-      out.Add(limitGoverned ? "  Mb = 1.2  x  Z  x  Py  " : "  Mb = S  x  Py  ");
-      out.Add("  Buckling resistance moment ");
-    }
-  } else if (cls == SectionClass::SemiCompact) {
-    Mc = Z * py;
-    out.Add(tube ? "  Mb = Z  x  Py  " : "  Mb = " + elasticLabel + "  x  Py ");
-    if (tube) out.Add("  Buckling resistance moment ");
-  } else if (tube) {
-    const double ratio = static_cast<double>(sec.Width) / sec.FlgThk;
-    const double reduced = 80 * 275 / ratio;
-    const double pyr = reduced < py ? reduced : py;
-    out.Add("  pyr = " + Stress(pyr) + " N/mm^2");
-    out.Add("  Mb = Z  x  Pyr ");
-    out.Add("  Buckling resistance moment ");
-    Mc = Z * pyr;
-  } else {
-    const double eps = std::sqrt(275 / py);
-    // About y-y the webs are the compressed walls.
-    const double ratio = xx ? static_cast<double>(sec.Outstand) / sec.FlgThk
-                            : static_cast<double>(sec.WebDepth) / sec.WebThk;
-    double factor = 31 / (ratio / eps - 8);
-    if (factor < 0 || factor > 1) factor = 1;
-    const double pyr = py * factor;
-    out.Add("  Reduced Py for slender section ");
-    out.Add("  Pyr = " + Stress(pyr) + " N/mm^2");
-    out.Gap();
-    out.Add("  Mb = " + elasticLabel + "  x  Py ");
-    Mc = Z * pyr;
-  }
+  const ClosedCapacity capacity = ClosedSectionCapacityByClass(c, axis, cls, out);
+  const double Mc = capacity.Mc;
+  const bool limitGoverned = capacity.limitGoverned;
   out.Add("  Mb " + a.axis + " = " + KiloNewtonMetres(Mc) + " kN-m");
   if (!tube && (ReachesPlasticMoment(cls))) out.Gap();
   out.Add(tube ? "  for a shear load of " : "  for a shear load of");
