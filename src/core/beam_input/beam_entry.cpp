@@ -1,6 +1,8 @@
 #include "beam_input/beam_entry.h"
 
 #include <cmath>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "beam_input/entry_ranges.h"
@@ -58,6 +60,35 @@ double SelfWeightOfArea(double area) {
   return area * kSteelDensity / 1000000 * 9.81;
 }
 
+namespace {
+
+// Why the chosen code cannot check this section, if it cannot.
+std::optional<std::string> CodeRefusal(const BeamModel& model, const SectionValues& section) {
+  if (IsSteelKind(section.SectionKind) && model.DesignCode == DesignCode::BS5268)
+    return "Cannot check steel beam to timber code";
+  if (section.SectionKind == SectionKind::Timber && IsSteelCode(model.DesignCode))
+    return "Cannot check timber beam to steel code";
+  if ((model.DesignCode == DesignCode::BS5268 || IsSteelCode(model.DesignCode)) &&
+      IsIxxTypedByUser(model.FibreDistance))
+    return "Cannot code check section with value of Ixx edited by user";
+  if (model.DesignCode == DesignCode::EN1993 && section.Record.IsSeparator())
+    return std::string(kEN1993NeedsTableSectionMessage);
+  return std::nullopt;
+}
+
+// The self weight row: the section's weight, uniform over the whole beam.
+void SetSelfWeightRow(BeamModel& model, double area) {
+  const auto weight = static_cast<float>(SelfWeightOfArea(area));
+  LoadRecord& selfWeight = model.Loads.row(kSelfWeightRow);
+  selfWeight.Kind = kDistributedLoadKind;
+  selfWeight.Position = 0;
+  selfWeight.Intensity = weight;
+  selfWeight.EndIntensity = weight;
+  selfWeight.Cover = static_cast<float>(model.TotalLength);
+}
+
+}  // namespace
+
 BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts, const UnitSettings& units,
                                 BeamProject& project) {
   if (std::string problem = BeamEntryRangeProblem(texts, units); !problem.empty())
@@ -92,29 +123,9 @@ BeamEntryOutcome ApplyBeamEntry(const BeamEntryTexts& texts, const UnitSettings&
   }
 
   model.DesignCode = texts.code;
-  const bool steel = IsSteelKind(section.SectionKind);
-  if (steel && model.DesignCode == DesignCode::BS5268) {
-    return {BeamEntryStatus::CodeRefused, "Cannot check steel beam to timber code", false};
-  }
-  if (section.SectionKind == SectionKind::Timber && IsSteelCode(model.DesignCode)) {
-    return {BeamEntryStatus::CodeRefused, "Cannot check timber beam to steel code", false};
-  }
-  if ((model.DesignCode == DesignCode::BS5268 || IsSteelCode(model.DesignCode)) &&
-      IsIxxTypedByUser(model.FibreDistance)) {
-    return {BeamEntryStatus::CodeRefused,
-            "Cannot code check section with value of Ixx edited by user", false};
-  }
-  if (model.DesignCode == DesignCode::EN1993 && section.Record.IsSeparator()) {
-    return {BeamEntryStatus::CodeRefused, std::string(kEN1993NeedsTableSectionMessage), false};
-  }
-
-  const auto weight = static_cast<float>(SelfWeightOfArea(section.SectionArea));
-  LoadRecord& selfWeight = model.Loads.row(kSelfWeightRow);
-  selfWeight.Kind = kDistributedLoadKind;
-  selfWeight.Position = 0;
-  selfWeight.Intensity = weight;
-  selfWeight.EndIntensity = weight;
-  selfWeight.Cover = static_cast<float>(model.TotalLength);
+  if (std::optional<std::string> refusal = CodeRefusal(model, section))
+    return {BeamEntryStatus::CodeRefused, std::move(*refusal), false};
+  SetSelfWeightRow(model, section.SectionArea);
 
   BeamEntryOutcome outcome{BeamEntryStatus::Accepted, {}, false};
   outcome.askTimberWithSteelE = TextToNumber(texts.E) > 200000 &&
