@@ -110,6 +110,28 @@ void ConnectMemberCapacity(TIndexFrm& index, TMemCapFrm& memberCapacity, TSetHea
   QObject::connect(form, &TMemCapFrm::exitRequested, main, &QWidget::close);
 }
 
+// The index form's menu commands that show the preferences, information, about and page header
+// forms.
+void ConnectIndexCommands(TIndexFrm* index, TPreferencesFrm* preferences, TInfoFrm* info,
+                          TAboutBox* about, TSetHeaderFrm* setHeader) {
+  QObject::connect(index, &TIndexFrm::preferencesRequested,
+                   [preferences] { ShowForm(preferences); });
+  QObject::connect(index, &TIndexFrm::infoRequested, [info] { ShowForm(info); });
+  QObject::connect(index, &TIndexFrm::aboutRequested, [about] { ShowForm(about, true); });
+  QObject::connect(index, &TIndexFrm::setHeaderRequested,
+                   [setHeader] { ShowForm(setHeader, true); });
+  QObject::connect(preferences, &TPreferencesFrm::settingsChanged, index, &TIndexFrm::Redraw);
+}
+
+// Results at a point: File New and Open clear its lines, and a point calculated enables printing.
+void ConnectResultsAtPoint(TIndexFrm* index, BeamFileCommands* files, TPointFrm* point) {
+  QObject::connect(files, &BeamFileCommands::beamFileOpened, point, &TPointFrm::ShowLines);
+  QObject::connect(index, &TIndexFrm::newRequested, point, &TPointFrm::ShowLines);
+  QObject::connect(index, &TIndexFrm::resultsAtPointRequested, [point] { ShowForm(point); });
+  QObject::connect(point, &TPointFrm::pointCalculated, index,
+                   [index] { index->SetFileCommandsEnabled(true, true); });
+}
+
 }  // namespace
 
 // The miscellaneous section editor, opened from the beam form, and the six calculators, opened
@@ -181,13 +203,7 @@ void TrabeoApplication::start() {
   ConnectTimberSection(beam, timberSection, k3Help);
   ConnectTimberAndBoltModules(index, timber, duration, bolt, setHeader);
 
-  QObject::connect(index, &TIndexFrm::preferencesRequested,
-                   [preferences] { ShowForm(preferences); });
-  QObject::connect(index, &TIndexFrm::infoRequested, [info] { ShowForm(info); });
-  QObject::connect(index, &TIndexFrm::aboutRequested, [about] { ShowForm(about, true); });
-  QObject::connect(index, &TIndexFrm::setHeaderRequested,
-                   [setHeader] { ShowForm(setHeader, true); });
-  QObject::connect(preferences, &TPreferencesFrm::settingsChanged, index, &TIndexFrm::Redraw);
+  ConnectIndexCommands(index, preferences, info, about, setHeader);
   QObject::connect(preferences, &TPreferencesFrm::savedAsDefault, [this] {
     SaveEurocodeSwitch(d_->settingsFile,
                        d_->session.units().EnableSteelEN1993 == trabeo::kSettingOn);
@@ -199,11 +215,7 @@ void TrabeoApplication::start() {
   index->SetDiscardCheck([files] { return files->MayDiscardWork(); });
   auto* point = d_->Create<TPointFrm>(context);
   QObject::connect(files, &BeamFileCommands::beamFileOpened, d_->flow, &EntryFlow::BeamFileOpened);
-  QObject::connect(files, &BeamFileCommands::beamFileOpened, point, &TPointFrm::ShowLines);
-  QObject::connect(index, &TIndexFrm::newRequested, point, &TPointFrm::ShowLines);
-  QObject::connect(index, &TIndexFrm::resultsAtPointRequested, [point] { ShowForm(point); });
-  QObject::connect(point, &TPointFrm::pointCalculated, index,
-                   [index] { index->SetFileCommandsEnabled(true, true); });
+  ConnectResultsAtPoint(index, files, point);
   ConnectMemberCapacity(*index, *memberCapacity, *setHeader);
   TGridFrm* editor = d_->sectionEditor;
   QObject::connect(memberCapacity, &TMemCapFrm::editMiscellaneousRequested, editor,
