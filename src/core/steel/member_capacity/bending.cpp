@@ -265,16 +265,20 @@ struct ClosedCapacity {
   bool limitGoverned = false;  // the 1.2 Z py limit, not S py
 };
 
+// What the capacity of a box or tube about one axis is taken from.
+struct ClosedAxis {
+  bool xx = true;
+  bool tube = false;
+  double py = 0, S = 0, Z = 0;  // N/mm2, mm3
+  std::string elasticLabel;
+};
+
 // The moment capacity of a box or tube by its class, with the lines that say how it was taken.
-ClosedCapacity ClosedSectionCapacityByClass(MemberContext& c, MemberAxis axis, SectionClass cls,
-                                            DetailList& out) {
-  const MemberSection& sec = c.s.McSection;
-  const double py = ReadMemberInputs(c.s.texts).py;
-  const bool xx = axis == MemberAxis::XX;
-  const bool tube = c.s.McType == SectionKind::Tube;
-  const double S = xx ? sec.Sxx : sec.Syy;
-  const double Z = xx ? sec.Zxx : sec.Zyy;
-  const std::string& elasticLabel = xx ? c.units.ElasticXLabel : c.units.ElasticYLabel;
+ClosedCapacity ClosedSectionCapacityByClass(const MemberSection& sec, const ClosedAxis& axis,
+                                            SectionClass cls, DetailList& out) {
+  const bool xx = axis.xx, tube = axis.tube;
+  const double py = axis.py, S = axis.S, Z = axis.Z;
+  const std::string& elasticLabel = axis.elasticLabel;
   ClosedCapacity result;
   if (ReachesPlasticMoment(cls)) {
     result.Mc = S * py;
@@ -334,7 +338,8 @@ double ClosedSectionMomentCapacity(MemberContext& c, MemberAxis axis, SectionCla
   const double shearArea =
       tube ? 0.6 * sec.Area : depthShare / (static_cast<double>(sec.Depth) + sec.Width) * sec.Area;
   const double shearLimit = 0.36 * shearArea * py;
-  const ClosedCapacity capacity = ClosedSectionCapacityByClass(c, axis, cls, out);
+  const ClosedCapacity capacity =
+      ClosedSectionCapacityByClass(sec, {xx, tube, py, S, Z, elasticLabel}, cls, out);
   const double Mc = capacity.Mc;
   const bool limitGoverned = capacity.limitGoverned;
   out.Add("  Mb " + a.axis + " = " + KiloNewtonMetres(Mc) + " kN-m");
