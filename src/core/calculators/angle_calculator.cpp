@@ -76,6 +76,18 @@ PrincipalAxes SweepPrincipalAxes(const AngleResults& r) {
   return axes;
 }
 
+// St Venant's constant: the two legs as rectangles, one free end each, and the root's bulb.
+double AngleTorsionConstant(double d, double b, double t, double r1, double inscribedCircle) {
+  const double K1 =
+      t * t * t * d * (0.3333 - 0.21 * (t / d) * (1 - std::pow(t, 4) / (12 * std::pow(d, 4))));
+  const double leg = b - t;
+  const double K2 =
+      t * t * t * leg *
+      (1.0 / 3.0 - 0.105 * (t / leg) * (1 - std::pow(t, 4) / (192 * std::pow(leg, 4))));
+  const double alphaK = 0.07 + 0.076 * r1 / t;
+  return K1 + K2 + alphaK * std::pow(inscribedCircle, 4);
+}
+
 }  // namespace
 
 CalculatorOutcome<AngleResults> CalculateAngle(const AngleInput& input) {
@@ -121,14 +133,7 @@ CalculatorOutcome<AngleResults> CalculateAngle(const AngleInput& input) {
   r.Ry = std::sqrt(r.Iyy / r.Area);
 
   r.InscribedCircle = (2.8284 * t + 0.8284 * r1) / 2.4142;
-  const double K1 =
-      t * t * t * d * (0.3333 - 0.21 * (t / d) * (1 - std::pow(t, 4) / (12 * std::pow(d, 4))));
-  const double leg = b - t;
-  const double K2 =
-      t * t * t * leg *
-      (1.0 / 3.0 - 0.105 * (t / leg) * (1 - std::pow(t, 4) / (192 * std::pow(leg, 4))));
-  const double alphaK = 0.07 + 0.076 * r1 / t;
-  r.K = K1 + K2 + alphaK * std::pow(r.InscribedCircle, 4);
+  r.K = AngleTorsionConstant(d, b, t, r1, r.InscribedCircle);
   r.TorsionFibre = RootTorsionFibre(r.InscribedCircle, r.Area, r1, 1.0);
 
   const PrincipalAxes axes = SweepPrincipalAxes(r);

@@ -115,6 +115,28 @@ double TorsionConstant(const ChannelGeometry& g) {
          2 * S * std::pow(T1, 4) - 0.21 * std::pow(T2, 4);
 }
 
+// The shear centre's distance from the web, the warping constant between the plates' mid-lines,
+// and the buckling parameter and torsional index that follow from them.
+void SetShearCentreAndWarping(const ChannelGeometry& g, ChannelResults& r) {
+  r.Cs = (1 + r.D * r.D * r.Area / (4 * r.Ixx)) * (r.Cy - r.t / 2);
+  r.eo = r.Cs - r.Cy + r.t / 2;
+  const double b = r.B - r.t / 2, h = r.D - g.Tk;
+  r.H = r.eo * r.eo * r.Ixx + r.T * b * b * h * h * (b - 3 * r.eo) / 6;
+  r.u = BucklingParameter(r.Sxx, r.Area, r.Ixx, r.Iyy, r.H);
+  r.x = TorsionalIndex(r.Area, r.H, r.Iyy, r.K);
+}
+
+// Classed in bending about x-x as an I section is, its flange deciding py.
+CalculatorDesign ChannelDesignStrengthAndClass(SteelGrade grade, const ChannelResults& r) {
+  ClassificationSection section;
+  section.Width = static_cast<float>(r.B);
+  section.WebThk = static_cast<float>(r.t);
+  section.FlgThk = static_cast<float>(r.T);
+  section.RootRad = static_cast<float>(r.r1);
+  section.WebDepth = static_cast<float>(r.WebDepth);
+  return DesignStrengthAndClass(grade, section.FlgThk, section, ClassifyISectionBending);
+}
+
 }  // namespace
 
 CalculatorOutcome<ChannelResults> CalculateChannel(const ChannelInput& input) {
@@ -165,21 +187,9 @@ CalculatorOutcome<ChannelResults> CalculateChannel(const ChannelInput& input) {
   if (!(r.K > 0))
     return CalculatorOutcome<ChannelResults>::Failed(kTorsionConstantOutOfRangeMessage);
   r.TorsionFibre = RootTorsionFibre(r.InscribedCircle, r.Area, r.r1, pi / 2 - r.theta);
-  r.Cs = (1 + r.D * r.D * r.Area / (4 * r.Ixx)) * (r.Cy - r.t / 2);
-  r.eo = r.Cs - r.Cy + r.t / 2;
-  const double b = r.B - r.t / 2, h = r.D - g.Tk;  // between the plates' mid-lines
-  r.H = r.eo * r.eo * r.Ixx + r.T * b * b * h * h * (b - 3 * r.eo) / 6;
-  r.u = BucklingParameter(r.Sxx, r.Area, r.Ixx, r.Iyy, r.H);
-  r.x = TorsionalIndex(r.Area, r.H, r.Iyy, r.K);
+  SetShearCentreAndWarping(g, r);
   r.Weight = SteelWeight(r.Area);
-
-  ClassificationSection section;
-  section.Width = static_cast<float>(r.B);
-  section.WebThk = static_cast<float>(r.t);
-  section.FlgThk = static_cast<float>(r.T);
-  section.RootRad = static_cast<float>(r.r1);
-  section.WebDepth = static_cast<float>(r.WebDepth);
-  r.design = DesignStrengthAndClass(input.grade, section.FlgThk, section, ClassifyISectionBending);
+  r.design = ChannelDesignStrengthAndClass(input.grade, r);
   return FiniteOutcome(r, ChannelSectionRecord(r, {}),
                        {r.Zxx, r.Zyy, r.InscribedCircle, r.Ceq, r.eo, r.Weight});
 }
