@@ -57,6 +57,16 @@ CalculatorDesign DesignStrengthAndClass(SteelGrade grade, float thickness,
   return design;
 }
 
+CalculatorDesign ISectionDesignStrengthAndClass(SteelGrade grade, const ISectionPlates& plates) {
+  ClassificationSection section;
+  section.Width = static_cast<float>(plates.width);
+  section.WebThk = static_cast<float>(plates.web);
+  section.FlgThk = static_cast<float>(plates.flange);
+  section.RootRad = static_cast<float>(plates.rootRadius);
+  section.WebDepth = static_cast<float>(plates.webDepth);
+  return DesignStrengthAndClass(grade, section.FlgThk, section, ClassifyISectionBending);
+}
+
 double RootTorsionFibre(double Dc, double A, double r, double tanhArgument) {
   constexpr double kPiSquaredOver16 = 0.61685;
   const double Q = kPiSquaredOver16 * std::pow(Dc, 4) / (A * A);

@@ -86,6 +86,13 @@ CalculatorDesign DesignStrengthAndClass(SteelGrade grade, float thickness,
                                         const ClassificationSection& section,
                                         BendingClassifier classify);
 
+// py and the classes of a rolled I section, joist or channel: the flange decides py, and the
+// section is classed in bending as an I section is.
+struct ISectionPlates {
+  double width, web, flange, rootRadius, webDepth;  // mm
+};
+CalculatorDesign ISectionDesignStrengthAndClass(SteelGrade grade, const ISectionPlates& plates);
+
 // Equivalent distance to the extreme fibre for elastic torsional stress at a root fillet: the
 // larger of the two fits C1 and C2 from the inscribed circle Dc, the area A and the root radius
 // r. tanhArgument weights the fillet term: 1 for I-sections and angles; the joist and channel

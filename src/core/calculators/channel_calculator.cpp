@@ -126,17 +126,6 @@ void SetShearCentreAndWarping(const ChannelGeometry& g, ChannelResults& r) {
   r.x = TorsionalIndex(r.Area, r.H, r.Iyy, r.K);
 }
 
-// Classed in bending about x-x as an I section is, its flange deciding py.
-CalculatorDesign ChannelDesignStrengthAndClass(SteelGrade grade, const ChannelResults& r) {
-  ClassificationSection section;
-  section.Width = static_cast<float>(r.B);
-  section.WebThk = static_cast<float>(r.t);
-  section.FlgThk = static_cast<float>(r.T);
-  section.RootRad = static_cast<float>(r.r1);
-  section.WebDepth = static_cast<float>(r.WebDepth);
-  return DesignStrengthAndClass(grade, section.FlgThk, section, ClassifyISectionBending);
-}
-
 }  // namespace
 
 CalculatorOutcome<ChannelResults> CalculateChannel(const ChannelInput& input) {
@@ -189,7 +178,7 @@ CalculatorOutcome<ChannelResults> CalculateChannel(const ChannelInput& input) {
   r.TorsionFibre = RootTorsionFibre(r.InscribedCircle, r.Area, r.r1, pi / 2 - r.theta);
   SetShearCentreAndWarping(g, r);
   r.Weight = SteelWeight(r.Area);
-  r.design = ChannelDesignStrengthAndClass(input.grade, r);
+  r.design = ISectionDesignStrengthAndClass(input.grade, {r.B, r.t, r.T, r.r1, r.WebDepth});
   return FiniteOutcome(r, ChannelSectionRecord(r, {}),
                        {r.Zxx, r.Zyy, r.InscribedCircle, r.Ceq, r.eo, r.Weight});
 }

@@ -192,13 +192,7 @@ CalculatorOutcome<JoistResults> CalculateJoist(const JoistInput& input) {
   r.x = TorsionalIndex(r.Area, r.H, r.Iyy, r.K);
   r.Weight = SteelWeight(r.Area);
 
-  ClassificationSection section;
-  section.Width = static_cast<float>(B);
-  section.WebThk = static_cast<float>(t);
-  section.FlgThk = static_cast<float>(T);
-  section.RootRad = static_cast<float>(r1);
-  section.WebDepth = static_cast<float>(r.WebDepth);
-  r.design = DesignStrengthAndClass(input.grade, section.FlgThk, section, ClassifyISectionBending);
+  r.design = ISectionDesignStrengthAndClass(input.grade, {B, t, T, r1, r.WebDepth});
   return FiniteOutcome(r, JoistSectionRecord(r, {}), {r.Zxx, r.Zyy, r.InscribedCircle, r.Weight});
 }
 
